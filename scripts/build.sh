@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Configures and builds the program, the tests and the installation data set.
+# Usage: build.sh [build-dir] [extra cmake options...]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$here/build}
+shift || true
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$build" -j"$(nproc)"

@@ -1,0 +1,24 @@
+#pragma once
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// UK spellings and their US pairs, index 0 empty; filled by the dictionary load.
+extern QStringList gUKWords;
+extern QStringList gUSWords;
+
+QString StripTabsTrim(const QString &s);
+QString NormalizeWordKey(const QString &word);
+QString UKToUSSpelling(const QString &word);
+// word comes back cleaned by StripTabsTrim.
+bool IsValidEnglishWord(QString &word);
+// arr.size() == n + 1; fills it with a random permutation of 0..n.
+void ShuffleIndexArray(std::vector<int> &arr);
+void DeleteFileIfExists(const QString &path);
+void ShellOpen(const QString &target);
+void SetHandCursor();
+// Colours in the data are BGR numbers (&HFF0000 is blue).
+QColor ColorFromBGR(int bgr);
+// VB's Int(Rnd * n) through the platform's generator.
+int RandomIndex(int n);

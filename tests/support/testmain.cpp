@@ -1,0 +1,41 @@
+#include "testmain.h"
+#include <QApplication>
+#include <cstring>
+
+namespace testreg {
+std::vector<std::pair<const char *, Factory>> &registry()
+{
+    static std::vector<std::pair<const char *, Factory>> r;
+    return r;
+}
+}
+
+// Usage: test_x [ClassName] [QtTest arguments...]
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    if (qgetenv("SDL_AUDIODRIVER").isEmpty())
+        qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication app(argc, argv);
+    const char *only = nullptr;
+    std::vector<char *> args{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        if (!only && argv[i][0] != '-') {
+            bool known = false;
+            for (auto &e : testreg::registry())
+                known |= std::strcmp(e.first, argv[i]) == 0;
+            if (known) { only = argv[i]; continue; }
+        }
+        args.push_back(argv[i]);
+    }
+    int failed = 0, ran = 0;
+    for (auto &e : testreg::registry()) {
+        if (only && std::strcmp(e.first, only) != 0)
+            continue;
+        auto obj = e.second();
+        failed += QTest::qExec(obj.get(), int(args.size()), args.data()) != 0;
+        ++ran;
+    }
+    std::printf("%d passed, %d failed\n", ran - failed, failed);
+    return failed ? 1 : 0;
+}
