@@ -70,3 +70,7 @@ QRegion RoundRectRegion(int w, int h, int ew, int eh);
 // Sleep/DoEvents so a test pacer makes it instant. Stops early when
 // keepWaiting (if given) returns false.
 void WaitLettingEventsThrough(int ms, const std::function<bool()> &keepWaiting = {});
+
+// Length of a PCM WAV's data chunk in milliseconds; -1 when the bytes are not
+// a WAV with a format and a data chunk.
+qint64 WavDurationMs(const QByteArray &wav);

@@ -1,0 +1,85 @@
+#include "textfile.h"
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+bool DecodeStrict(QStringConverter::Encoding enc, const QByteArray &bytes, QString &out)
+{
+    QStringDecoder dec(enc, QStringDecoder::Flag::Stateless);
+    out = dec.decode(bytes);
+    return !dec.hasError();
+}
+
+} // namespace
+
+QString DecodeText(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    // Notepad's "Unicode" files
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder dec(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
+                                                        : QStringConverter::Utf16BE);
+        return dec.decode(bytes.mid(2));
+    }
+    QString text;
+    if (DecodeStrict(QStringConverter::Utf8, bytes, text))
+        return text;
+    // Files from a Chinese Windows machine: GBK, which GB18030 contains
+    QStringDecoder gb("GB18030");
+    if (gb.isValid())
+        return gb.decode(bytes);
+    return text; // UTF-8 with replacement characters: better than nothing
+}
+
+QStringList SplitLines(const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return t.split(QLatin1Char('\n'));
+}
+
+bool WriteTextFileAtomic(const QString &path, const QString &text)
+{
+    if (path.trimmed().isEmpty())
+        return false;
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = ToCrLf(text).toUtf8();
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+QString ToCrLf(const QString &text)
+{
+    QString t = ToLf(text);
+    t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return t;
+}
+
+QString ToLf(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return t;
+}
+
+QString SafeFileName(const QString &name)
+{
+    static const QString bad = QStringLiteral("\\/:*?\"<>|");
+    QString out = name;
+    for (QChar &c : out) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || bad.contains(c))
+            c = QLatin1Char('_');
+    }
+    if (out.isEmpty() || out == QLatin1String(".") || out == QLatin1String(".."))
+        out = QStringLiteral("_");
+    return out;
+}

@@ -1,0 +1,265 @@
+#include "qtplatform.h"
+#include "sdlaudio.h"
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+#include <QUrl>
+
+namespace {
+
+QWidget *DialogParent()
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return nullptr;
+    if (QWidget *w = QApplication::activeModalWidget())
+        return w;
+    return QApplication::activeWindow();
+}
+
+bool HasWidgets()
+{
+    return qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr;
+}
+
+quint64 FreshSeed()
+{
+    std::random_device rd;
+    const quint64 hw = (quint64(rd()) << 32) ^ rd();
+    return hw ^ quint64(QDateTime::currentMSecsSinceEpoch()) ^ (quint64(QCoreApplication::applicationPid()) << 40);
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() : m_rng(FreshSeed())
+{
+    m_clock.start();
+}
+
+MsgResult QtPlatform::MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon,
+                             const QString &caption)
+{
+    MsgResult escape = MsgResult::OK;
+    switch (buttons) {
+    case MsgButtons::OK: escape = MsgResult::OK; break;
+    case MsgButtons::OKCancel: escape = MsgResult::Cancel; break;
+    case MsgButtons::YesNo: escape = MsgResult::No; break;
+    case MsgButtons::YesNoCancel: escape = MsgResult::Cancel; break;
+    }
+    if (!HasWidgets())
+        return escape;
+
+    QMessageBox box(DialogParent());
+    box.setWindowTitle(caption);
+    box.setTextFormat(Qt::PlainText); // words like "<" must not turn into markup
+    box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    switch (icon) {
+    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    }
+
+    QList<std::pair<QAbstractButton *, MsgResult>> map;
+    auto add = [&](const char *label, QMessageBox::ButtonRole role, MsgResult r) {
+        QPushButton *b = box.addButton(QString::fromUtf8(label), role);
+        map.append({b, r});
+        if (r == escape)
+            box.setEscapeButton(b);
+        return b;
+    };
+    switch (buttons) {
+    case MsgButtons::OK:
+        box.setDefaultButton(add("确定", QMessageBox::AcceptRole, MsgResult::OK));
+        break;
+    case MsgButtons::OKCancel:
+        box.setDefaultButton(add("确定", QMessageBox::AcceptRole, MsgResult::OK));
+        add("取消", QMessageBox::RejectRole, MsgResult::Cancel);
+        break;
+    case MsgButtons::YesNo:
+        box.setDefaultButton(add("是", QMessageBox::YesRole, MsgResult::Yes));
+        add("否", QMessageBox::NoRole, MsgResult::No);
+        break;
+    case MsgButtons::YesNoCancel:
+        box.setDefaultButton(add("是", QMessageBox::YesRole, MsgResult::Yes));
+        add("否", QMessageBox::NoRole, MsgResult::No);
+        add("取消", QMessageBox::RejectRole, MsgResult::Cancel);
+        break;
+    }
+    box.exec();
+    for (const auto &[b, r] : map)
+        if (box.clickedButton() == b)
+            return r;
+    return escape;
+}
+
+QString QtPlatform::InputBox(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    if (!HasWidgets())
+        return QString();
+    QInputDialog dlg(DialogParent());
+    dlg.setInputMode(QInputDialog::TextInput);
+    dlg.setWindowTitle(title);
+    dlg.setLabelText(prompt);
+    dlg.setTextValue(defaultText);
+    dlg.setOkButtonText(QStringLiteral("确定"));
+    dlg.setCancelButtonText(QStringLiteral("取消"));
+    // Nicknames and book names are typed in Chinese through the input method.
+    for (QLineEdit *edit : dlg.findChildren<QLineEdit *>()) {
+        edit->setAttribute(Qt::WA_InputMethodEnabled, true);
+        edit->setInputMethodHints(Qt::ImhNone);
+    }
+    if (dlg.exec() != QDialog::Accepted)
+        return QString();
+    return dlg.textValue();
+}
+
+QString QtPlatform::OpenFileDialog(const QString &title, const QString &filter, const QString &startDir)
+{
+    if (!HasWidgets())
+        return QString();
+    return QFileDialog::getOpenFileName(DialogParent(), title, startDir, ToQtFileFilter(filter));
+}
+
+QString QtPlatform::SaveFileDialog(const QString &title, const QString &filter, const QString &startDir,
+                                   const QString &defaultName)
+{
+    if (!HasWidgets())
+        return QString();
+    QString start = startDir;
+    if (!defaultName.isEmpty())
+        start = start.isEmpty() ? defaultName : start + QLatin1Char('/') + defaultName;
+    return QFileDialog::getSaveFileName(DialogParent(), title, start, ToQtFileFilter(filter));
+}
+
+void QtPlatform::SetClipboardText(const QString &text)
+{
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        app->clipboard()->setText(text);
+}
+
+QString QtPlatform::ClipboardText()
+{
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return app->clipboard()->text();
+    return QString();
+}
+
+void QtPlatform::ShellOpen(const QString &target)
+{
+    const QUrl url = ShellTargetUrl(target);
+    if (url.isValid() && !url.isEmpty())
+        QDesktopServices::openUrl(url);
+}
+
+void QtPlatform::SetHandCursor()
+{
+    if (!HasWidgets())
+        return;
+    // Setting the widget's own cursor keeps the hand between moves too.
+    if (QWidget *w = QApplication::widgetAt(QCursor::pos()))
+        if (w->cursor().shape() != Qt::PointingHandCursor)
+            w->setCursor(Qt::PointingHandCursor);
+}
+
+QStringList QtPlatform::FontFamilies()
+{
+    return QFontDatabase::families();
+}
+
+QStringList QtPlatform::RegisterFont(const QString &path)
+{
+    const int id = QFontDatabase::addApplicationFont(path);
+    if (id < 0)
+        return {};
+    return QFontDatabase::applicationFontFamilies(id);
+}
+
+double QtPlatform::Rnd()
+{
+    // 53 random bits: exactly [0, 1), never 1.0
+    return double(m_rng() >> 11) * 0x1.0p-53;
+}
+
+void QtPlatform::Randomize()
+{
+    // Seeded once for the run: restarting from the clock inside a loop would
+    // repeat the same picks.
+}
+
+void QtPlatform::Sleep(int ms)
+{
+    if (ms > 0)
+        QThread::msleep(ulong(ms));
+}
+
+void QtPlatform::DoEvents()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+qint64 QtPlatform::TickMs()
+{
+    return m_clock.elapsed();
+}
+
+bool QtPlatform::PlayWav(const QByteArray &wav, bool wait)
+{
+    return SdlAudioPlay(wav, wait);
+}
+
+void QtPlatform::StopSound()
+{
+    SdlAudioStop();
+}
+
+QString ToQtFileFilter(const QString &filter)
+{
+    if (!filter.contains(QLatin1Char('|')))
+        return filter;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString desc = parts.at(i).trimmed();
+        QString pattern = QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' ')).trimmed();
+        if (pattern == QLatin1String("*.*")) // here that would miss names without a dot
+            pattern = QStringLiteral("*");
+        if (pattern.isEmpty())
+            continue;
+        if (!desc.contains(QLatin1Char('(')))
+            desc += QStringLiteral(" (%1)").arg(pattern);
+        else
+            desc = desc.left(desc.indexOf(QLatin1Char('('))).trimmed() + QStringLiteral(" (%1)").arg(pattern);
+        out << desc;
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+QUrl ShellTargetUrl(const QString &target)
+{
+    const QString t = target.trimmed();
+    if (t.isEmpty())
+        return QUrl();
+    const QString local = QString(t).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QFileInfo fi(local);
+    if (fi.exists())
+        return QUrl::fromLocalFile(fi.absoluteFilePath());
+    const QUrl url(t, QUrl::StrictMode);
+    // a one-letter "scheme" is a drive letter, not a URL
+    if (url.isValid() && url.scheme().size() > 1)
+        return url;
+    if (t.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        return QUrl(QStringLiteral("https://") + t);
+    return QUrl::fromLocalFile(QFileInfo(local).absoluteFilePath());
+}

@@ -1,0 +1,47 @@
+#pragma once
+#include "platform.h"
+#include <QElapsedTimer>
+#include <QUrl>
+#include <random>
+
+// The real platform: Qt dialogs and desktop services, SDL2 for sound.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+
+    MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon,
+                     const QString &caption) override;
+    QString InputBox(const QString &prompt, const QString &title,
+                     const QString &defaultText = QString()) override;
+    QString OpenFileDialog(const QString &title, const QString &filter,
+                           const QString &startDir = QString()) override;
+    QString SaveFileDialog(const QString &title, const QString &filter,
+                           const QString &startDir = QString(),
+                           const QString &defaultName = QString()) override;
+    void SetClipboardText(const QString &text) override;
+    QString ClipboardText() override;
+    void ShellOpen(const QString &target) override;
+    void SetHandCursor() override;
+    QStringList FontFamilies() override;
+    QStringList RegisterFont(const QString &path) override;
+
+    double Rnd() override;
+    void Randomize() override;
+
+    void Sleep(int ms) override;
+    void DoEvents() override;
+    qint64 TickMs() override;
+
+    bool PlayWav(const QByteArray &wav, bool wait) override;
+    void StopSound() override;
+
+private:
+    std::mt19937_64 m_rng;
+    QElapsedTimer m_clock;
+};
+
+// "Desc|*.a|Desc|*.b" pairs become "Desc (*.a);;Desc (*.b)"; a Qt filter passes through.
+QString ToQtFileFilter(const QString &filter);
+// What ShellOpen hands to the desktop: a local file URL for paths (backslashes
+// accepted), the URL itself for anything with a scheme.
+QUrl ShellTargetUrl(const QString &target);

@@ -1,0 +1,107 @@
+#include "platform/qtplatform.h"
+#include "platform/sdlaudio.h"
+#include "support/fixture.h"
+#include "support/testmain.h"
+#include <QElapsedTimer>
+
+// The real SDL2 output (the dummy driver on a machine without sound).
+class SdlAudioTest : public QObject {
+    Q_OBJECT
+
+    QtPlatform real;
+
+    qint64 timedPlay(const QByteArray &wav, bool wait, bool *ok = nullptr)
+    {
+        QElapsedTimer t;
+        t.start();
+        const bool played = real.PlayWav(wav, wait);
+        if (ok)
+            *ok = played;
+        return t.elapsed();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // open the device outside the timed plays
+        QVERIFY(real.PlayWav(MakeSineWav(20), true));
+        qInfo("audio driver: %s", SdlAudioDriverName());
+    }
+
+    void waitingPlayLastsAsLongAsTheSound_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addRow("22050 mono") << 22050 << 1;
+        QTest::addRow("44100 stereo") << 44100 << 2;
+        QTest::addRow("8000 mono") << 8000 << 1;
+    }
+    void waitingPlayLastsAsLongAsTheSound()
+    {
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        bool ok = false;
+        const qint64 ms = timedPlay(MakeSineWav(500, rate, channels), true, &ok);
+        QVERIFY(ok);
+        QVERIFY2(ms >= 400 && ms <= 2000, qPrintable(QString::number(ms)));
+    }
+
+    void asyncPlayReturnsAtOnce()
+    {
+        bool ok = false;
+        const qint64 ms = timedPlay(MakeSineWav(1500), false, &ok);
+        QVERIFY(ok);
+        QVERIFY2(ms < 300, qPrintable(QString::number(ms)));
+        real.StopSound();
+    }
+
+    void newPlayStopsTheOneSounding()
+    {
+        QVERIFY(real.PlayWav(MakeSineWav(3000), false));
+        // if the long sound were still queued, this wait would last over 3 s
+        const qint64 ms = timedPlay(MakeSineWav(200), true);
+        QVERIFY2(ms >= 150 && ms < 1500, qPrintable(QString::number(ms)));
+    }
+
+    void nothingToPlay_data()
+    {
+        QTest::addColumn<QByteArray>("wav");
+        QTest::addRow("empty") << QByteArray();
+        QTest::addRow("not a WAV") << QByteArray("this is not a sound file at all, just some text");
+        QTest::addRow("header only") << MakeSineWav(500).left(44);
+        QTest::addRow("cut in the header") << MakeSineWav(500).left(30);
+    }
+    void nothingToPlay()
+    {
+        QFETCH(QByteArray, wav);
+        bool ok = true;
+        const qint64 ms = timedPlay(wav, true, &ok);
+        QVERIFY(!ok);
+        QVERIFY2(ms < 300, qPrintable(QString::number(ms)));
+    }
+
+    void fallsBackToTheDummyDriver()
+    {
+        // a driver that cannot open stands for a machine without a sound device
+        const QByteArray saved = qgetenv("SDL_AUDIODRIVER");
+        SdlAudioShutdown();
+        qputenv("SDL_AUDIODRIVER", "no-such-driver");
+        bool ok = false;
+        const qint64 ms = timedPlay(MakeSineWav(500), true, &ok);
+        qputenv("SDL_AUDIODRIVER", saved);
+        QVERIFY(ok);
+        QCOMPARE(QByteArray(SdlAudioDriverName()), QByteArray("dummy"));
+        QVERIFY2(ms >= 400 && ms <= 2000, qPrintable(QString::number(ms)));
+    }
+
+    void truncatedDataPlaysWhatItHas()
+    {
+        // a data chunk that claims more than the file holds still plays its part
+        bool ok = false;
+        const qint64 ms = timedPlay(MakeSineWav(2000).left(44 + 22050), true, &ok); // 0.5 s of samples
+        QVERIFY(ok);
+        QVERIFY2(ms >= 400 && ms <= 2000, qPrintable(QString::number(ms)));
+    }
+};
+TALLIVO_TEST(SdlAudioTest)
+#include "tst_sdlaudio.moc"

@@ -1,0 +1,142 @@
+#pragma once
+// A platform for tests: records what the program asks of the system and
+// answers from scripts, with a virtual clock so waits take no time.
+#include "platform/platform.h"
+#include <QList>
+#include <QQueue>
+
+#include <functional>
+#include <random>
+
+struct MsgBoxCall {
+    QString text;
+    QString caption;
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::OK;
+};
+
+struct InputBoxCall {
+    QString prompt;
+    QString title;
+    QString defaultText;
+};
+
+struct FileDialogCall {
+    QString title;
+    QString filter;
+    QString startDir;
+    QString defaultName;
+};
+
+struct PlayCall {
+    qsizetype bytes = 0;
+    bool wait = false;
+    qint64 durationMs = -1; // from the WAV header; -1 when not a WAV
+    qint64 atMs = 0;        // virtual clock when the play started
+    QByteArray wav;
+};
+
+class FakePlatform : public Platform {
+public:
+    explicit FakePlatform(quint64 seed = 20240601);
+
+    // --- message boxes: answered from msgAnswers, else the defaults below
+    QList<MsgBoxCall> msgBoxes;
+    QQueue<MsgResult> msgAnswers;
+    MsgResult yesNoDefault = MsgResult::Yes;     // YesNo and YesNoCancel boxes
+    MsgResult okCancelDefault = MsgResult::OK;   // OKCancel boxes
+    // Called for each box before it is answered (e.g. to act while it is "open").
+    std::function<void(const MsgBoxCall &)> onMsgBox;
+
+    // --- input box and file dialogs: answered from queues, "" (Cancel) when empty
+    QList<InputBoxCall> inputBoxes;
+    QQueue<QString> inputAnswers;
+    QList<FileDialogCall> openDialogs;
+    QQueue<QString> openAnswers;
+    QList<FileDialogCall> saveDialogs;
+    QQueue<QString> saveAnswers;
+
+    // --- desktop
+    QString clipboard;
+    QStringList shellOpened;
+    int handCursorCount = 0;
+    QStringList fontFamilies{QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")};
+    QStringList registeredFonts;
+    // Families a registered font brings; they are added to fontFamilies. Empty
+    // means the registration fails.
+    QStringList registerFontFamilies;
+
+    // --- randomness: scripted values first, then a seeded generator
+    QQueue<double> rndScript;
+    int randomizeCount = 0;
+    void SetSeed(quint64 seed) { m_rng.seed(seed); }
+
+    // --- pacer: a virtual clock in milliseconds
+    qint64 clockMs = 0;
+    QList<int> sleeps;
+    int doEventsCount = 0;
+    bool processEvents = true;      // DoEvents runs Qt's pending events
+    bool doEventsOnSleep = false;   // each Sleep also lets events through
+    std::function<void()> onDoEvents;
+
+    // --- audio
+    QList<PlayCall> plays;       // every sound that was played
+    int rejectedPlays = 0;       // empty or undecodable data handed to PlayWav
+    int stopCount = 0;
+
+    // A compact trace of everything above in order: "msg <caption>",
+    // "input <title>", "open <title>", "save <title>", "shell <target>",
+    // "play <bytes> wait|async", "sleep <ms>", "stop".
+    QStringList events;
+
+    MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon,
+                     const QString &caption) override;
+    QString InputBox(const QString &prompt, const QString &title,
+                     const QString &defaultText = QString()) override;
+    QString OpenFileDialog(const QString &title, const QString &filter,
+                           const QString &startDir = QString()) override;
+    QString SaveFileDialog(const QString &title, const QString &filter,
+                           const QString &startDir = QString(),
+                           const QString &defaultName = QString()) override;
+    void SetClipboardText(const QString &text) override;
+    QString ClipboardText() override;
+    void ShellOpen(const QString &target) override;
+    void SetHandCursor() override;
+    QStringList FontFamilies() override;
+    QStringList RegisterFont(const QString &path) override;
+    double Rnd() override;
+    void Randomize() override;
+    void Sleep(int ms) override;
+    void DoEvents() override;
+    qint64 TickMs() override;
+    bool PlayWav(const QByteArray &wav, bool wait) override;
+    void StopSound() override;
+
+    // Virtual time spent in Sleep calls.
+    int totalSleepMs() const;
+    // Captions of the message boxes shown, in order.
+    QStringList msgCaptions() const;
+
+private:
+    std::mt19937_64 m_rng;
+};
+
+// Installs a platform for the lifetime of the guard and then puts the
+// previous one back.
+class PlatformGuard {
+public:
+    explicit PlatformGuard(Platform &p) : m_prev(SetPlatform(&p)) {}
+    ~PlatformGuard() { SetPlatform(m_prev); }
+    PlatformGuard(const PlatformGuard &) = delete;
+    PlatformGuard &operator=(const PlatformGuard &) = delete;
+
+private:
+    Platform *m_prev;
+};
+
+// The usual case: a fresh fake, installed.
+struct ScopedFakePlatform {
+    FakePlatform fake;
+    PlatformGuard guard{fake};
+    FakePlatform *operator->() { return &fake; }
+};

@@ -1,0 +1,621 @@
+// Turns the authored content in data/ into the folder the program runs in.
+// Usage: tallivo_databuild DATA_DIR APP_DIR CACHE_DIR
+// Every output is made only when its inputs changed, so a second run is quick.
+#include "app/helpers/envelope.h"
+#include "app/helpers/texthelpers.h"
+#include "app/helpers/textfile.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProcess>
+#include <QSaveFile>
+#include <QSet>
+#include <QBuffer>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentMap>
+#include <QThreadPool>
+
+#include <atomic>
+#include <cstdio>
+
+namespace {
+
+// Bump when the look of pictures or covers changes, so they are drawn again.
+const char *const kPictureStyle = "pic-v2";
+const char *const kCoverStyle = "cover-v2";
+const char *const kVoiceStyle = "flite-rms-v1";
+
+int gErrors = 0;
+
+void fail(const QString &msg)
+{
+    std::fprintf(stderr, "error: %s\n", qPrintable(msg));
+    ++gErrors;
+}
+
+void warn(const QString &msg) { std::fprintf(stderr, "warning: %s\n", qPrintable(msg)); }
+
+QStringList readLines(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        fail(path + ": cannot be read");
+        return {};
+    }
+    return SplitLines(DecodeText(f.readAll()));
+}
+
+QStringList filesIn(const QString &dir, const QString &pattern)
+{
+    QStringList out;
+    for (const QFileInfo &fi : QDir(dir).entryInfoList({pattern}, QDir::Files, QDir::Name))
+        out << fi.absoluteFilePath();
+    return out;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Writes only when the bytes differ, so unchanged outputs keep their dates.
+bool writeIfChanged(const QString &path, const QByteArray &bytes)
+{
+    if (QFileInfo::exists(path) && fileBytes(path) == bytes)
+        return false;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
+        fail(path + ": cannot be written");
+    return true;
+}
+
+QByteArray crlfUtf8(const QStringList &lines)
+{
+    return (lines.join("\r\n") + "\r\n").toUtf8();
+}
+
+QString hashOf(const QByteArray &b)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(b, QCryptographicHash::Sha1).toHex());
+}
+
+// A cache stamp beside each generated medium: the output is remade when the
+// recipe (text, emoji, style) behind it changes.
+struct Stamps {
+    QString dir;
+    bool upToDate(const QString &name, const QString &recipe, const QString &output) const
+    {
+        return QFileInfo::exists(output) && fileBytes(dir + "/" + name) == hashOf(recipe.toUtf8()).toLatin1();
+    }
+    void mark(const QString &name, const QString &recipe) const
+    {
+        writeIfChanged(dir + "/" + name, hashOf(recipe.toUtf8()).toLatin1());
+    }
+};
+
+struct Entry {
+    QString userEN, key, ipa, chinese, detail, where;
+};
+
+struct Sentence {
+    QString id, english;
+};
+
+struct Book {
+    QString series, name;
+    int seriesId = 0, bookId = 0;
+    QStringList words;
+};
+
+// ---------------------------------------------------------------- dictionary
+
+void loadSpellingList(const QString &path)
+{
+    gUKWords = QStringList{QString()};
+    gUSWords = QStringList{QString()};
+    for (const QString &line : readLines(path)) {
+        const QStringList f = line.split('\t');
+        gUKWords << (f.size() == 2 ? f[0] : QString());
+        gUSWords << (f.size() == 2 ? f[1] : QString());
+    }
+    while (gUKWords.size() > 1 && gUKWords.last().isEmpty() && gUSWords.last().isEmpty()) {
+        gUKWords.removeLast();
+        gUSWords.removeLast();
+    }
+}
+
+QList<Entry> loadDictionary(const QString &dataDir)
+{
+    QList<Entry> entries;
+    QHash<QString, QString> seen; // upper-cased key -> where
+    for (const QString &path : filesIn(dataDir + "/dictionary", "*.tsv")) {
+        const QStringList lines = readLines(path);
+        for (int i = 0; i < lines.size(); ++i) {
+            const QString line = lines[i];
+            if (line.trimmed().isEmpty() || line.startsWith('#'))
+                continue;
+            const QString where = QFileInfo(path).fileName() + ":" + QString::number(i + 1);
+            const QStringList f = line.split('\t');
+            if (f.size() != 4) {
+                fail(where + ": expected 4 tab-separated fields");
+                continue;
+            }
+            Entry e{f[0].trimmed(), {}, f[1].trimmed(), f[2].trimmed(), f[3].trimmed(), where};
+            if (e.userEN.isEmpty() || e.ipa.isEmpty() || e.chinese.isEmpty() || e.detail.isEmpty()) {
+                fail(where + ": empty field");
+                continue;
+            }
+            QString w = e.userEN;
+            if (!IsValidEnglishWord(w) || w != e.userEN) {
+                fail(where + ": \"" + e.userEN + "\" is not a word the program accepts");
+                continue;
+            }
+            if (e.ipa.contains('/')) {
+                fail(where + ": transcription must not carry slashes");
+                continue;
+            }
+            e.key = NormalizeWordKey(e.userEN);
+            if (e.key.isEmpty() || e.key.contains('|')) {
+                fail(where + ": empty key");
+                continue;
+            }
+            const QString up = e.key.toUpper();
+            if (seen.contains(up)) {
+                fail(where + ": key \"" + e.key + "\" already defined at " + seen[up]);
+                continue;
+            }
+            seen.insert(up, where);
+            entries << e;
+        }
+    }
+    return entries;
+}
+
+QByteArray dictionaryText(const QList<Entry> &entries)
+{
+    QStringList lines{"$KELVAN DIC98", "Tallivo 9.8 dictionary", "", "", ""};
+    for (const Entry &e : entries)
+        lines << (QStringList{e.userEN, e.key, e.detail, e.chinese, e.ipa}.join('\t'));
+    return crlfUtf8(lines);
+}
+
+// ---------------------------------------------------------------- word bank
+
+bool validName(const QString &name)
+{
+    static const QString banned = "@%#|*/\t-";
+    for (QChar c : banned)
+        if (name.contains(c))
+            return false;
+    return !name.trimmed().isEmpty();
+}
+
+QByteArray wordBankText(const QString &dataDir, const QHash<QString, Entry> &byKey,
+                        QList<Sentence> &sentences, QList<Book> &books)
+{
+    QStringList out{"$ KELVAN VOCATRIX98 WORDBANK", "Tallivo 9.8 word bank"};
+    int seriesId = 0, bookId = 0, unitId = 0, sentenceNo = 0;
+    QString seriesName;
+    QSet<QString> seriesNames, bookNames, unitNames;
+    int missing = 0;
+    for (const QString &path : filesIn(dataDir + "/wordbank", "*.txt")) {
+        const QStringList lines = readLines(path);
+        bool expectDesc = false;
+        for (int i = 0; i < lines.size(); ++i) {
+            const QString where = QFileInfo(path).fileName() + ":" + QString::number(i + 1);
+            QString line = lines[i].trimmed();
+            if (line.isEmpty())
+                continue;
+            out << line;
+            if (expectDesc) {
+                expectDesc = false;
+                continue;
+            }
+            const QChar c = line[0];
+            const QString rest = line.mid(1).trimmed();
+            if (c == '@') {
+                if (!validName(rest) || seriesNames.contains(rest))
+                    fail(where + ": bad or repeated series name");
+                seriesNames.insert(rest);
+                seriesName = rest;
+                ++seriesId;
+                bookId = unitId = 0;
+                bookNames.clear();
+                expectDesc = true;
+            } else if (c == '%') {
+                if (!validName(rest) || bookNames.contains(rest))
+                    fail(where + ": bad or repeated book name");
+                if (i + 1 >= lines.size() || !lines[i + 1].trimmed().startsWith('#'))
+                    fail(where + ": a book line must be followed by a unit line");
+                bookNames.insert(rest);
+                ++bookId;
+                unitId = 0;
+                unitNames.clear();
+                books << Book{seriesName, rest, seriesId, bookId, {}};
+            } else if (c == '#') {
+                if (!validName(rest) || unitNames.contains(rest))
+                    fail(where + ": bad or repeated unit name");
+                unitNames.insert(rest);
+                ++unitId;
+                sentenceNo = 0;
+            } else if (c == '*') {
+                const QStringList f = line.split('\t');
+                if (f.size() != 3 || f[0] != "*" || f[1].trimmed().isEmpty() || f[2].trimmed().isEmpty()) {
+                    fail(where + ": a sentence line is \"*\", tab, English, tab, Chinese");
+                    continue;
+                }
+                ++sentenceNo;
+                sentences << Sentence{QString("SID-%1-%2-%3-%4").arg(seriesId).arg(bookId).arg(unitId).arg(sentenceNo),
+                                      f[1].trimmed()};
+            } else {
+                QString w = line;
+                if (!IsValidEnglishWord(w)) {
+                    fail(where + ": \"" + line + "\" is not a word the program accepts");
+                    continue;
+                }
+                if (!byKey.contains(NormalizeWordKey(w).toUpper())) {
+                    warn(where + ": \"" + w + "\" is not in the dictionary");
+                    ++missing;
+                }
+                if (!books.isEmpty())
+                    books.last().words << w;
+            }
+        }
+    }
+    if (seriesId == 0)
+        fail("the word bank has no series");
+    if (missing)
+        warn(QString::number(missing) + " word-bank words are not in the dictionary");
+    return crlfUtf8(out);
+}
+
+// ---------------------------------------------------------------- voices
+
+struct VoiceJob {
+    QString text;
+    QStringList outputs; // enveloped copies of the same sound
+    QString stamp;
+};
+
+bool makeVoice(const VoiceJob &job, const QString &tmpDir)
+{
+    const QString wav = tmpDir + "/" + QFileInfo(job.outputs.first()).completeBaseName() + ".wav";
+    QProcess p;
+    p.start("flite", {"-voice", "rms", "-t", job.text, "-o", wav});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+        fail("flite could not speak \"" + job.text + "\"");
+        return false;
+    }
+    const QByteArray clear = fileBytes(wav);
+    QFile::remove(wav);
+    if (clear.size() <= 44) {
+        fail("flite gave no sound for \"" + job.text + "\"");
+        return false;
+    }
+    for (const QString &out : job.outputs)
+        writeIfChanged(out, EnvelopeBytes(clear));
+    return true;
+}
+
+void buildVoices(const QList<VoiceJob> &all, const Stamps &stamps, const QString &tmpDir)
+{
+    QList<VoiceJob> todo;
+    for (const VoiceJob &j : all) {
+        bool fresh = true;
+        for (const QString &o : j.outputs)
+            fresh = fresh && stamps.upToDate(j.stamp, j.text + kVoiceStyle, o);
+        if (!fresh)
+            todo << j;
+    }
+    std::printf("voices: %lld to make, %lld up to date\n", (long long)todo.size(),
+                (long long)(all.size() - todo.size()));
+    std::fflush(stdout);
+    QDir().mkpath(tmpDir);
+    std::atomic<int> done{0};
+    QtConcurrent::blockingMap(todo, [&](const VoiceJob &j) {
+        if (makeVoice(j, tmpDir))
+            stamps.mark(j.stamp, j.text + kVoiceStyle);
+        ++done;
+    });
+}
+
+// ---------------------------------------------------------------- pictures
+
+const QList<QColor> &palette()
+{
+    static const QList<QColor> colours{QColor("#FFF4D6"), QColor("#E3F4FF"), QColor("#E8F8E4"),
+                                       QColor("#FDE7F0"), QColor("#EFE9FF"), QColor("#FFEBDD")};
+    return colours;
+}
+
+QColor colourFor(const QString &key)
+{
+    return palette()[qHash(key, 7) % palette().size()];
+}
+
+QFont emojiFont(int px)
+{
+    QFont f;
+    f.setFamilies({"Noto Color Emoji"});
+    f.setPixelSize(px);
+    return f;
+}
+
+QImage renderPicture(const QString &key, const QString &emoji)
+{
+    QImage img(320, 200, QImage::Format_RGB32);
+    const QColor bg = colourFor(key);
+    img.fill(bg);
+    QPainter p(&img);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    // Soft circles in the corners make a friendly, not flat, background.
+    p.setPen(Qt::NoPen);
+    p.setBrush(bg.darker(106));
+    p.drawEllipse(QPointF(20, 180), 70, 70);
+    p.drawEllipse(QPointF(305, 15), 50, 50);
+    p.setBrush(QColor(255, 255, 255, 150));
+    p.drawEllipse(QPointF(160, 100), 92, 92);
+    int px = 140;
+    const int glyphs = emoji.size();
+    if (glyphs > 8) // a sequence of two pictures
+        px = 100;
+    p.setFont(emojiFont(px));
+    p.setPen(Qt::black);
+    p.drawText(QRect(0, 0, 320, 200), Qt::AlignCenter, emoji);
+    p.end();
+    return img;
+}
+
+QByteArray jpegBytes(const QImage &img)
+{
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, "JPG", 90);
+    return bytes;
+}
+
+int buildPictures(const QString &dataDir, const QString &appDir, const QHash<QString, Entry> &byUserEN,
+                  const Stamps &stamps, QHash<QString, QString> &emojiOfKey)
+{
+    int made = 0, kept = 0;
+    for (const QString &path : filesIn(dataDir + "/pictures", "*.tsv")) {
+        const QStringList lines = readLines(path);
+        for (int i = 0; i < lines.size(); ++i) {
+            const QString line = lines[i];
+            if (line.trimmed().isEmpty() || line.startsWith('#'))
+                continue;
+            const QString where = QFileInfo(path).fileName() + ":" + QString::number(i + 1);
+            const QStringList f = line.split('\t');
+            if (f.size() != 2 || f[1].trimmed().isEmpty()) {
+                fail(where + ": expected word, tab, emoji");
+                continue;
+            }
+            const QString word = f[0].trimmed();
+            const QString emoji = f[1].trimmed();
+            auto it = byUserEN.find(word.toUpper());
+            if (it == byUserEN.end()) {
+                fail(where + ": \"" + word + "\" is not a dictionary word");
+                continue;
+            }
+            const QString key = it->key;
+            if (emojiOfKey.contains(key)) {
+                fail(where + ": \"" + word + "\" has a picture already");
+                continue;
+            }
+            emojiOfKey.insert(key, emoji);
+            const QString out = appDir + "/pics/" + key + ".enjpg";
+            const QString recipe = emoji + kPictureStyle;
+            if (stamps.upToDate("pic-" + key, recipe, out)) {
+                ++kept;
+                continue;
+            }
+            writeIfChanged(out, EnvelopeBytes(jpegBytes(renderPicture(key, emoji))));
+            stamps.mark("pic-" + key, recipe);
+            ++made;
+        }
+    }
+    std::printf("pictures: %d made, %d up to date\n", made, kept);
+    return made + kept;
+}
+
+// ---------------------------------------------------------------- covers
+
+QImage renderCover(const Book &book, const QStringList &emojis)
+{
+    static const QList<QColor> covers{QColor("#FF9F1C"), QColor("#3CB371"), QColor("#4A90E2"),
+                                      QColor("#E5484D"), QColor("#8E6FE0"), QColor("#17A2B8"),
+                                      QColor("#F06595"), QColor("#F4B400")};
+    const QColor main = covers[(book.seriesId * 3 + book.bookId) % covers.size()];
+    QImage img(240, 320, QImage::Format_RGB32);
+    img.fill(QColor("#E6F3FF"));
+    QPainter p(&img);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    QPainterPath card;
+    card.addRoundedRect(QRectF(6, 6, 228, 308), 18, 18);
+    p.fillPath(card, main);
+    // a white panel for the pictures
+    QPainterPath panel;
+    panel.addRoundedRect(QRectF(20, 120, 200, 150), 16, 16);
+    p.fillPath(panel, QColor(255, 255, 255, 235));
+
+    QFont title;
+    title.setFamilies({"WenQuanYi Micro Hei", "DejaVu Sans"});
+    title.setPixelSize(30);
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(Qt::white);
+    p.drawText(QRect(10, 30, 220, 44), Qt::AlignCenter, book.name);
+    QFont sub = title;
+    sub.setPixelSize(15);
+    sub.setBold(false);
+    p.setFont(sub);
+    p.drawText(QRect(10, 76, 220, 30), Qt::AlignCenter, book.series);
+
+    const int n = qMin(4, int(emojis.size()));
+    p.setFont(emojiFont(60));
+    p.setPen(Qt::black);
+    for (int i = 0; i < n; ++i) {
+        const QRect cell(20 + (i % 2) * 100, 120 + (i / 2) * 75, 100, 75);
+        p.drawText(n == 1 ? QRect(20, 120, 200, 150) : cell, Qt::AlignCenter, emojis[i]);
+    }
+    QFont brand = sub;
+    brand.setFamilies({"DejaVu Sans"});
+    brand.setPixelSize(13);
+    brand.setBold(true);
+    p.setFont(brand);
+    p.setPen(Qt::white);
+    p.drawText(QRect(10, 282, 220, 24), Qt::AlignCenter, "Tallivo");
+    p.end();
+    return img;
+}
+
+void buildCovers(const QString &appDir, const QList<Book> &books, const QHash<QString, QString> &emojiOfKey,
+                 const Stamps &stamps)
+{
+    int made = 0;
+    for (const Book &b : books) {
+        QStringList emojis;
+        for (const QString &w : b.words) {
+            const QString e = emojiOfKey.value(NormalizeWordKey(w));
+            if (!e.isEmpty() && !emojis.contains(e) && e.size() <= 4)
+                emojis << e;
+            if (emojis.size() == 4)
+                break;
+        }
+        const QString out = appDir + "/BookCover/" + b.series + "/" + QString::number(b.bookId) + ".jpg";
+        const QString recipe = b.series + b.name + emojis.join(',') + kCoverStyle;
+        const QString stamp = "cover-" + hashOf((b.series + "/" + QString::number(b.bookId)).toUtf8());
+        if (stamps.upToDate(stamp, recipe, out))
+            continue;
+        writeIfChanged(out, jpegBytes(renderCover(b, emojis)));
+        stamps.mark(stamp, recipe);
+        ++made;
+    }
+    std::printf("covers: %d made, %lld in all\n", made, (long long)books.size());
+}
+
+// ---------------------------------------------------------------- feedback sounds
+
+void buildFeedbackSounds(const QString &appDir)
+{
+    struct Sound {
+        QString name;
+        QStringList soxArgs;
+    };
+    // Made with sox's synthesiser: a rising major arpeggio, a soft low buzz, two clicks.
+    const QList<Sound> sounds{
+        {"tada.wav", {"-n", "-r", "22050", "-b", "16", "-c", "1", "OUT", "synth", "0.16", "pluck", "C5", "pluck", "E5",
+                      ":", "synth", "0.16", "pluck", "E5", ":", "synth", "0.16", "pluck", "G5", ":", "synth", "0.55",
+                      "pluck", "C6", "fade", "0", "0", "0.3", "vol", "0.8"}},
+        {"failed.wav", {"-n", "-r", "22050", "-b", "16", "-c", "1", "OUT", "synth", "0.5", "sawtooth", "110",
+                        "lowpass", "600", "fade", "0.03", "0.5", "0.2", "vol", "0.5"}},
+        {"ting1.wav", {"-n", "-r", "22050", "-b", "16", "-c", "1", "OUT", "synth", "0.12", "sine", "1320", "fade",
+                       "0", "0.12", "0.1", "vol", "0.7"}},
+        {"ting6.wav", {"-n", "-r", "22050", "-b", "16", "-c", "1", "OUT", "synth", "0.15", "sine", "880", "sine",
+                       "1760", "fade", "0", "0.15", "0.12", "vol", "0.6"}},
+    };
+    QDir().mkpath(appDir + "/appvoice");
+    for (const Sound &s : sounds) {
+        const QString out = appDir + "/appvoice/" + s.name;
+        if (QFileInfo(out).size() > 44)
+            continue;
+        QStringList args = s.soxArgs;
+        args.replace(args.indexOf("OUT"), out);
+        if (QProcess::execute("sox", args) != 0 || QFileInfo(out).size() <= 44)
+            fail("sox could not make " + s.name);
+    }
+}
+
+// ---------------------------------------------------------------- plain copies
+
+void copyPlain(const QString &src, const QString &dst, bool crlf)
+{
+    if (!QFileInfo::exists(src)) {
+        fail(src + ": missing");
+        return;
+    }
+    writeIfChanged(dst, crlf ? crlfUtf8(readLines(src)) : fileBytes(src));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: tallivo_databuild DATA_DIR APP_DIR CACHE_DIR\n");
+        return 2;
+    }
+    const QString dataDir = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QString appDir = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
+    const QString cacheDir = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath();
+    for (const char *d : {"dat", "usrdat", "tmp", "myvoice", "voice", "sentence-voice", "sentence-in-unit", "pics",
+                          "BookCover", "sample", "font", "appvoice"})
+        QDir().mkpath(appDir + "/" + d);
+    QDir().mkpath(cacheDir + "/stamps");
+    const Stamps stamps{cacheDir + "/stamps"};
+
+    loadSpellingList(dataDir + "/UK2USA.txt");
+    copyPlain(dataDir + "/UK2USA.txt", appDir + "/dat/UK2USA.txt", true);
+    for (int i = 1; i < gUKWords.size(); ++i)
+        if (!gUKWords[i].isEmpty() && gUKWords[i].trimmed() == gUSWords[i].trimmed())
+            fail("UK2USA.txt: \"" + gUKWords[i] + "\" maps to itself");
+
+    const QList<Entry> entries = loadDictionary(dataDir);
+    QHash<QString, Entry> byKey, byUserEN;
+    for (const Entry &e : entries) {
+        byKey.insert(e.key.toUpper(), e);
+        byUserEN.insert(e.userEN.toUpper(), e);
+    }
+    writeIfChanged(appDir + "/dat/sysdic.dic", EnvelopeBytes(dictionaryText(entries)));
+
+    QList<Sentence> sentences;
+    QList<Book> books;
+    writeIfChanged(appDir + "/dat/twb.ck", EnvelopeBytes(wordBankText(dataDir, byKey, sentences, books)));
+
+    copyPlain(dataDir + "/help.html", appDir + "/dat/help.html", false);
+    for (const QString &s : filesIn(dataDir + "/sample", "*.txt"))
+        copyPlain(s, appDir + "/sample/" + QFileInfo(s).fileName(), true);
+    copyPlain("/usr/share/fonts/truetype/charis/CharisSIL-Regular.ttf", appDir + "/font/Ksphonet.ttf", false);
+    buildFeedbackSounds(appDir);
+    if (gErrors) {
+        std::fprintf(stderr, "%d errors in data/\n", gErrors);
+        return 1;
+    }
+
+    QHash<QString, QString> emojiOfKey;
+    const int pictures = buildPictures(dataDir, appDir, byUserEN, stamps, emojiOfKey);
+    buildCovers(appDir, books, emojiOfKey, stamps);
+
+    QList<VoiceJob> jobs;
+    for (const Entry &e : entries)
+        jobs << VoiceJob{e.userEN, {appDir + "/voice/" + e.key + ".enw"}, "voice-" + e.key};
+    for (const Sentence &s : sentences)
+        jobs << VoiceJob{s.english,
+                         {appDir + "/sentence-in-unit/" + s.id + ".wav",
+                          appDir + "/sentence-voice/" + NormalizeWordKey(s.id) + ".wav"},
+                         "sentence-" + s.id};
+    QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());
+    buildVoices(jobs, stamps, cacheDir + "/tmp");
+
+    std::printf("data set: %lld dictionary entries, %lld books, %lld sentences, %d pictures\n",
+                (long long)entries.size(), (long long)books.size(), (long long)sentences.size(), pictures);
+    if (gErrors) {
+        std::fprintf(stderr, "%d errors in data/\n", gErrors);
+        return 1;
+    }
+    return 0;
+}
