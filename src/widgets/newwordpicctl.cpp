@@ -1,0 +1,395 @@
+#include "newwordpicctl.h"
+#include "app/helpers/apppaths.h"
+#include "app/helpers/envelope.h"
+#include "platform/platform.h"
+#include "wordbank/classuser.h"
+#include "wordbank/cword.h"
+#include "wordbank/globals.h"
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The text line over a card: drawn with a light halo so it stays readable on
+// any picture. It never takes the mouse; the card answers for it.
+class CardTextLine : public QLabel {
+public:
+    explicit CardTextLine(QWidget *parent) : QLabel(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_TranslucentBackground);
+        setAutoFillBackground(false);
+    }
+
+    QSize sizeHint() const override
+    {
+        const QFontMetricsF fm(font());
+        const QStringList lines = text().split(QLatin1Char('\n'));
+        qreal w = 0;
+        for (const QString &line : lines)
+            w = std::max(w, fm.horizontalAdvance(line));
+        const qreal pad = Pad(fm);
+        const qreal h = lines.size() * fm.height() + (lines.size() - 1) * fm.leading();
+        return QSize(int(std::ceil(w + 2 * pad)), int(std::ceil(h + 2 * pad)));
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QFontMetricsF fm(font());
+        const qreal pad = Pad(fm);
+        const QPen halo(QColor(255, 255, 255, 235), Halo(fm), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        qreal baseline = pad + fm.ascent();
+        for (const QString &line : text().split(QLatin1Char('\n'))) {
+            QPainterPath path;
+            path.addText((width() - fm.horizontalAdvance(line)) / 2.0, baseline, font(), line);
+            p.strokePath(path, halo);
+            p.fillPath(path, QColor(Look::Text));
+            baseline += fm.lineSpacing();
+        }
+    }
+
+private:
+    static qreal Halo(const QFontMetricsF &fm) { return std::max<qreal>(3.0, fm.height() * 0.14); }
+    static qreal Pad(const QFontMetricsF &fm) { return Halo(fm) / 2 + 1; }
+};
+
+// The heavy sans-serif of the card's text line; the sizes are the card's.
+QFont LineFont(bool english, double pointSize)
+{
+    QFont f = english ? EnglishFont(16, true) : ChineseFont(16, true);
+    f.setPointSizeF(pointSize);
+    return f;
+}
+
+// A word's picture, unscrambled in memory: BMP first, then JPEG. A file that
+// cannot be read or decoded counts as missing, so the next form is tried.
+QImage LoadWordPicture(const QString &english)
+{
+    // The picture files sit directly in pics/: a name with a path separator
+    // has none.
+    if (english.isEmpty() || english.contains(QLatin1Char('/')) || english.contains(QLatin1Char('\\')))
+        return QImage();
+    for (const char *ext : {".enbmp", ".enjpg"}) {
+        QByteArray clear;
+        if (!ReadEncodedFileBytes(AppPath(QStringLiteral("pics/") + english + QLatin1String(ext)), clear))
+            continue;
+        QImage img;
+        if (img.loadFromData(clear) && !img.isNull())
+            return img;
+    }
+    return QImage();
+}
+
+} // namespace
+
+NewWordPicCtl::NewWordPicCtl(QWidget *parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    imgBackup = StdPicture::Load(QStringLiteral(":/widgets/card/card_default.svg"));
+    m_background = StdPicture::Load(QStringLiteral(":/widgets/card/card_background.svg"));
+    // The first flip turns away from the card's own background.
+    baseImage = m_background;
+
+    lblChinese = new CardTextLine(this);
+    lblChinese->setObjectName(QStringLiteral("lblChinese"));
+    lblChinese->setFont(LineFont(false, 18));
+    lblChinese->hide();
+
+    timHideCH = new QTimer(this);
+    timHideCH->setObjectName(QStringLiteral("timHideCH"));
+    timHideCH->setSingleShot(true);
+    timHideCH->setInterval(kPeekMs);
+    connect(timHideCH, &QTimer::timeout, this, &NewWordPicCtl::HideChineseAgain);
+
+    resize(400, 250);
+    SyncSize();
+}
+
+double NewWordPicCtl::BaseFontSizeFor(int width)
+{
+    if (width > 390)
+        return 42;
+    if (width > 300)
+        return 24;
+    return 18;
+}
+
+QRectF NewWordPicCtl::FlipFrame(int n, int W, int H, bool *incoming)
+{
+    const int step = RoundHalfEven(W / 20.0 * 0.5);
+    const int e = n < 20 ? n : n - 20;
+    const double w = double(step) * e;
+    if (incoming)
+        *incoming = n >= 20;
+    if (n < 20) {
+        if (2 * w < W)
+            return QRectF(w, 0, W - 2 * w, H);
+    } else if (w >= 1) {
+        return QRectF(W * 0.5 - w, 0, 2 * w, H);
+    }
+    return QRectF();
+}
+
+bool NewWordPicCtl::SyncSize()
+{
+    if (size() == m_syncedSize)
+        return false;
+    m_syncedSize = size();
+    baseFontSize = BaseFontSizeFor(width());
+    const int corner = RoundHalfEven(width() / 20.0);
+    setMask(RoundRectRegion(width(), height(), corner, corner));
+    return true;
+}
+
+void NewWordPicCtl::ReadMe(int nReadTimes)
+{
+    if (myWord)
+        myWord->ReadMe(nReadTimes, false);
+}
+
+bool NewWordPicCtl::SetPicWord(CWord *new_word, bool bEffect, bool bChinese, int iCHType)
+{
+    if (!new_word)
+        return false;
+    SyncSize();
+    myWord = new_word;
+    const QImage picture = LoadWordPicture(new_word->English);
+    lblChinese->setText(new_word->Chinese);
+    bHasPic = !picture.isNull();
+    srcImage = bHasPic ? StdPicture(picture) : imgBackup;
+    lblChinese->hide();
+    ShowChinese(bChinese, iCHType);
+    if (!DrawImage(bEffect))
+        return true; // the card went away while it flipped
+    baseImage = srcImage;
+    return true;
+}
+
+void NewWordPicCtl::LoadEnglish(CWord *new_word)
+{
+    if (!new_word)
+        return;
+    SyncSize();
+    // A peek still pending must not hide the English.
+    timHideCH->stop();
+    myWord = new_word;
+    lblChinese->hide();
+    lblChinese->setFont(LineFont(true, baseFontSize + 10));
+    lblChinese->setText(new_word->UserEN);
+    lblChinese->setEnabled(true);
+    FitLine(baseFontSize + 10);
+    lblChinese->move((width() - lblChinese->width()) / 2, (height() - lblChinese->height()) / 2);
+    lblChinese->show();
+}
+
+void NewWordPicCtl::ShowChinese(bool bChinese, int iCHType)
+{
+    if (!myWord)
+        return;
+    SyncSize();
+    // A peek still pending must not hide the line laid out now.
+    timHideCH->stop();
+    lblChinese->hide();
+    QString text = iCHType == 0 ? myWord->Chinese : myWord->DetailCH;
+    double size = 18;
+    if (!bHasPic) {
+        text.replace(QLatin1Char(';'), QLatin1Char('\n'));
+        size = baseFontSize;
+    }
+    lblChinese->setFont(LineFont(false, size));
+    lblChinese->setText(text);
+    FitLine(size);
+    const int left = (width() - lblChinese->width()) / 2;
+    if (bHasPic) {
+        lblChinese->move(left, RoundHalfEven(height() - 1.2 * lblChinese->height()));
+        lblChinese->setVisible(bChinese);
+    } else {
+        // A card without picture is never blank.
+        lblChinese->move(left, (height() - lblChinese->height()) / 2);
+        lblChinese->show();
+    }
+}
+
+void NewWordPicCtl::FitLine(double startSize)
+{
+    double size = startSize;
+    QFont f = lblChinese->font();
+    f.setPointSizeF(size);
+    lblChinese->setFont(f);
+    lblChinese->adjustSize();
+    // Several lines on a small card would also be cut off at the top and bottom.
+    while ((lblChinese->width() > 0.8 * width() || lblChinese->height() > 0.9 * height()) && size > 6) {
+        size -= 2;
+        f.setPointSizeF(size);
+        lblChinese->setFont(f);
+        lblChinese->adjustSize();
+    }
+}
+
+void NewWordPicCtl::drawimage(bool bEffect)
+{
+    DrawImage(bEffect);
+}
+
+void NewWordPicCtl::SetImage(const StdPicture &new_pic, int grayLevel)
+{
+    srcImage = new_pic;
+    if (!DrawImage(grayLevel != 0))
+        return;
+    baseImage = new_pic;
+}
+
+QImage NewWordPicCtl::BlankFace() const
+{
+    const qreal dpr = devicePixelRatioF();
+    QImage img(QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr))),
+               QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(dpr);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+bool NewWordPicCtl::DrawImage(bool bEffect)
+{
+    if (srcImage.isNone())
+        return true;
+    SyncSize();
+    // Any drawing supersedes a flip still running further down the stack.
+    const quint64 generation = ++m_drawGeneration;
+    srcPic = srcImage.Render(size(), devicePixelRatioF());
+    if (bEffect && !bUnloading) {
+        bool superseded = false;
+        if (!RunFlip(generation, &superseded))
+            return false;
+        if (superseded)
+            return true; // the newer drawing has painted the card
+    }
+    m_face = srcPic;
+    update();
+    return true;
+}
+
+bool NewWordPicCtl::PaintFlipFrame(int n, int W, int H)
+{
+    bool incoming = false;
+    const QRectF target = FlipFrame(n, W, H, &incoming);
+    if (target.isEmpty())
+        return false;
+    QImage face = BlankFace();
+    QPainter p(&face);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (incoming)
+        p.drawImage(target, srcPic);
+    else
+        baseImage.Paint(p, target);
+    p.end();
+    m_face = face;
+    return true;
+}
+
+bool NewWordPicCtl::RunFlip(quint64 generation, bool *superseded)
+{
+    QPointer<NewWordPicCtl> self(this);
+    const int W = width();
+    const int H = height();
+    auto stillMine = [&] {
+        if (!self)
+            return false;
+        if (generation != m_drawGeneration)
+            *superseded = true;
+        return true;
+    };
+    for (int n = 1; n <= kFlipSteps; ++n) {
+        if (PaintFlipFrame(n, W, H) && isVisible())
+            repaint();
+        plat().DoEvents();
+        if (!stillMine())
+            return false;
+        if (*superseded)
+            return true;
+        // An owner that is tearing the card down wants no more frames.
+        if (bUnloading)
+            return true;
+        plat().Sleep(kFlipStepMs);
+        if (!stillMine())
+            return false;
+        if (*superseded)
+            return true;
+    }
+    return true;
+}
+
+void NewWordPicCtl::FlipAfterResize(quint64 generation)
+{
+    // A drawing since the resize already shows the picture at the new size.
+    if (bUnloading || generation != m_drawGeneration)
+        return;
+    drawimage(true);
+}
+
+void NewWordPicCtl::HideChineseAgain()
+{
+    timHideCH->stop();
+    if (!lblChinese->isHidden())
+        lblChinese->hide();
+}
+
+void NewWordPicCtl::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!m_face.isNull())
+        p.drawImage(QRectF(rect()), m_face);
+    else
+        m_background.Paint(p, QRectF(rect()));
+}
+
+void NewWordPicCtl::resizeEvent(QResizeEvent *)
+{
+    if (bUnloading)
+        return;
+    if (!SyncSize() || srcImage.isNone())
+        return;
+    // The flip lets events run, so it starts from the event loop rather than
+    // from inside the resize (the card may be destroyed while it flips).
+    const quint64 generation = m_drawGeneration;
+    QMetaObject::invokeMethod(this, [this, generation] { FlipAfterResize(generation); }, Qt::QueuedConnection);
+}
+
+void NewWordPicCtl::mouseMoveEvent(QMouseEvent *e)
+{
+    const QPoint pos = e->position().toPoint();
+    QPointer<NewWordPicCtl> self(this);
+    emit MouseMove(VbButton(e->buttons()), VbShift(e->modifiers()), pos.x(), pos.y());
+    if (!self)
+        return;
+    // The bottom-left corner lets a learner who hides the Chinese peek at it.
+    const bool inCorner = pos.y() > height() * 7.0 / 8.0 && pos.x() < width() / 8.0;
+    if (inCorner && bHasPic && lblChinese->isHidden() && gUser && !gUser->bChinese) {
+        lblChinese->show();
+        timHideCH->start(kPeekMs);
+    }
+}
+
+void NewWordPicCtl::mousePressEvent(QMouseEvent *e)
+{
+    m_pressed = e->button() == Qt::LeftButton;
+}
+
+void NewWordPicCtl::mouseReleaseEvent(QMouseEvent *e)
+{
+    const bool click = m_pressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit Click();
+}

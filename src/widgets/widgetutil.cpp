@@ -1,0 +1,263 @@
+#include "widgetutil.h"
+#include <QFile>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <cmath>
+
+QFont EnglishFont(int pixelSize, bool bold)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")});
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+QFont ChineseFont(int pixelSize, bool bold)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("DejaVu Sans")});
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+int RoundHalfEven(double v)
+{
+    const double fl = std::floor(v);
+    const double diff = v - fl;
+    if (diff > 0.5)
+        return int(fl) + 1;
+    if (diff < 0.5)
+        return int(fl);
+    return (std::fmod(fl, 2.0) == 0.0) ? int(fl) : int(fl) + 1;
+}
+
+// ---------------------------------------------------------------- StdPicture
+
+StdPicture::StdPicture(const QImage &image) : m_image(image)
+{
+    if (!m_image.isNull())
+        m_size = m_image.deviceIndependentSize().toSize();
+}
+
+StdPicture::StdPicture(const QPixmap &pixmap) : StdPicture(pixmap.toImage()) {}
+
+StdPicture StdPicture::FromSvg(const QByteArray &svg)
+{
+    auto r = std::make_shared<QSvgRenderer>(svg);
+    if (!r->isValid())
+        return StdPicture();
+    r->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    StdPicture p;
+    p.m_svg = std::move(r);
+    p.m_size = p.m_svg->defaultSize();
+    return p;
+}
+
+StdPicture StdPicture::Load(const QString &path)
+{
+    if (path.isEmpty())
+        return StdPicture();
+    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return StdPicture();
+        return FromSvg(f.readAll());
+    }
+    QImage img(path);
+    return img.isNull() ? StdPicture() : StdPicture(img);
+}
+
+void StdPicture::Paint(QPainter &p, const QRectF &target, bool smooth) const
+{
+    if (!HasHandle() || target.isEmpty())
+        return;
+    p.save();
+    if (m_svg) {
+        m_svg->render(&p, target);
+    } else {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+        p.drawImage(target, m_image);
+    }
+    p.restore();
+}
+
+QImage StdPicture::Render(QSize size, qreal dpr, bool smooth) const
+{
+    if (size.width() <= 0 || size.height() <= 0)
+        return QImage();
+    if (dpr <= 0)
+        dpr = 1.0;
+    QImage out(QSize(int(std::ceil(size.width() * dpr)), int(std::ceil(size.height() * dpr))),
+               QImage::Format_ARGB32);
+    out.setDevicePixelRatio(dpr);
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    Paint(p, QRectF(QPointF(0, 0), QSizeF(size)), smooth);
+    p.end();
+    return out;
+}
+
+bool StdPicture::operator==(const StdPicture &o) const
+{
+    if (isNone() || o.isNone())
+        return isNone() && o.isNone();
+    if (m_svg || o.m_svg)
+        return m_svg == o.m_svg;
+    return m_image.cacheKey() == o.m_image.cacheKey();
+}
+
+// ---------------------------------------------------------------- ImageCtl
+
+ImageCtl::ImageCtl(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ImageCtl::SetPicture(const StdPicture &pic)
+{
+    m_pic = pic;
+    update();
+}
+
+void ImageCtl::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    m_pic.Paint(p, QRectF(rect()));
+}
+
+// ---------------------------------------------------------------- events
+
+int VbButton(Qt::MouseButtons buttons)
+{
+    int b = 0;
+    if (buttons & Qt::LeftButton)
+        b |= 1;
+    if (buttons & Qt::RightButton)
+        b |= 2;
+    if (buttons & Qt::MiddleButton)
+        b |= 4;
+    return b;
+}
+
+int VbShift(Qt::KeyboardModifiers mods)
+{
+    int s = 0;
+    if (mods & Qt::ShiftModifier)
+        s |= 1;
+    if (mods & Qt::ControlModifier)
+        s |= 2;
+    if (mods & Qt::AltModifier)
+        s |= 4;
+    return s;
+}
+
+int VbKeyCode(const QKeyEvent *e)
+{
+    const int k = e->key();
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return (e->modifiers() & Qt::KeypadModifier) ? 96 + (k - Qt::Key_0) : k;
+    if (k >= Qt::Key_A && k <= Qt::Key_Z)
+        return k;
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
+        return 112 + (k - Qt::Key_F1);
+    switch (k) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Pause: return 19;
+    case Qt::Key_CapsLock: return 20;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Semicolon:
+    case Qt::Key_Colon: return 186;
+    case Qt::Key_Equal:
+    case Qt::Key_Plus: return 187;
+    case Qt::Key_Comma:
+    case Qt::Key_Less: return 188;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore: return 189;
+    case Qt::Key_Period:
+    case Qt::Key_Greater: return 190;
+    case Qt::Key_Slash:
+    case Qt::Key_Question: return 191;
+    case Qt::Key_Apostrophe:
+    case Qt::Key_QuoteDbl: return 222;
+    default: return 0;
+    }
+}
+
+int VbKeyAscii(const QKeyEvent *e)
+{
+    const QString t = e->text();
+    if (t.isEmpty())
+        return 0;
+    return t.at(0).unicode();
+}
+
+// ---------------------------------------------------------------- regions
+
+QRegion OpaqueRegion(const QImage &image)
+{
+    if (image.isNull())
+        return QRegion();
+    const QImage img = image.format() == QImage::Format_ARGB32 ? image
+                                                               : image.convertToFormat(QImage::Format_ARGB32);
+    const qreal dpr = img.devicePixelRatio() > 0 ? img.devicePixelRatio() : 1.0;
+    const int lw = int(std::ceil(img.width() / dpr));
+    const int lh = int(std::ceil(img.height() / dpr));
+    QList<QRect> rects;
+    std::vector<bool> solid(size_t(std::max(lw, 0)));
+    for (int y = 0; y < lh; ++y) {
+        std::fill(solid.begin(), solid.end(), false);
+        const int dy0 = int(std::floor(y * dpr));
+        const int dy1 = std::min(img.height(), std::max(dy0 + 1, int(std::floor((y + 1) * dpr))));
+        for (int dy = dy0; dy < dy1; ++dy) {
+            const auto *row = reinterpret_cast<const QRgb *>(img.constScanLine(dy));
+            for (int dx = 0; dx < img.width(); ++dx) {
+                if (qAlpha(row[dx]) != 0) {
+                    const int lx = std::min(lw - 1, int(dx / dpr));
+                    solid[size_t(lx)] = true;
+                }
+            }
+        }
+        int x = 0;
+        while (x < lw) {
+            while (x < lw && !solid[size_t(x)])
+                ++x;
+            const int start = x;
+            while (x < lw && solid[size_t(x)])
+                ++x;
+            if (x > start)
+                rects.append(QRect(start, y, x - start, 1));
+        }
+    }
+    QRegion r;
+    if (!rects.isEmpty())
+        r.setRects(rects.constData(), int(rects.size()));
+    return r;
+}
+
+QRegion NothingRegion()
+{
+    return QRegion(-2, -2, 1, 1);
+}

@@ -1,0 +1,111 @@
+#pragma once
+// Small pieces shared by the program's controls: the picture object hosts hand
+// to controls, the palette and fonts of the program's look, and the mapping of
+// Qt's mouse and key events onto the numbers the controls report.
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QRegion>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QKeyEvent;
+class QPainter;
+class QPixmap;
+class QSvgRenderer;
+
+// The colours with meaning, the same in every window.
+namespace Look {
+constexpr QRgb SkyBlue = 0xFFE6F3FF;   // window background
+constexpr QRgb Panel = 0xFFFFFFFF;     // rounded panels
+constexpr QRgb Done = 0xFF3CB371;      // green: done, right
+constexpr QRgb Progress = 0xFFE5484D;  // red: in progress, wrong
+constexpr QRgb NotYet = 0xFFB8C0CC;    // grey: not yet practised
+constexpr QRgb Action = 0xFFFF9F1C;    // orange: the one main action
+constexpr QRgb Text = 0xFF2B2D42;      // dark text
+}
+
+// Fonts by pixel size (never below 12 px where a child reads). English first
+// falls back to the Chinese face for CJK, and the other way round.
+QFont EnglishFont(int pixelSize, bool bold = false);
+QFont ChineseFont(int pixelSize, bool bold = false);
+
+// Nearest whole number, ties to the even neighbour (9.5 -> 10, 10.5 -> 10).
+int RoundHalfEven(double v);
+
+// A picture as hosts give it to a control: none, a raster image, or an SVG
+// kept as vector so it is drawn sharp at whatever size it is stretched to.
+// Copies share the same picture.
+class StdPicture {
+public:
+    StdPicture() = default;
+    explicit StdPicture(const QImage &image);
+    explicit StdPicture(const QPixmap &pixmap);
+    // ".svg" (any case) loads as vector, anything else as a raster image.
+    // Resource paths (":/...") work. None when missing or unreadable.
+    static StdPicture Load(const QString &path);
+    static StdPicture FromSvg(const QByteArray &svg);
+
+    // No picture at all.
+    bool isNone() const { return !m_svg && m_image.isNull(); }
+    // Something that can be drawn: a picture with a non-zero size.
+    bool HasHandle() const { return !isNone() && m_size.width() > 0 && m_size.height() > 0; }
+    // Natural size in device-independent pixels.
+    QSize Size() const { return m_size; }
+    int Width() const { return m_size.width(); }
+    int Height() const { return m_size.height(); }
+
+    // Draws the picture stretched into target. Raster pictures are scaled
+    // without smoothing when smooth is false, so a key colour stays exact.
+    void Paint(QPainter &p, const QRectF &target, bool smooth = true) const;
+    // The picture stretched to size (logical pixels) at the given pixel ratio,
+    // on a transparent ARGB32 image; a null image for an empty size.
+    QImage Render(QSize size, qreal dpr = 1.0, bool smooth = true) const;
+
+    // Same picture object (copies of one load compare equal).
+    bool operator==(const StdPicture &o) const;
+    bool operator!=(const StdPicture &o) const { return !(*this == o); }
+
+private:
+    QImage m_image;
+    std::shared_ptr<QSvgRenderer> m_svg;
+    QSize m_size;
+};
+
+// A hidden-or-shown image part that stretches its picture over its whole
+// area. It never takes the mouse: events go to the control that holds it.
+class ImageCtl : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageCtl(QWidget *parent = nullptr);
+    void SetPicture(const StdPicture &pic);
+    const StdPicture &Picture() const { return m_pic; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    StdPicture m_pic;
+};
+
+// Mouse buttons as reported by the controls' events: 1 left, 2 right, 4 middle.
+int VbButton(Qt::MouseButtons buttons);
+// Shift state: 1 Shift, 2 Ctrl, 4 Alt.
+int VbShift(Qt::KeyboardModifiers mods);
+// Key code of a key event as the classic virtual-key numbers (A = 65,
+// Enter = 13, Left = 37, F1 = 112...); 0 for keys without one.
+int VbKeyCode(const QKeyEvent *e);
+// The character a key press types, 0 when it types none.
+int VbKeyAscii(const QKeyEvent *e);
+
+// Logical pixels of image (drawn at its device pixel ratio) that are not fully
+// transparent, as a region; a logical pixel counts when any of its device
+// pixels does.
+QRegion OpaqueRegion(const QImage &image);
+// A mask that leaves nothing of a widget visible or clickable (an empty
+// QRegion would instead remove the mask).
+QRegion NothingRegion();

@@ -1,0 +1,47 @@
+#pragma once
+#include "classunit.h"
+#include <QString>
+#include <memory>
+#include <vector>
+
+// A textbook: units 1..UnitNum in file order; unit 0 is the merge target of
+// range and category selections. The new-word book has units 1..5 and no
+// unit 0.
+class ClassBook {
+public:
+    int SeriesID = 0;
+    QString BookName;
+    int BookID = 0;
+
+    ClassBook();
+
+    void ChangeBookID(int inBookID);
+    QString ListAllUnitStatus() const;
+    QString BookString() const;
+    int UnitNum() const { return int(m_units.size()) - 1; }
+    QString UnitName(int Index) const;
+    // -1 for an empty name; the position of an existing unit of that name
+    // (outUnit untouched); else the position of the new unit.
+    int AddNewUnit(const QString &UnitName, ClassUnit *&outUnit);
+    int AddNewUnit(const QString &UnitName);
+    bool GetUnitbyID(int UnitID, ClassUnit *&outUnit) const;
+    bool GetUnitByName(const QString &UnitName, ClassUnit *&outUnit) const;
+    bool SetCurrUnit(int sUnitIndex, int eUnitIndex, const QString &selCaption);
+    bool GetManyUnits(int sUnitIndex, int eUnitIndex, const QString &selCaption);
+
+    // New-word book
+    bool IsNewWordBook() const { return SeriesID == 0 && BookID == 0; }
+    void SetNewBook();
+    void ClearNewWord(int Index);
+    void AddNewWord(int Index, CWord *iWord);
+    void DelNewWord(int Index, CWord *iWord);
+
+    // True when unit is one of this book's units (0..UnitNum).
+    bool OwnsUnit(const ClassUnit *unit) const;
+
+private:
+    bool RangeOk(int sUnitIndex, int eUnitIndex) const;
+    ClassUnit *Unit(int Index) const { return m_units[size_t(Index)].get(); }
+
+    std::vector<std::unique_ptr<ClassUnit>> m_units; // slot 0: merge unit
+};

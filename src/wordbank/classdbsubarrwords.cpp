@@ -1,0 +1,98 @@
+#include "classdbsubarrwords.h"
+#include "classunit.h"
+#include <QStringList>
+
+CWord *ClassDBsubArrWords::Find(const QString &English) const
+{
+    const auto it = m_index.constFind(English.toUpper());
+    return it == m_index.constEnd() ? nullptr : m_words[size_t(*it)].get();
+}
+
+CWord *ClassDBsubArrWords::WordAt(int Index) const
+{
+    if (Index < 1 || Index > WordNum())
+        return nullptr;
+    return m_words[size_t(Index - 1)].get();
+}
+
+void ClassDBsubArrWords::Reserve(int n)
+{
+    m_words.reserve(m_words.size() + size_t(n));
+    m_index.reserve(m_index.size() + n);
+}
+
+void ClassDBsubArrWords::AddWord(const CWord &theWord)
+{
+    const QString upper = theWord.English.toUpper();
+    if (m_index.contains(upper))
+        return;
+    auto w = std::make_unique<CWord>();
+    w->CopyWord(theWord);
+    m_index.insert(upper, int(m_words.size()));
+    m_words.push_back(std::move(w));
+}
+
+bool ClassDBsubArrWords::SetWord(CWord *&iWord, const QString &English) const
+{
+    iWord = Find(English);
+    return iWord != nullptr;
+}
+
+QString ClassDBsubArrWords::Chinese(const QString &English) const
+{
+    const CWord *w = Find(English);
+    return w ? w->Chinese : QString();
+}
+
+QString ClassDBsubArrWords::Sound(const QString &English) const
+{
+    const CWord *w = Find(English);
+    return w ? w->Sound : QString();
+}
+
+QString ClassDBsubArrWords::ListAllWordStatus() const
+{
+    QString out;
+    AppendWordStatus(out);
+    return out;
+}
+
+void ClassDBsubArrWords::AppendWordStatus(QString &out) const
+{
+    for (const auto &w : m_words) {
+        if (!w->HasProgress())
+            continue;
+        // a key with "-" or "|" would split into the wrong items when read back
+        // and hand its progress to another word; such a key is never found by
+        // a spelling either
+        if (w->English.contains(QLatin1Char('-')) || w->English.contains(QLatin1Char('|')))
+            continue;
+        if (!out.isEmpty())
+            out += QLatin1Char('-');
+        out += w->English;
+        out += QLatin1Char('|');
+        out += w->StatusToStr();
+    }
+}
+
+QString ClassDBsubArrWords::StatusToStr(const QString &English) const
+{
+    const CWord *w = Find(English);
+    return w ? w->StatusToStr() : QString();
+}
+
+bool ClassDBsubArrWords::StatusFromStr(const QString &English, const QString &statusStr)
+{
+    CWord *w = Find(English);
+    return w && w->StatusFromStr(statusStr);
+}
+
+void ClassDBsubArrWords::GenNewWord(int Index, ClassUnit *outUnit) const
+{
+    if (!outUnit)
+        return;
+    for (const auto &w : m_words) {
+        if (w->IsNewWord(Index))
+            outUnit->AddNewWord(w.get());
+    }
+}

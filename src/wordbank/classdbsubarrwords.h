@@ -1,0 +1,37 @@
+#pragma once
+#include "cword.h"
+#include <QHash>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class ClassUnit;
+
+// One bucket of the dictionary: words in insertion order, positions from 1.
+// Keys compare without regard to letter case and the first entry wins; a
+// hash of the upper-cased keys keeps look-ups short in crowded buckets.
+class ClassDBsubArrWords {
+public:
+    // Stores a copy of theWord unless its key is already here (ignoring case).
+    void AddWord(const CWord &theWord);
+    bool SetWord(CWord *&iWord, const QString &English) const;
+    QString Chinese(const QString &English) const;
+    QString Sound(const QString &English) const;
+    QString ListAllWordStatus() const;
+    // Appends the bucket's items to out, "-" first when out is not empty.
+    void AppendWordStatus(QString &out) const;
+    QString StatusToStr(const QString &English) const;
+    bool StatusFromStr(const QString &English, const QString &statusStr);
+    void GenNewWord(int Index, ClassUnit *outUnit) const;
+
+    int WordNum() const { return int(m_words.size()); }
+    // Room for n more words, so a large load does not keep regrowing.
+    void Reserve(int n);
+    // Position 1..WordNum, or nullptr.
+    CWord *WordAt(int Index) const;
+    CWord *Find(const QString &English) const;
+
+private:
+    std::vector<std::unique_ptr<CWord>> m_words;
+    QHash<QString, int> m_index; // upper-cased key -> 0-based position
+};

@@ -1,0 +1,68 @@
+#pragma once
+#include "csentence.h"
+#include "cword.h"
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+// One lesson: words 1..WordNum (pointers to the dictionary's words),
+// sentences 1..SentenceNum (owned), and the best score of each game.
+class ClassUnit {
+public:
+    static constexpr int kScoreSlots = 9;  // games 0..6 and two spare slots
+    static constexpr int kGameCount = 7;
+
+    int BookID = 0;
+    QString UnitName;
+    QString UnitCaption;
+    int UnitID = 0;
+
+    void Clear();
+    void CopyUnit(const ClassUnit &inUnit);
+    void InitRandReadStatus();
+    void SetWord(int Index, CWord *inWord);
+    bool GetWord(int Index, CWord *&outWord) const;
+    QString English(int Index) const;
+    QString Chinese(int Index) const;
+    bool GetSentence(int Index, CSentence *&outSentence) const;
+    bool GetSentenceByID(const QString &sID, CSentence *&outSentence) const;
+    void SetUnitStatus(int tmode, int inScore);
+    void LoadUnitStatus(const QString &sUnitStatus);
+    int IsAllCompleted() const;
+    QString GetUnitStatus() const;
+    QString UnitString() const;
+    void InitTestStatus();
+    int GetTestWord(CWord *&outWord) const;
+    // Fills ansArr[1..count] (resized to at least 5) with distinct positions,
+    // one of them currTestWord at a random slot; returns count.
+    int GetAnsArr(int currTestWord, std::vector<int> &ansArr) const;
+    int AddNewUnit(const ClassUnit &inUnit, const QString &selCaption);
+    int AddWord(const QString &English);
+    QString AddSentence(const QString &aLine, const QString &sID);
+    bool GetWordByEnglish(const QString &English, CWord *&outWord) const;
+    bool GetWordByID(int wordID, CWord *&outWord) const;
+    // Index is clamped into 1..WordNum and handed back.
+    bool SetCurrWord(int &Index);
+    bool SetCurrWord(int &&Index) { return SetCurrWord(Index); }
+    bool GetRandWord();
+    bool GetNextWord(int step);
+    int WordNum() const { return int(m_words.size()); }
+    int SentenceNum() const { return int(m_sentences.size()); }
+    int WrongNum() const;
+    int CorrectNum() const;
+    int UnTestedNum() const;
+    void AddNewWord(CWord *iWord);
+    void DelNewWord() { m_words.clear(); }
+
+    // Score of game 0..8, 0 outside.
+    int GameScore(int tmode) const;
+
+private:
+    CWord *At(int Index) const { return m_words[size_t(Index - 1)]; }
+    int FindEnglish(const QString &English) const; // position or 0
+
+    std::vector<CWord *> m_words;
+    std::vector<std::unique_ptr<CSentence>> m_sentences;
+    std::array<int, kScoreSlots> m_scores{};
+};

@@ -1,0 +1,111 @@
+#include "classuser.h"
+#include "classdbdictionary.h"
+#include "cwordbank.h"
+#include "globals.h"
+#include "wbtext.h"
+#include "app/helpers/apppaths.h"
+#include "app/helpers/envelope.h"
+#include "app/helpers/textfile.h"
+#include <QFileInfo>
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+
+bool ValidSlot(int id)
+{
+    return id >= 0 && id <= 2;
+}
+} // namespace
+
+bool ClassUser::LoadUserFeature()
+{
+    m_statusUnreadable = false;
+    if (!ValidSlot(userID))
+        return true;
+    const QString path = gUserStatusFile[userID];
+    if (!QFileInfo::exists(path))
+        return true; // a new profile
+    QStringList lines;
+    if (!ReadEncodedFileLines(path, lines)) {
+        // keep the defaults for this run and leave the file alone
+        m_statusUnreadable = true;
+        return false;
+    }
+    auto line = [&](int n, int fallback) { return n <= lines.size() ? ValInt(lines.at(n - 1)) : fallback; };
+    nLastSeries = line(1, -1);
+    nLastBook = line(2, -1);
+    nLastStartUnit = line(3, -1);
+    nLastEndUnit = line(4, -1);
+    myScore = line(5, 0);
+    myLevel = line(6, 0);
+    myCoin = line(7, 0);
+    nNewWordBookID = line(8, 1);
+    if (nNewWordBookID < 1 || nNewWordBookID > 5)
+        nNewWordBookID = 1;
+    if (lines.size() >= 9 && gDictionary)
+        gDictionary->LoadWordStatus(TrimSpaces(lines.at(8)));
+    if (lines.size() >= 10 && gWordBank)
+        gWordBank->LoadUnitStatus(TrimSpaces(lines.at(9)));
+    return true;
+}
+
+bool ClassUser::SaveUserFeature()
+{
+    // before the data is loaded there is nothing to save, and a file that
+    // could not be read must not be replaced by defaults
+    if (!gWordBank || !gDictionary || !ValidSlot(userID) || m_statusUnreadable)
+        return false;
+    // the next start reopens the course, never a new-word book
+    if (nLastSeries == 0 && nLastBook == 0) {
+        nLastSeries = nOldSeries;
+        nLastBook = nOldBook;
+        nLastStartUnit = nOldStartUnit;
+        nLastEndUnit = nOldEndUnit;
+    } else if (nLastStartUnit == 0) {
+        nLastStartUnit = nOldStartUnit;
+        nLastEndUnit = nOldEndUnit;
+    }
+    QString text;
+    for (int v : {nLastSeries, nLastBook, nLastStartUnit, nLastEndUnit, myScore, myLevel, myCoin, nNewWordBookID})
+        text += QString::number(v) + kCrLf;
+    text += gDictionary->SaveWordStatus() + kCrLf;
+    text += gWordBank->SaveUnitStatus() + kCrLf;
+    return WriteEncodedTextFile(gUserStatusFile[userID], text);
+}
+
+QStringList DefaultUserNames()
+{
+    return {QStringLiteral("Direvi"), QStringLiteral("Riduvaz"), QStringLiteral("Voro")};
+}
+
+QStringList LoadUserNames()
+{
+    const QStringList defaults = DefaultUserNames();
+    QStringList lines;
+    const bool read = ReadTextFileLines(gUserNameFile, lines);
+    QStringList names;
+    bool completed = !read;
+    for (int i = 0; i < 3; ++i) {
+        const QString name = i < lines.size() ? TrimSpaces(lines.at(i)) : QString();
+        // an empty nickname would leave its slot with nothing to click
+        if (name.isEmpty())
+            completed = true;
+        names << (name.isEmpty() ? defaults.at(i) : name);
+    }
+    if (completed)
+        SaveUserNames(names);
+    return names;
+}
+
+bool SaveUserNames(const QStringList &names)
+{
+    const QStringList defaults = DefaultUserNames();
+    QString text;
+    for (int i = 0; i < 3; ++i) {
+        QString name = i < names.size() ? names.at(i) : defaults.at(i);
+        // one name per line
+        name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        text += name + kCrLf;
+    }
+    return WriteTextFileAtomic(gUserNameFile, text);
+}

@@ -1,0 +1,56 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The signed-in profile: display settings of the run, the current course
+// selection, the position in the current unit, score and coins.
+// Destroying it saves nothing: ShutdownData saves explicitly while the
+// dictionary and the word bank still exist.
+class ClassUser {
+public:
+    int userID = 0;
+    QString userName;
+    bool bEnglish = true;
+    bool bSound = true;
+    bool bPicture = true;
+    bool bChinese = true;
+    int iCHType = 0;
+    bool bSentenceEN = true;
+    bool bAutoSpeakWord = true;
+    bool bAutoReadSentence = true;
+    int nReadTimes = 2;
+    bool bRand = false;
+    int nLastSeries = -1;
+    int nLastBook = -1;
+    int nLastStartUnit = -1;
+    int nLastEndUnit = -1;
+    int nLastWord = 0;
+    int nNewWordBookID = 1;
+    int nOldSeries = 0;
+    int nOldBook = 0;
+    int nOldStartUnit = 0;
+    int nOldEndUnit = 0;
+    int myScore = 0;
+    int myLevel = 0;
+    int myCoin = 0;
+
+    // Reads the profile's status file and restores the word and unit progress.
+    // A missing file is a new profile; an unreadable one keeps the defaults
+    // and is never overwritten during this run. False only for that case.
+    bool LoadUserFeature();
+    // Writes the profile's status file; false when nothing was written.
+    bool SaveUserFeature();
+
+    // The status file of this run could not be read.
+    bool StatusFileUnreadable() const { return m_statusUnreadable; }
+
+private:
+    bool m_statusUnreadable = false;
+};
+
+// The nickname file: three names, slots 0..2.
+QStringList DefaultUserNames();
+// Reads the nicknames; a missing or short file is completed with the default
+// names and written back. Always returns three names.
+QStringList LoadUserNames();
+bool SaveUserNames(const QStringList &names);

@@ -1,0 +1,43 @@
+#pragma once
+#include <QString>
+
+// One dictionary word and the learner's progress with it. Every CWord is
+// owned by the dictionary; units only point at it, so progress is shared.
+class CWord {
+public:
+    QString UserEN;   // as shown to the learner
+    QString English;  // dictionary key
+    QString DetailCH;
+    QString Chinese;
+    QString Sound;    // "/ ... /" or ""
+    int myTestedStatus = 0; // this round: 0 unasked, 1 right, -1 wrong, 2 shown
+    int iTestResult = 0;    // long-term score
+    QString NewWordMark = QStringLiteral("00000");
+    bool bRandRead = false;
+
+    CWord() { InitMe(); }
+
+    void InitMe();
+    bool IsNewWord(int nNewBookID) const;
+    void SetNewWord(int nNewBookID, bool bNewWord);
+    QString GetStatus() const;
+    void SetStatus(int tResult);
+    bool ParseTextFromDictFile(const QString &aLineText);
+    QString DicWordToStr() const;
+    void CopyWord(const CWord &srcWord);
+    bool StatusFromStr(const QString &strStatus);
+    QString StatusToStr() const;
+    // Score or marks worth keeping in the profile.
+    bool HasProgress() const { return iTestResult != 0 || QStringView(NewWordMark) != QStringView(u"00000"); }
+    void ReadMe(int nReadtime, bool bAsync) const;
+    void ReadSentence(bool bAsync) const;
+    void InitStatus() { myTestedStatus = 0; }
+};
+
+// The four learning-state labels; also the category filter of a selection.
+inline const QString kStatusUntested = QStringLiteral("尚未练习");
+inline const QString kStatusOftenWrong = QStringLiteral("常出错的");
+inline const QString kStatusWellKnown = QStringLiteral("很熟悉的");
+inline const QString kStatusPractising = QStringLiteral("正在练习");
+// "All words": no category filter.
+inline const QString kSelectAll = QStringLiteral("全部");

@@ -1,0 +1,35 @@
+#include "globals.h"
+#include "classdbdictionary.h"
+#include "classuser.h"
+#include "cwordbank.h"
+#include "app/helpers/texthelpers.h"
+#include "sound/classplaysound.h"
+
+ClassUser *gUser = nullptr;
+ClassDBdictionary *gDictionary = nullptr;
+CWordBank *gWordBank = nullptr;
+CSeries *gCurrSeries = nullptr;
+ClassBook *gCurrBook = nullptr;
+ClassUnit *gCurrUnit = nullptr;
+CWord *gCurrWord = nullptr;
+int gTestMode = 0;
+std::function<void()> gUpdateGameShow;
+
+void ReleaseSharedObjects()
+{
+    gCurrWord = nullptr;
+    gCurrUnit = nullptr;
+    gCurrBook = nullptr;
+    gCurrSeries = nullptr;
+    delete gUser;
+    gUser = nullptr;
+    delete gWordBank;
+    gWordBank = nullptr;
+    delete gDictionary;
+    gDictionary = nullptr;
+    ReleasePlaySound();
+    gUKWords.clear();
+    gUSWords.clear();
+    gTestMode = 0;
+    gUpdateGameShow = nullptr;
+}

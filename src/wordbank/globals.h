@@ -1,0 +1,27 @@
+#pragma once
+#include <functional>
+
+class ClassUser;
+class ClassDBdictionary;
+class CWordBank;
+class CSeries;
+class ClassBook;
+class ClassUnit;
+class CWord;
+
+// The shared objects of the run; null until created and after release.
+extern ClassUser *gUser;
+extern ClassDBdictionary *gDictionary;
+extern CWordBank *gWordBank;
+extern CSeries *gCurrSeries; // owned by gWordBank
+extern ClassBook *gCurrBook; // owned by gWordBank
+extern ClassUnit *gCurrUnit; // owned by gWordBank
+extern CWord *gCurrWord;     // owned by gDictionary
+// The game being played (0..6); 0 at start.
+extern int gTestMode;
+// The score panel's refresh, set by the games window; empty = nothing to redraw.
+extern std::function<void()> gUpdateGameShow;
+
+// Releases the shared objects in the shutdown order (profile, word bank,
+// dictionary, sound player) and sets every pointer to null. Saves nothing.
+void ReleaseSharedObjects();

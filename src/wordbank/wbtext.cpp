@@ -1,0 +1,50 @@
+#include "wbtext.h"
+#include <climits>
+
+QStringView TrimSpaces(QStringView s)
+{
+    qsizetype b = 0, e = s.size();
+    while (b < e && s.at(b) == QLatin1Char(' '))
+        ++b;
+    while (e > b && s.at(e - 1) == QLatin1Char(' '))
+        --e;
+    return s.mid(b, e - b);
+}
+
+QString TrimSpaces(const QString &s)
+{
+    qsizetype b = 0, e = s.size();
+    while (b < e && s.at(b) == QLatin1Char(' '))
+        ++b;
+    while (e > b && s.at(e - 1) == QLatin1Char(' '))
+        --e;
+    return s.mid(b, e - b);
+}
+
+int ValInt(QStringView s)
+{
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    while (i < n && (s.at(i) == QLatin1Char(' ') || s.at(i) == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < n && (s.at(i) == QLatin1Char('-') || s.at(i) == QLatin1Char('+'))) {
+        negative = s.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    long long v = 0;
+    for (; i < n; ++i) {
+        const char16_t c = s.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            break;
+        if (v <= INT_MAX)
+            v = v * 10 + (c - u'0');
+    }
+    if (negative)
+        v = -v;
+    if (v > INT_MAX)
+        return INT_MAX;
+    if (v < INT_MIN)
+        return INT_MIN;
+    return int(v);
+}

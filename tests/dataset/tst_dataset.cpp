@@ -1,0 +1,207 @@
+// The shipped installation folder, checked as a whole through the program's
+// own classes: what a child meets must load, sound and show.
+#include "support/testmain.h"
+#include "support/fakeplatform.h"
+
+#include "app/helpers/apppaths.h"
+#include "app/helpers/envelope.h"
+#include "app/helpers/texthelpers.h"
+#include "app/helpers/textfile.h"
+#include "wordbank/classdbdictionary.h"
+#include "wordbank/cseries.h"
+#include "wordbank/cword.h"
+#include "wordbank/cwordbank.h"
+#include "wordbank/globals.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QSet>
+
+namespace {
+
+QString builtAppDir()
+{
+    return qEnvironmentVariable("TALLIVO_BUILD_DIR") + "/tallivo-app";
+}
+
+bool isPlayableWav(const QByteArray &wav)
+{
+    return wav.startsWith("RIFF") && wav.mid(8, 4) == "WAVE" && WavDurationMs(wav) > 100;
+}
+
+QByteArray unscrambled(const QString &path)
+{
+    QByteArray clear;
+    return ReadEncodedFileBytes(path, clear) ? clear : QByteArray();
+}
+
+} // namespace
+
+class DataSetTest : public QObject {
+    Q_OBJECT
+
+    FakePlatform m_fake;
+    Platform *m_oldPlatform = nullptr;
+    QString m_oldAppDir;
+    QStringList m_entryLines; // dictionary entries as shipped
+
+private slots:
+    void initTestCase()
+    {
+        if (!QFileInfo::exists(builtAppDir() + "/dat/sysdic.dic"))
+            QSKIP("the installation data set is not built in this configuration");
+        m_oldPlatform = SetPlatform(&m_fake);
+        m_oldAppDir = gAppDir;
+        InitAppPathsFor(builtAppDir());
+        gDictionary = new ClassDBdictionary;
+        QVERIFY(gDictionary->InitDict());
+        QVERIFY2(m_fake.msgBoxes.isEmpty(), "the dictionary load reported a line");
+        QStringList lines;
+        QVERIFY(ReadEncodedFileLines(gDictFile, lines));
+        for (int i = 5; i < lines.size(); ++i)
+            if (!lines[i].trimmed().isEmpty())
+                m_entryLines << lines[i];
+        gWordBank = new CWordBank;
+    }
+
+    void cleanupTestCase()
+    {
+        ReleaseSharedObjects();
+        if (m_oldPlatform) {
+            SetPlatform(m_oldPlatform);
+            InitAppPathsFor(m_oldAppDir);
+        }
+        gUKWords.clear();
+        gUSWords.clear();
+    }
+
+    void dictionaryLoadsEveryEntryWithItsTextsAndVoice()
+    {
+        QVERIFY2(m_entryLines.size() >= 2000, qPrintable(QString::number(m_entryLines.size())));
+        QCOMPARE(gDictionary->WordCount(), int(m_entryLines.size()));
+        QStringList problems;
+        for (const QString &line : std::as_const(m_entryLines)) {
+            const QStringList f = line.split('\t');
+            CWord *w = nullptr;
+            // the display spelling must lead the program to this very entry
+            if (!gDictionary->SetWord(w, f[0]) || w->English != f[1]) {
+                problems << "look-up: " + f[0];
+                continue;
+            }
+            if (w->Chinese.isEmpty() || w->DetailCH.isEmpty() || w->Sound.isEmpty())
+                problems << "texts: " + f[0];
+            if (!isPlayableWav(unscrambled(AppPath("voice/" + NormalizeWordKey(w->English) + ".enw"))))
+                problems << "voice: " + f[0];
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 20).join("; ")));
+    }
+
+    void spellingListMapsNoWordToItself()
+    {
+        int pairs = 0;
+        for (int i = 1; i < gUKWords.size(); ++i) {
+            if (gUKWords[i].isEmpty())
+                continue;
+            ++pairs;
+            QVERIFY2(gUKWords[i].trimmed() != gUSWords[i].trimmed(), qPrintable(gUKWords[i]));
+        }
+        QVERIFY(pairs >= 150);
+    }
+
+    void everyUnitLoadsWholeWithSentenceVoices()
+    {
+        const int seriesCount = gWordBank->SeriesNum();
+        QVERIFY(seriesCount >= 2);
+        int books = 0, units = 0;
+        QStringList problems;
+        for (int s = 1; s <= seriesCount; ++s) {
+            CSeries *series = nullptr;
+            QVERIFY(gWordBank->GetSeriesByID(s, series));
+            QVERIFY(series->LoadStandardSeries());
+            if (!series->DroppedWordLines().isEmpty())
+                problems << series->SeriesName + " dropped: " + series->DroppedWordLines().join(", ");
+            QVERIFY(QFileInfo::exists(AppPath("BookCover/" + series->SeriesName + "/1.jpg")));
+            for (int b = 1; b <= series->BookNum(); ++b) {
+                ++books;
+                ClassBook *book = nullptr;
+                QVERIFY(series->GetBookByID(b, book));
+                for (int u = 1; u <= book->UnitNum(); ++u) {
+                    ++units;
+                    ClassUnit *unit = nullptr;
+                    QVERIFY(book->GetUnitbyID(u, unit));
+                    const QString where = series->SeriesName + "/" + book->BookName + "/" + book->UnitName(u);
+                    if (unit->WordNum() < 6)
+                        problems << where + ": fewer than 6 words";
+                    if (unit->SentenceNum() < 2)
+                        problems << where + ": fewer than 2 sentences";
+                    for (int k = 1; k <= unit->SentenceNum(); ++k) {
+                        CSentence *sentence = nullptr;
+                        QVERIFY(unit->GetSentence(k, sentence));
+                        if (sentence->SentenceEN.isEmpty() || sentence->SentenceCH.isEmpty())
+                            problems << sentence->SentenceID + ": empty text";
+                        const QString id = sentence->SentenceID;
+                        if (!isPlayableWav(unscrambled(AppPath("sentence-in-unit/" + id + ".wav")))
+                            || !isPlayableWav(unscrambled(AppPath("sentence-voice/" + NormalizeWordKey(id) + ".wav"))))
+                            problems << id + ": no voice";
+                    }
+                }
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 20).join("\n")));
+        QVERIFY(books >= 10);
+        QVERIFY(units >= 80);
+        // the start-up falls back to series 1, book 1, unit 1
+        QVERIFY(gWordBank->SetCurrUnit(1, 1, 1, 1, QStringLiteral("全部")));
+    }
+
+    void picturesDecode()
+    {
+        int decoded = 0;
+        const QFileInfoList pics = QDir(AppPath("pics")).entryInfoList({"*.enjpg", "*.enbmp"}, QDir::Files);
+        for (const QFileInfo &fi : pics) {
+            QImage img;
+            QVERIFY2(img.loadFromData(unscrambled(fi.absoluteFilePath())), qPrintable(fi.fileName()));
+            CWord *w = nullptr;
+            QVERIFY2(gDictionary->SetWord(w, fi.completeBaseName()), qPrintable(fi.fileName()));
+            ++decoded;
+        }
+        QVERIFY2(decoded >= 400, qPrintable(QString::number(decoded)));
+    }
+
+    void sampleImportsIntoTheUserSeries()
+    {
+        const QFileInfoList samples = QDir(AppPath("sample")).entryInfoList({"*.txt"}, QDir::Files);
+        QCOMPARE(samples.size(), 1);
+        QCOMPARE(samples[0].fileName(), QStringLiteral("示例词库 第一册.txt"));
+        QStringList lines;
+        QVERIFY(ReadTextFileLines(samples[0].absoluteFilePath(), lines));
+        CSeries user; // never saved: nothing is written to the installation
+        user.SeriesID = 0;
+        QVERIFY(user.AddUserWordBook(samples[0].completeBaseName(), lines.join("\r\n")));
+        ClassBook *book = nullptr;
+        QVERIFY(user.GetBookByName(samples[0].completeBaseName(), book));
+        QVERIFY(book->UnitNum() >= 3);
+        for (int u = 1; u <= book->UnitNum(); ++u) {
+            ClassUnit *unit = nullptr;
+            QVERIFY(book->GetUnitbyID(u, unit));
+            QVERIFY(unit->WordNum() >= 4);
+        }
+    }
+
+    void feedbackSoundsFontAndHelpAreThere()
+    {
+        for (const char *name : {"tada.wav", "failed.wav", "ting1.wav", "ting6.wav"}) {
+            QFile f(AppPath(QString("appvoice/") + name));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY2(isPlayableWav(f.readAll()), name);
+        }
+        QVERIFY(QFileInfo(AppPath("font/Ksphonet.ttf")).size() > 100000);
+        QVERIFY(QFileInfo(AppPath("dat/help.html")).size() > 2000);
+        for (const char *dir : {"usrdat", "tmp", "myvoice"})
+            QVERIFY(QFileInfo(AppPath(dir)).isDir());
+    }
+};
+
+TALLIVO_TEST(DataSetTest)
+#include "tst_dataset.moc"

@@ -1,0 +1,254 @@
+// The profile record and its files: the status file round trip, the values
+// it may hold, files that cannot be read, and the nickname file.
+#include "support/testmain.h"
+#include "wbenv.h"
+#include "app/helpers/envelope.h"
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+QStringList StatusLines(int slot)
+{
+    QStringList lines;
+    ReadEncodedFileLines(gUserStatusFile[slot], lines);
+    return lines;
+}
+
+QString ReadUtf8(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QStringLiteral("<none>");
+}
+
+// Builds fresh shared objects over the same folder, as a new run would.
+bool Restart(int slot)
+{
+    ReleaseSharedObjects();
+    gUser = new ClassUser;
+    gUser->userID = slot;
+    gDictionary = new ClassDBdictionary;
+    if (!gDictionary->InitDict())
+        return false;
+    gWordBank = new CWordBank;
+    return true;
+}
+
+QList<int> Fields(const ClassUser &u)
+{
+    return {u.nLastSeries, u.nLastBook, u.nLastStartUnit, u.nLastEndUnit, u.myScore, u.myLevel, u.myCoin,
+            u.nNewWordBookID};
+}
+
+} // namespace
+
+class TestProfile : public QObject {
+    Q_OBJECT
+private slots:
+    void defaults()
+    {
+        ClassUser u;
+        QCOMPARE(Fields(u), (QList<int>{-1, -1, -1, -1, 0, 0, 0, 1}));
+        QCOMPARE(u.nReadTimes, 2);
+        QVERIFY(u.bEnglish && u.bSound && u.bPicture && u.bChinese && u.bSentenceEN && u.bAutoSpeakWord
+                && u.bAutoReadSentence);
+        QVERIFY(!u.bRand);
+        QCOMPARE(u.nLastWord, 0);
+    }
+
+    // Save, start again with fresh objects, load: everything comes back.
+    void roundTrip()
+    {
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        QVERIFY(env.Loaded(1));
+        QVERIFY(env.Series(0)->AddUserWordBook("Mine", "#U1\r\napple\r\ncat"));
+        QVERIFY(env.Series(0)->SaveUserWordBook());
+        env.Unit(1, 2, 1)->SetUnitStatus(1, 70); // "Lesson 1-2"
+        env.Unit(1, 1, 3)->SetUnitStatus(6, 100);
+        env.Unit(0, 1, 1)->SetUnitStatus(0, 55);
+        gUser->userID = 1;
+        gUser->nLastSeries = 1;
+        gUser->nLastBook = 2;
+        gUser->nLastStartUnit = 1;
+        gUser->nLastEndUnit = 1;
+        gUser->myScore = 1234;
+        gUser->myLevel = 3;
+        gUser->myCoin = 17;
+        gUser->nNewWordBookID = 4;
+        env.Word("apple")->iTestResult = -150; // very low scores must not break the text
+        env.Word("banana")->iTestResult = 8;
+        env.Word("icecream")->NewWordMark = QStringLiteral("01001");
+        env.Word("Mr")->iTestResult = -2;
+        env.Word("Mr")->NewWordMark = QStringLiteral("10000");
+        QVERIFY(gUser->SaveUserFeature());
+
+        const QStringList lines = StatusLines(1);
+        QCOMPARE(lines.size(), 11);
+        QCOMPARE(lines.mid(0, 8), (QStringList{"1", "2", "1", "1", "1234", "3", "17", "4"}));
+        QVERIFY(!lines.at(8).contains(QStringLiteral("|-")));
+        QCOMPARE(lines.at(10), QString());
+        const QString words = gDictionary->SaveWordStatus();
+        const QString units = gWordBank->SaveUnitStatus();
+
+        QVERIFY(Restart(1));
+        QVERIFY(gUser->LoadUserFeature());
+        QCOMPARE(Fields(*gUser), (QList<int>{1, 2, 1, 1, 1234, 3, 17, 4}));
+        QCOMPARE(gDictionary->SaveWordStatus(), words);
+        QCOMPARE(gWordBank->SaveUnitStatus(), units);
+        QCOMPARE(env.Word("apple")->iTestResult, -99);
+        QCOMPARE(env.Word("apple")->GetStatus(), QStringLiteral("常出错的"));
+        QCOMPARE(env.Word("banana")->iTestResult, 8);
+        QVERIFY(env.Word("icecream")->IsNewWord(5));
+        QCOMPARE(env.Unit(0, 1, 1)->GameScore(0), 55);
+        QCOMPARE(env.Unit(1, 2, 1)->GameScore(1), 70);
+    }
+
+    // A new-word book is never what the next start opens.
+    void savedSelection_data()
+    {
+        QTest::addColumn<QList<int>>("last"); // series, book, first, last
+        QTest::addColumn<QList<int>>("old");
+        QTest::addColumn<QList<int>>("saved");
+        QTest::addRow("course") << QList<int>{1, 2, 3, 4} << QList<int>{9, 9, 9, 9} << QList<int>{1, 2, 3, 4};
+        QTest::addRow("new-word book") << QList<int>{0, 0, 2, 2} << QList<int>{1, 1, 3, 5} << QList<int>{1, 1, 3, 5};
+        QTest::addRow("no start unit") << QList<int>{1, 2, 0, 0} << QList<int>{7, 7, 3, 5} << QList<int>{1, 2, 3, 5};
+    }
+    void savedSelection()
+    {
+        QFETCH(QList<int>, last);
+        QFETCH(QList<int>, old);
+        QFETCH(QList<int>, saved);
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        gUser->nLastSeries = last[0];
+        gUser->nLastBook = last[1];
+        gUser->nLastStartUnit = last[2];
+        gUser->nLastEndUnit = last[3];
+        gUser->nOldSeries = old[0];
+        gUser->nOldBook = old[1];
+        gUser->nOldStartUnit = old[2];
+        gUser->nOldEndUnit = old[3];
+        QVERIFY(gUser->SaveUserFeature());
+        const QStringList lines = StatusLines(0);
+        QCOMPARE((QList<int>{lines[0].toInt(), lines[1].toInt(), lines[2].toInt(), lines[3].toInt()}), saved);
+    }
+
+    void statusFileValues_data()
+    {
+        QTest::addColumn<QString>("clear");
+        QTest::addColumn<QList<int>>("fields");
+        QTest::addRow("four lines") << "2\r\n1\r\n3\r\n4\r\n" << QList<int>{2, 1, 3, 4, 0, 0, 0, 1};
+        QTest::addRow("LF lines") << "2\n1\n3\n4\n50\n1\n6\n3\n\n\n" << QList<int>{2, 1, 3, 4, 50, 1, 6, 3};
+        QTest::addRow("not numbers") << "x\r\n1abc\r\n 3\r\n-2.7\r\n" << QList<int>{0, 1, 3, -2, 0, 0, 0, 1};
+        QTest::addRow("new-word book 9") << "1\r\n1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n9\r\n" << QList<int>{1, 1, 1, 1, 0, 0, 0, 1};
+        QTest::addRow("new-word book 0") << "1\r\n1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n" << QList<int>{1, 1, 1, 1, 0, 0, 0, 1};
+        QTest::addRow("empty file") << "" << QList<int>{-1, -1, -1, -1, 0, 0, 0, 1};
+    }
+    void statusFileValues()
+    {
+        QFETCH(QString, clear);
+        QFETCH(QList<int>, fields);
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        QVERIFY(env.dir.writeEnvelopedText("usrdat/ustatus-0.dat", clear));
+        QVERIFY(gUser->LoadUserFeature());
+        QCOMPARE(Fields(*gUser), fields);
+    }
+
+    void newProfile()
+    {
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        QVERIFY(env.dir.writeEnvelopedText("usrdat/ustatus-0.dat", "1\r\n1\r\n1\r\n1\r\n99\r\n"));
+        gUser->userID = 2;
+        QVERIFY(gUser->LoadUserFeature());
+        QCOMPARE(Fields(*gUser), (QList<int>{-1, -1, -1, -1, 0, 0, 0, 1}));
+        QVERIFY(gUser->SaveUserFeature());
+        QVERIFY(QFile::exists(gUserStatusFile[2]));
+    }
+
+    // A status file that exists but cannot be read is not a new profile: the
+    // run goes on with defaults and never writes over it.
+    void unreadableStatusFileIsKept()
+    {
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        QVERIFY(QDir().mkpath(gUserStatusFile[0])); // exists, cannot be read as a file
+        gUser->myScore = 5;
+        QVERIFY(!gUser->LoadUserFeature());
+        QVERIFY(gUser->StatusFileUnreadable());
+        QCOMPARE(gUser->nLastSeries, -1);
+        gUser->nLastSeries = 1;
+        QVERIFY(!gUser->SaveUserFeature());
+        QVERIFY(QFileInfo(gUserStatusFile[0]).isDir());
+        QCOMPARE(env.dir.filesIn("usrdat"), QStringList());
+    }
+
+    void nothingSavedBeforeTheData()
+    {
+        WordBankEnv env;
+        QVERIFY(wbfix::Write(env.dir));
+        QVERIFY(!gUser->SaveUserFeature());
+        gDictionary = new ClassDBdictionary;
+        QVERIFY(gDictionary->InitDict());
+        QVERIFY(!gUser->SaveUserFeature());
+        gUser->userID = 3;
+        gWordBank = new CWordBank;
+        QVERIFY(!gUser->SaveUserFeature());
+        QCOMPARE(env.dir.filesIn("usrdat"), QStringList());
+    }
+
+    void marksBelongToOneProfile()
+    {
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        env.Word("apple")->SetNewWord(1, true);
+        QVERIFY(gUser->SaveUserFeature());
+        QVERIFY(Restart(1));
+        QVERIFY(gUser->LoadUserFeature());
+        QVERIFY(!env.Word("apple")->IsNewWord(1));
+        QVERIFY(Restart(0));
+        QVERIFY(gUser->LoadUserFeature());
+        QVERIFY(env.Word("apple")->IsNewWord(1));
+    }
+
+    void nicknames_data()
+    {
+        QTest::addColumn<QString>("file"); // "<none>" = no file
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("after");
+        QTest::addRow("missing") << "<none>" << QStringList{"Direvi", "Riduvaz", "Voro"}
+                                 << "Direvi\r\nRiduvaz\r\nVoro\r\n";
+        QTest::addRow("one name kept") << "Ann\r\n" << QStringList{"Ann", "Riduvaz", "Voro"}
+                                       << "Ann\r\nRiduvaz\r\nVoro\r\n";
+        QTest::addRow("empty name filled") << "Ann\r\n\r\nBo\r\n" << QStringList{"Ann", "Riduvaz", "Bo"}
+                                           << "Ann\r\nRiduvaz\r\nBo\r\n";
+        QTest::addRow("long name left whole") << " 小明小明小明小明小明小明小明小明小明小明 \r\nB\r\nC\r\n"
+                                              << QStringList{"小明小明小明小明小明小明小明小明小明小明", "B", "C"}
+                                              << " 小明小明小明小明小明小明小明小明小明小明 \r\nB\r\nC\r\n";
+    }
+    void nicknames()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, names);
+        QFETCH(QString, after);
+        WordBankEnv env;
+        if (file != QLatin1String("<none>"))
+            QVERIFY(env.dir.writeText("usrdat/uname.dat", file));
+        QCOMPARE(LoadUserNames(), names);
+        QCOMPARE(ReadUtf8(gUserNameFile), after);
+    }
+
+    void renameNickname()
+    {
+        WordBankEnv env;
+        QStringList names = LoadUserNames();
+        names[1] = QStringLiteral("Two\nLines");
+        QVERIFY(SaveUserNames(names));
+        QCOMPARE(ReadUtf8(gUserNameFile), QStringLiteral("Direvi\r\nTwo Lines\r\nVoro\r\n"));
+        QCOMPARE(LoadUserNames()[1], QStringLiteral("Two Lines"));
+    }
+};
+TALLIVO_TEST(TestProfile)
+#include "tst_profile.moc"
