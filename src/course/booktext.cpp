@@ -1,0 +1,115 @@
+#include "booktext.h"
+#include "app/helpers/textfile.h"
+#include "app/helpers/texthelpers.h"
+#include "wordbank/classbook.h"
+#include "wordbank/classdbdictionary.h"
+#include "wordbank/globals.h"
+#include <QSet>
+
+namespace {
+bool IsUnitLine(const QString &line)
+{
+    return line.startsWith(QLatin1Char('#'));
+}
+
+QString TooFewWords(const QString &unitLine)
+{
+    return QStringLiteral("单元:") + unitLine + QStringLiteral("包含的单词少于4个!");
+}
+}
+
+QStringList BookTextLines(const QString &text)
+{
+    QStringList out;
+    for (const QString &raw : SplitLines(text)) {
+        const QString line = StripTabsTrim(raw);
+        if (!line.isEmpty())
+            out << line;
+    }
+    return out;
+}
+
+QString CheckBookFormatText(const QString &bookName, const QString &text, bool *nameEmpty)
+{
+    if (nameEmpty)
+        *nameEmpty = false;
+    if (bookName.trimmed().isEmpty()) {
+        if (nameEmpty)
+            *nameEmpty = true;
+        return QStringLiteral("教材名称不能为空");
+    }
+    int units = 0;
+    int words = 0;
+    QString last;
+    for (const QString &line : BookTextLines(text)) {
+        if (!IsUnitLine(line)) {
+            ++words;
+            continue;
+        }
+        if (line.size() < 2)
+            return QStringLiteral("单元名称不能为空");
+        if (units > 0 && words < 4)
+            return TooFewWords(last);
+        if (units == 0 && words > 0)
+            return QStringLiteral("缺少第一单元的名称");
+        last = line;
+        ++units;
+        words = 0;
+    }
+    if (units == 0 && words > 0)
+        return QStringLiteral("缺少单元名称");
+    if (words < 4)
+        return TooFewWords(last);
+    return QString();
+}
+
+QStringList UnknownWords(const QString &text)
+{
+    QStringList out;
+    for (const QString &line : BookTextLines(text)) {
+        if (IsUnitLine(line) || out.contains(line))
+            continue;
+        if (!gDictionary || gDictionary->Chinese(line).isEmpty())
+            out << line;
+    }
+    return out;
+}
+
+QString ReplaceWordLines(const QString &text, const QString &word, const QString &replacement)
+{
+    const QString target = StripTabsTrim(word);
+    QStringList out;
+    for (const QString &line : SplitLines(text)) {
+        if (target.isEmpty() || StripTabsTrim(line) != target)
+            out << line;
+        else if (!replacement.isEmpty())
+            out << replacement;
+    }
+    return out.join(QStringLiteral("\r\n"));
+}
+
+QStringList ConflictingUnitNames(const QString &text, const ClassBook *book)
+{
+    QStringList out;
+    QSet<QString> seen;
+    for (const QString &line : BookTextLines(text)) {
+        if (!IsUnitLine(line))
+            continue;
+        // named as the book will name the unit
+        const QString name = StripTabsTrim(line.mid(1));
+        if (name.isEmpty())
+            continue;
+        ClassUnit *existing = nullptr;
+        const bool clash = seen.contains(name) || (book && book->GetUnitByName(name, existing));
+        if (clash && !out.contains(name))
+            out << name;
+        seen.insert(name);
+    }
+    return out;
+}
+
+QString BookNameFromFileName(const QString &fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? fileName.left(dot) : fileName;
+}
