@@ -1,2 +1,58 @@
+#include "app/checkinstall.h"
+#include "app/formmain.h"
+#include "app/phoneticfont.h"
+#include "app/helpers/apppaths.h"
+#include "platform/platform.h"
+#include "platform/qtplatform.h"
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTextStream>
 #include <cstdio>
-int main() { std::puts("Tallivo"); return 0; }
+
+namespace {
+
+int RunCheck(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QString dir;
+    if (argc > 2) {
+        dir = QString::fromLocal8Bit(argv[2]);
+    } else {
+        InitAppPaths();
+        dir = gAppDir;
+    }
+    return RunCheckInstall(dir, out, err);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (first == QLatin1String("--check"))
+        return RunCheck(argc, argv);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        std::puts("usage: tallivo                 start the program\n"
+                  "       tallivo --check [DIR]   check an installation folder (default: the program's own)");
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallivo"));
+    QtPlatform platform;
+    SetPlatform(&platform);
+
+    InitAppPaths();
+    EnsurePhoneticFont();
+
+    int code = 0;
+    {
+        FormMain mainWindow;
+        mainWindow.show(); // the login window and the start-up come first
+        code = mainWindow.ProgramEnded() ? mainWindow.ExitCode() : app.exec();
+    }
+    SetPlatform(nullptr);
+    return code;
+}

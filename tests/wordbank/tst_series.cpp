@@ -344,24 +344,42 @@ private slots:
         QCOMPARE(WithoutDate(ReadUtf8(gUserBookFile)), QStringLiteral("@我的词库\r\n@DATE\r\n\r\n"));
     }
 
+    // A user word-book file the program does not recognise is never deleted:
+    // the first save moves it aside, next to any older copy.
+    void unknownUserBookFileIsKept_data()
+    {
+        QTest::addColumn<QString>("original");
+        QTest::addColumn<bool>("olderCopy");
+        QTest::addColumn<QString>("keptAs");
+        const QString notes = QStringLiteral("my notes\r\n%Book\r\n#U1\r\napple\r\n");
+        QTest::addRow("first line not the header") << notes << false << "uDRW90.UCK.bak";
+        QTest::addRow("older copy stays") << notes << true << "uDRW90.UCK.bak2";
+        QTest::addRow("header after a blank line") << "\r\n@我的词库\r\n@2024/1/1\r\n%B\r\n#U1\r\napple\r\n" << false
+                                                   << "uDRW90.UCK.bak";
+    }
     void unknownUserBookFileIsKept()
     {
+        QFETCH(QString, original);
+        QFETCH(bool, olderCopy);
+        QFETCH(QString, keptAs);
         WordBankEnv env;
-        const QString original = QStringLiteral("my notes\r\n%Book\r\n#U1\r\napple\r\n");
         QVERIFY(env.dir.writeText("usrdat/uDRW90.UCK", original));
-        QVERIFY(env.dir.writeText("usrdat/uDRW90.UCK.bak", "older"));
+        if (olderCopy)
+            QVERIFY(env.dir.writeText("usrdat/uDRW90.UCK.bak", "older"));
         QVERIFY(env.Load());
         CSeries *user = env.Series(0);
         QCOMPARE(user->BookNum(), 0);
         QCOMPARE(ReadUtf8(gUserBookFile), original); // loading never deletes it
         QVERIFY(user->AddUserWordBook("B1", "#U1\r\napple\r\ncat"));
         QVERIFY(user->SaveUserWordBook());
-        QCOMPARE(ReadUtf8(env.dir.file("usrdat/uDRW90.UCK.bak")), QStringLiteral("older"));
-        QCOMPARE(ReadUtf8(env.dir.file("usrdat/uDRW90.UCK.bak2")), original);
+        QCOMPARE(ReadUtf8(env.dir.file("usrdat/" + keptAs)), original);
+        if (olderCopy)
+            QCOMPARE(ReadUtf8(env.dir.file("usrdat/uDRW90.UCK.bak")), QStringLiteral("older"));
         QVERIFY(ReadUtf8(gUserBookFile).startsWith(QStringLiteral("@我的词库\r\n")));
         // only the unknown file is moved aside, once
+        const QStringList files = env.dir.filesIn("usrdat");
         QVERIFY(user->SaveUserWordBook());
-        QCOMPARE(env.dir.filesIn("usrdat"), (QStringList{"uDRW90.UCK", "uDRW90.UCK.bak", "uDRW90.UCK.bak2"}));
+        QCOMPARE(env.dir.filesIn("usrdat"), files);
     }
 
     void onlyTheUserSeriesWritesTheFile()

@@ -3,6 +3,7 @@
 #include "wbenv.h"
 #include "wordbank/csentence.h"
 #include "wordbank/cword.h"
+#include "sound/classplaysound.h"
 
 class TestWord : public QObject {
     Q_OBJECT
@@ -223,6 +224,37 @@ private slots:
         QCOMPARE(s.SentenceEN, en);
         QCOMPARE(s.SentenceCH, ch);
         QCOMPARE(s.SentenceID, ok ? QStringLiteral("SID-1-1-1-1") : QString());
+    }
+
+    // A unit sentence speaks from its own voice under its id; an installation
+    // that keeps it in the sentence-voice folder is heard too.
+    void sentenceVoice_data()
+    {
+        QTest::addColumn<QString>("file"); // "" = no voice
+        QTest::addColumn<int>("plays");
+        QTest::addRow("unit sentence voice") << "sentence-in-unit/SID-1-2-3-1.wav" << 1;
+        QTest::addRow("sentence-voice folder") << "sentence-voice/SID1231.wav" << 1;
+        QTest::addRow("no voice") << "" << 0;
+    }
+    void sentenceVoice()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, plays);
+        WordBankEnv env;
+        if (!file.isEmpty())
+            QVERIFY(env.dir.writeEnvelopedBytes(file, MakeSineWav(50)));
+        CSentence s;
+        QVERIFY(s.ParseSentence(QStringLiteral("*\tHi.\t你好。"), QStringLiteral("SID-1-2-3-1")));
+        s.ReadMe(false);
+        QCOMPARE(int(env.fake->plays.size()), plays);
+        QVERIFY(!GetPlaySound()->bReading);
+        QVERIFY(env.fake->msgBoxes.isEmpty());
+        // a reading in progress is not interrupted
+        GetPlaySound()->bReading = true;
+        s.ReadMe(false);
+        QCOMPARE(int(env.fake->plays.size()), plays);
+        GetPlaySound()->bReading = false;
+        QCOMPARE(env.dir.filesIn("tmp"), QStringList());
     }
 };
 TALLIVO_TEST(TestWord)

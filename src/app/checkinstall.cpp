@@ -1,0 +1,244 @@
+#include "checkinstall.h"
+#include "app/helpers/apppaths.h"
+#include "app/helpers/envelope.h"
+#include "app/helpers/texthelpers.h"
+#include "platform/platform.h"
+#include "wordbank/classdbdictionary.h"
+#include "wordbank/classuser.h"
+#include "wordbank/cwordbank.h"
+#include "wordbank/globals.h"
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSet>
+#include <QTextStream>
+#include <QThread>
+#include <random>
+
+namespace {
+
+// A platform with no screen: message boxes become lines on the error
+// stream and every question is answered "no".
+class ConsolePlatform : public Platform {
+public:
+    explicit ConsolePlatform(QTextStream &err) : m_err(err) { m_clock.start(); }
+
+    MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon, const QString &caption) override
+    {
+        m_err << "message: [" << caption << "] " << text << Qt::endl;
+        switch (buttons) {
+        case MsgButtons::OK: return MsgResult::OK;
+        case MsgButtons::OKCancel: return MsgResult::Cancel;
+        default: return MsgResult::No;
+        }
+    }
+    QString InputBox(const QString &, const QString &, const QString &) override { return {}; }
+    QString OpenFileDialog(const QString &, const QString &, const QString &) override { return {}; }
+    QString SaveFileDialog(const QString &, const QString &, const QString &, const QString &) override { return {}; }
+    void SetClipboardText(const QString &text) override { m_clip = text; }
+    QString ClipboardText() override { return m_clip; }
+    void ShellOpen(const QString &) override {}
+    void SetHandCursor() override {}
+    QStringList FontFamilies() override { return {}; }
+    QStringList RegisterFont(const QString &) override { return {}; }
+    double Rnd() override { return std::uniform_real_distribution<double>(0.0, 1.0)(m_rng); }
+    void Randomize() override {}
+    void Sleep(int ms) override { QThread::msleep(ulong(qMax(ms, 0))); }
+    void DoEvents() override {}
+    qint64 TickMs() override { return m_clock.elapsed(); }
+    bool PlayWav(const QByteArray &, bool) override { return false; }
+    void StopSound() override {}
+
+private:
+    QTextStream &m_err;
+    QString m_clip;
+    QElapsedTimer m_clock;
+    std::mt19937_64 m_rng{std::random_device{}()};
+};
+
+struct Problems {
+    QStringList lines;
+    void add(const QString &s) { lines << s; }
+};
+
+// Why the dictionary file did not load, in one phrase.
+QString DictionaryFault(const ClassDBdictionary &dict)
+{
+    const QFileInfo fi(gDictFile);
+    if (!fi.exists())
+        return QStringLiteral("missing");
+    QStringList lines;
+    if (!ReadEncodedFileLines(gDictFile, lines))
+        return QStringLiteral("unreadable");
+    if (lines.size() < 6)
+        return QStringLiteral("too short (%1 lines, at least 6 needed)").arg(lines.size());
+    if (StripTabsTrim(lines.at(0)) != QLatin1String(ClassDBdictionary::kHeader))
+        return QStringLiteral("wrong header");
+    if (dict.BadLineNumber() > 0)
+        return QStringLiteral("bad entry on line %1").arg(dict.BadLineNumber());
+    return QStringLiteral("not loaded");
+}
+
+QString WordBankFault()
+{
+    if (!QFileInfo::exists(gWordBankFile))
+        return QStringLiteral("missing");
+    QStringList lines;
+    if (!ReadEncodedFileLines(gWordBankFile, lines))
+        return QStringLiteral("unreadable");
+    if (lines.size() < 6)
+        return QStringLiteral("too short (%1 lines, at least 6 needed)").arg(lines.size());
+    return QStringLiteral("wrong header");
+}
+
+// File names in a folder, for cheap presence tests.
+QSet<QString> FilesIn(const QString &relative)
+{
+    const QStringList names = QDir(AppPath(relative)).entryList(QDir::Files);
+    return QSet<QString>(names.begin(), names.end());
+}
+
+struct Counts {
+    int books = 0, units = 0, words = 0, sentences = 0, sentenceVoices = 0;
+    QSet<const CWord *> distinct;
+};
+
+void CountSeries(const CSeries &series, const QSet<QString> &unitVoices, Counts &c)
+{
+    c.books += series.BookNum();
+    for (int b = 1; b <= series.BookNum(); ++b) {
+        ClassBook *book = nullptr;
+        if (!series.GetBookByID(b, book))
+            continue;
+        c.units += book->UnitNum();
+        for (int u = 1; u <= book->UnitNum(); ++u) {
+            ClassUnit *unit = nullptr;
+            if (!book->GetUnitbyID(u, unit))
+                continue;
+            c.words += unit->WordNum();
+            CWord *w = nullptr;
+            for (int i = 1; unit->GetWord(i, w); ++i)
+                c.distinct.insert(w);
+            c.sentences += unit->SentenceNum();
+            CSentence *s = nullptr;
+            for (int i = 1; unit->GetSentence(i, s); ++i) {
+                if (unitVoices.contains(s->SentenceID + QStringLiteral(".wav")))
+                    ++c.sentenceVoices;
+            }
+        }
+    }
+}
+
+} // namespace
+
+int RunCheckInstall(const QString &appDir, QTextStream &out, QTextStream &err)
+{
+    ConsolePlatform console(err);
+    Platform *previous = SetPlatform(&console);
+    ReleaseSharedObjects();
+    InitAppPathsFor(appDir);
+
+    Problems problems;
+    out << "Tallivo installation: " << QDir::toNativeSeparators(gAppDir) << Qt::endl;
+
+    if (!QFileInfo::exists(AppPath(QStringLiteral("dat/UK2USA.txt"))))
+        problems.add(QStringLiteral("dat/UK2USA.txt: missing (no British spellings are converted)"));
+
+    gDictionary = new ClassDBdictionary;
+    const bool dictOk = gDictionary->InitDict();
+    if (!dictOk)
+        problems.add(QStringLiteral("dat/sysdic.dic: ") + DictionaryFault(*gDictionary));
+
+    int pairs = 0;
+    for (qsizetype i = 1; i < gUKWords.size(); ++i) {
+        if (!gUKWords.at(i).trimmed().isEmpty())
+            ++pairs;
+    }
+
+    // Keys the status text cannot carry, and media per key.
+    const QSet<QString> voices = FilesIn(QStringLiteral("voice"));
+    const QSet<QString> wordSentenceVoices = FilesIn(QStringLiteral("sentence-voice"));
+    const QSet<QString> pics = FilesIn(QStringLiteral("pics"));
+    int wordVoices = 0, wordSentences = 0, pictures = 0;
+    QStringList badKeys;
+    gDictionary->ForEachWord([&](CWord &w) {
+        if (voices.contains(w.English + QStringLiteral(".enw")))
+            ++wordVoices;
+        if (wordSentenceVoices.contains(w.English + QStringLiteral(".wav")))
+            ++wordSentences;
+        if (pics.contains(w.English + QStringLiteral(".enjpg")) || pics.contains(w.English + QStringLiteral(".enbmp")))
+            ++pictures;
+        if (w.English.contains(QLatin1Char('-')) || w.English.contains(QLatin1Char('|')))
+            badKeys << w.English;
+    });
+    for (const QString &k : badKeys)
+        problems.add(QStringLiteral("dat/sysdic.dic: key \"%1\" contains \"-\" or \"|\" (its progress cannot be saved)").arg(k));
+
+    gWordBank = new CWordBank;
+    const bool bankOk = gWordBank->SeriesListLoaded();
+    if (!bankOk)
+        problems.add(QStringLiteral("dat/twb.ck: ") + WordBankFault());
+
+    const QSet<QString> unitVoices = FilesIn(QStringLiteral("sentence-in-unit"));
+    Counts counts;
+    for (int s = 1; s <= gWordBank->SeriesNum(); ++s) {
+        CSeries *series = nullptr;
+        if (!gWordBank->GetSeriesByID(s, series))
+            continue;
+        series->LoadStandardSeries();
+        if (series->BookNum() == 0)
+            problems.add(QStringLiteral("dat/twb.ck: series \"%1\" has no books").arg(series->SeriesName));
+        for (const QString &line : series->DroppedWordLines())
+            problems.add(QStringLiteral("dat/twb.ck: series \"%1\": word line dropped: %2").arg(series->SeriesName, line));
+        CountSeries(*series, unitVoices, counts);
+    }
+
+    CSeries *userSeries = nullptr;
+    int userBooks = 0;
+    if (gWordBank->GetSeriesByID(0, userSeries))
+        userBooks = userSeries->BookNum();
+    {
+        QStringList lines;
+        if (QFileInfo::exists(gUserBookFile) && ReadTextFileLines(gUserBookFile, lines)
+            && (lines.isEmpty() || StripTabsTrim(lines.at(0)) != QStringLiteral("@我的词库")))
+            problems.add(QStringLiteral("usrdat/uDRW90.UCK: not a word-book file (it would be kept as .bak)"));
+    }
+
+    int profiles = 0;
+    for (int id = 0; id < 3; ++id) {
+        const QString rel = QStringLiteral("usrdat/ustatus-%1.dat").arg(id);
+        if (!QFileInfo::exists(gUserStatusFile[id]))
+            continue;
+        ++profiles;
+        ClassUser user;
+        user.userID = id;
+        if (!user.LoadUserFeature())
+            problems.add(rel + QStringLiteral(": unreadable"));
+        else
+            out << "profile " << id << ": series " << user.nLastSeries << ", book " << user.nLastBook << ", units "
+                << user.nLastStartUnit << ".." << user.nLastEndUnit << ", score " << user.myScore << ", coins "
+                << user.myCoin << Qt::endl;
+    }
+
+    const int entries = gDictionary->WordCount();
+    out << "dictionary entries: " << entries << Qt::endl;
+    out << "UK-US spelling pairs: " << pairs << Qt::endl;
+    out << "series: " << gWordBank->SeriesNum() << Qt::endl;
+    out << "books: " << counts.books << Qt::endl;
+    out << "units: " << counts.units << Qt::endl;
+    out << "words in units: " << counts.words << " (distinct: " << counts.distinct.size() << ")" << Qt::endl;
+    out << "sentences: " << counts.sentences << Qt::endl;
+    out << "word voices present: " << wordVoices << " of " << entries << Qt::endl;
+    out << "word sentence voices present: " << wordSentences << " of " << entries << Qt::endl;
+    out << "unit sentence voices present: " << counts.sentenceVoices << " of " << counts.sentences << Qt::endl;
+    out << "pictures present: " << pictures << " of " << entries << Qt::endl;
+    out << "user books: " << userBooks << Qt::endl;
+    out << "profiles found: " << profiles << " of 3" << Qt::endl;
+    out << "problems: " << problems.lines.size() << Qt::endl;
+    for (const QString &p : problems.lines)
+        out << "problem: " << p << Qt::endl;
+
+    ReleaseSharedObjects();
+    SetPlatform(previous);
+    return dictOk && bankOk ? 0 : 1;
+}

@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+class QTextStream;
+
+// tallivo --check [DIR]: loads an installation read-only (dictionary, word
+// bank, every standard series, the three profiles), prints what it holds and
+// what is wrong with it. Writes nothing. Returns the exit code: 0 when the
+// dictionary and the word bank load, else 1.
+// Message boxes raised by the loaders go to err instead of the screen.
+int RunCheckInstall(const QString &appDir, QTextStream &out, QTextStream &err);

@@ -1,0 +1,24 @@
+#include "phoneticfont.h"
+#include "app/helpers/apppaths.h"
+#include "platform/platform.h"
+
+bool IsPhoneticFontInstalled()
+{
+    return plat().FontFamilies().contains(kPhoneticFontFamily, Qt::CaseSensitive);
+}
+
+void InstallPhoneticFont()
+{
+    plat().RegisterFont(AppPath(kPhoneticFontFile));
+}
+
+bool IsWindowsNT5()
+{
+    return false;
+}
+
+void EnsurePhoneticFont()
+{
+    if (!IsPhoneticFontInstalled())
+        InstallPhoneticFont();
+}

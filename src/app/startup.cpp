@@ -1,0 +1,121 @@
+#include "startup.h"
+#include "formlogin.h"
+#include "phoneticfont.h"
+#include "course/formselunit.h"
+#include "platform/platform.h"
+#include "wordbank/classbook.h"
+#include "wordbank/classdbdictionary.h"
+#include "wordbank/classuser.h"
+#include "wordbank/cseries.h"
+#include "wordbank/cwordbank.h"
+#include "wordbank/globals.h"
+
+namespace {
+
+QString Text(const char *s)
+{
+    return QString::fromUtf8(s);
+}
+
+// True while at least one unit of some book can be chosen; without one the
+// course window can never be confirmed and asking again would never end.
+bool AnyCourseToChoose()
+{
+    if (!gWordBank)
+        return false;
+    for (int s = 0; s <= gWordBank->SeriesNum(); ++s) {
+        CSeries *series = nullptr;
+        if (!gWordBank->GetSeriesByID(s, series) || !series)
+            continue;
+        series->LoadStandardSeries();
+        for (int b = 1; b <= series->BookNum(); ++b) {
+            ClassBook *book = nullptr;
+            if (series->GetBookByID(b, book) && book && book->UnitNum() >= 1)
+                return true;
+        }
+    }
+    return false;
+}
+
+void AskForFirstCourse(QWidget *owner)
+{
+    plat().MsgBox(Text(kMsgChooseCourse), MsgButtons::OK, MsgIcon::Information, Text(kCaptionChooseCourse));
+    for (;;) {
+        FormSelUnit form(owner);
+        form.exec();
+        if (form.ret)
+            return;
+        if (!AnyCourseToChoose())
+            return; // goes on with an empty selection
+    }
+}
+
+} // namespace
+
+StartupResult RunStartup(QWidget *owner)
+{
+    ReleaseSharedObjects();
+    gUser = new ClassUser;
+
+    {
+        FormLogin login;
+        login.exec();
+        if (login.ChosenSlot() < 0) {
+            ReleaseSharedObjects();
+            return StartupResult::Exit;
+        }
+    }
+
+    if (!LoadStartupData(owner)) {
+        ReleaseSharedObjects();
+        return StartupResult::Fatal;
+    }
+
+    // No current series here means not even series 1 exists: restoring or
+    // falling back would only repeat message 004.
+    if (gCurrSeries
+        && !gWordBank->SetCurrUnit(gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit,
+                                   gUser->nLastEndUnit, Text(kAllWords)))
+        gWordBank->SetCurrUnit(1, 1, 1, 1, Text(kAllWords));
+    return StartupResult::Ready;
+}
+
+bool LoadStartupData(QWidget *owner)
+{
+    if (IsWindowsNT5() && !IsPhoneticFontInstalled())
+        InstallPhoneticFont();
+    // here a font becomes usable by registering the shipped file
+    EnsurePhoneticFont();
+
+    gDictionary = new ClassDBdictionary;
+    if (!gDictionary->InitDict()) {
+        plat().MsgBox(Text(kMsgDictFailed), MsgButtons::OK, MsgIcon::Critical, Text(kCaptionFatal));
+        return false;
+    }
+
+    gWordBank = new CWordBank;
+    gUser->LoadUserFeature();
+
+    if (gUser->nLastSeries == -1)
+        AskForFirstCourse(owner);
+
+    if (gWordBank->SetCurrSeries(gUser->nLastSeries)) {
+        gCurrSeries->LoadStandardSeries();
+    } else {
+        gUser->nLastSeries = 1;
+        gUser->nLastBook = 1;
+        gUser->nLastStartUnit = 1;
+        gUser->nLastEndUnit = 1;
+        // message 004 has been shown once; no series 1 means no selection at all
+        if (gWordBank->SeriesNum() >= 1 && gWordBank->SetCurrSeries(1) && gCurrSeries)
+            gCurrSeries->LoadStandardSeries();
+    }
+    return true;
+}
+
+void ShutdownData()
+{
+    if (gUser)
+        gUser->SaveUserFeature();
+    ReleaseSharedObjects();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+class QWidget;
+
+// How the start-up ended.
+enum class StartupResult {
+    Ready, // profile chosen, data loaded, selection restored
+    Exit,  // the learner left from the login window: nothing loaded, nothing saved
+    Fatal, // the dictionary could not be loaded: message shown, nothing saved
+};
+
+// Profile, data, course: the whole start-up in order. On Exit and Fatal the
+// shared objects are released again without saving.
+StartupResult RunStartup(QWidget *owner = nullptr);
+// Dictionary, word bank, the profile's progress, a course for a new profile,
+// the current series. False after the fatal dictionary message.
+bool LoadStartupData(QWidget *owner = nullptr);
+// Saves the profile and releases the shared objects.
+void ShutdownData();
+
+// The start-up's and the course window's texts.
+inline constexpr const char *kMsgDictFailed = "错误001:辞典文件加载失败！";
+inline constexpr const char *kCaptionFatal = "严重错误";
+inline constexpr const char *kMsgChooseCourse = "请先选择您需要学习的课程！";
+inline constexpr const char *kCaptionChooseCourse = "选择课程";
+inline constexpr const char *kAllWords = "全部";
