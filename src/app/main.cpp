@@ -5,6 +5,8 @@
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -41,6 +43,10 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallivo"));
+    // Qt's own dialogs (file dialogs above all) in Chinese, like the rest.
+    QTranslator qtChinese;
+    if (qtChinese.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtChinese);
     QtPlatform platform;
     SetPlatform(&platform);
 

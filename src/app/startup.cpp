@@ -94,7 +94,11 @@ bool LoadStartupData(QWidget *owner)
     }
 
     gWordBank = new CWordBank;
-    gUser->LoadUserFeature();
+    // The file stays untouched for the whole run; the learner must know that
+    // this run's progress will not be kept.
+    if (!gUser->LoadUserFeature())
+        plat().MsgBox(QString::fromUtf8(kMsgStatusUnreadable), MsgButtons::OK, MsgIcon::Warning,
+                      QString::fromUtf8(kCaptionProgram));
 
     if (gUser->nLastSeries == -1)
         AskForFirstCourse(owner);

@@ -24,3 +24,6 @@ inline constexpr const char *kCaptionFatal = "严重错误";
 inline constexpr const char *kMsgChooseCourse = "请先选择您需要学习的课程！";
 inline constexpr const char *kCaptionChooseCourse = "选择课程";
 inline constexpr const char *kAllWords = "全部";
+inline constexpr const char *kMsgStatusUnreadable =
+    "无法读取这个用户的学习记录文件，本次学习的进度将不会被保存。";
+inline constexpr const char *kCaptionProgram = "Tallivo";

@@ -38,6 +38,22 @@ quint64 FreshSeed()
     return hw ^ quint64(QDateTime::currentMSecsSinceEpoch()) ^ (quint64(QCoreApplication::applicationPid()) << 40);
 }
 
+// The program's dialogs speak to children: large type, the sky-blue window,
+// white rounded buttons and one orange default button.
+void ApplyChildDialogStyle(QWidget *dlg)
+{
+    dlg->setStyleSheet(QStringLiteral(
+        "QDialog { background: #E6F3FF; }"
+        "QLabel { color: #2B2D42; font-family: 'WenQuanYi Micro Hei', 'DejaVu Sans'; font-size: 17px; }"
+        "QLineEdit { font-family: 'WenQuanYi Micro Hei', 'DejaVu Sans'; font-size: 17px; padding: 4px;"
+        "  border: 2px solid #A8D4F5; border-radius: 8px; background: white; }"
+        "QPushButton { font-family: 'WenQuanYi Micro Hei', 'DejaVu Sans'; font-size: 16px; color: #2B2D42;"
+        "  min-width: 84px; min-height: 32px; padding: 2px 14px; background: white;"
+        "  border: 2px solid #A8D4F5; border-radius: 12px; }"
+        "QPushButton:hover { border-color: #FF9F1C; }"
+        "QPushButton:default { background: #FF9F1C; color: white; border-color: #FF9F1C; }"));
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() : m_rng(FreshSeed())
@@ -59,6 +75,7 @@ MsgResult QtPlatform::MsgBox(const QString &text, MsgButtons buttons, MsgIcon ic
         return escape;
 
     QMessageBox box(DialogParent());
+    ApplyChildDialogStyle(&box);
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText); // words like "<" must not turn into markup
     box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
@@ -108,6 +125,7 @@ QString QtPlatform::InputBox(const QString &prompt, const QString &title, const 
     if (!HasWidgets())
         return QString();
     QInputDialog dlg(DialogParent());
+    ApplyChildDialogStyle(&dlg);
     dlg.setInputMode(QInputDialog::TextInput);
     dlg.setWindowTitle(title);
     dlg.setLabelText(prompt);

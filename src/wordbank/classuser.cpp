@@ -20,6 +20,7 @@ bool ValidSlot(int id)
 bool ClassUser::LoadUserFeature()
 {
     m_statusUnreadable = false;
+    m_loadedUnitStatus.clear();
     if (!ValidSlot(userID))
         return true;
     const QString path = gUserStatusFile[userID];
@@ -44,8 +45,10 @@ bool ClassUser::LoadUserFeature()
         nNewWordBookID = 1;
     if (lines.size() >= 9 && gDictionary)
         gDictionary->LoadWordStatus(TrimSpaces(lines.at(8)));
+    if (lines.size() >= 10)
+        m_loadedUnitStatus = TrimSpaces(lines.at(9));
     if (lines.size() >= 10 && gWordBank)
-        gWordBank->LoadUnitStatus(TrimSpaces(lines.at(9)));
+        gWordBank->LoadUnitStatus(m_loadedUnitStatus);
     return true;
 }
 
@@ -69,7 +72,7 @@ bool ClassUser::SaveUserFeature()
     for (int v : {nLastSeries, nLastBook, nLastStartUnit, nLastEndUnit, myScore, myLevel, myCoin, nNewWordBookID})
         text += QString::number(v) + kCrLf;
     text += gDictionary->SaveWordStatus() + kCrLf;
-    text += gWordBank->SaveUnitStatus() + kCrLf;
+    text += (gWordBank->SeriesListLoaded() ? gWordBank->SaveUnitStatus() : m_loadedUnitStatus) + kCrLf;
     return WriteEncodedTextFile(gUserStatusFile[userID], text);
 }
 

@@ -46,6 +46,9 @@ public:
 
 private:
     bool m_statusUnreadable = false;
+    // The unit results as read: written back unchanged when the word bank
+    // could not be read this run, so one broken start loses no results.
+    QString m_loadedUnitStatus;
 };
 
 // The nickname file: three names, slots 0..2.

@@ -1,4 +1,6 @@
 #include "appenv.h"
+#include "support/pointer.h"
+#include "support/shots.h"
 #include "support/testmain.h"
 #include "app/clicklabel.h"
 #include "app/formfontinstall.h"
@@ -6,29 +8,12 @@
 #include "app/formmain.h"
 #include "widgets/shapectl.h"
 #include "wordbank/classuser.h"
-#include <QDir>
-#include <QMouseEvent>
 
 namespace {
 
-QString ShotsDir()
-{
-    const QString dir = qEnvironmentVariable("TALLIVO_SHOTS_DIR", QStringLiteral("/tmp/tallivo-shots"));
-    QDir().mkpath(dir);
-    return dir;
-}
-
 bool Save(QWidget *w, const QString &name)
 {
-    return w->grab().save(ShotsDir() + QStringLiteral("/app_") + name + QStringLiteral(".png"));
-}
-
-void MoveOver(QWidget *w)
-{
-    const QPoint pos = w->rect().center();
-    QMouseEvent ev(QEvent::MouseMove, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
+    return shots::Save(*w, QStringLiteral("app_") + name + QStringLiteral(".png"));
 }
 
 } // namespace
@@ -46,7 +31,7 @@ private slots:
         FormLogin form;
         form.show();
         QVERIFY(Save(&form, QStringLiteral("login")));
-        MoveOver(form.btnUserName[1]);
+        MoveOverMiddle(form.btnUserName[1]);
         QVERIFY(Save(&form, QStringLiteral("login_hover")));
     }
 
@@ -61,7 +46,7 @@ private slots:
         w.show();
         QVERIFY(w.isVisible());
         QVERIFY(Save(&w, QStringLiteral("main")));
-        MoveOver(w.ShapeCtl1[2]);
+        MoveOverMiddle(w.ShapeCtl1[2]);
         QVERIFY(Save(&w, QStringLiteral("main_hover")));
     }
 

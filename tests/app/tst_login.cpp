@@ -1,4 +1,5 @@
 #include "appenv.h"
+#include "support/pointer.h"
 #include "support/testmain.h"
 #include "app/clicklabel.h"
 #include "app/formlogin.h"
@@ -6,23 +7,13 @@
 #include "widgets/ctranspicturebox.h"
 #include "wordbank/classuser.h"
 #include <QDir>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
 
-void MoveOver(QWidget *w, QPoint pos = QPoint(2, 2))
-{
-    QMouseEvent ev(QEvent::MouseMove, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
-
-void Press(QWidget *w, Qt::MouseButton button)
-{
-    QTest::mousePress(w, button, Qt::NoModifier, QPoint(3, 3));
-    QTest::mouseRelease(w, button, Qt::NoModifier, QPoint(3, 3));
-}
+// Where the tests put the mouse on a name, a button or a label.
+const QPoint kHoverAt(2, 2);
+const QPoint kClickAt(3, 3);
 
 QString NameFile(const QStringList &names)
 {
@@ -60,7 +51,7 @@ private slots:
             if (m == QLatin1String("b"))
                 MoveOver(&login, QPoint(8, login.height() / 2));
             else
-                MoveOver(login.btnUserName[size_t(m.toInt())]);
+                MoveOver(login.btnUserName[size_t(m.toInt())], kHoverAt);
         }
         QCOMPARE(login.UserGoTag(), QString::number(expected));
         QCOMPARE(login.picBorder->isVisible(), expected >= 0);
@@ -99,10 +90,10 @@ private slots:
         FormLogin login;
         login.show();
         if (byArrow) {
-            MoveOver(login.btnUserName[size_t(slot)]);
-            Press(login.btnUserGo, Qt::LeftButton);
+            MoveOver(login.btnUserName[size_t(slot)], kHoverAt);
+            Press(login.btnUserGo, Qt::LeftButton, kClickAt);
         } else {
-            Press(login.btnUserName[size_t(slot)], Qt::LeftButton);
+            Press(login.btnUserName[size_t(slot)], Qt::LeftButton, kClickAt);
         }
         QCOMPARE(login.ChosenSlot(), slot);
         QCOMPARE(login.result(), int(QDialog::Accepted));
@@ -182,7 +173,7 @@ private slots:
         FormLogin login;
         login.show();
         env.fake->inputAnswers << answer;
-        Press(login.btnUserName[size_t(slot)], button);
+        Press(login.btnUserName[size_t(slot)], button, kClickAt);
 
         QCOMPARE(env.fake->inputBoxes.size(), 1);
         QCOMPARE(env.fake->inputBoxes.first().prompt, QStringLiteral("请输入新的昵称:"));
@@ -230,8 +221,8 @@ private slots:
         gUser = new ClassUser;
         FormLogin login;
         login.show();
-        Press(login.Label2, Qt::LeftButton);
-        Press(login.lblMyWeb, Qt::LeftButton);
+        Press(login.Label2, Qt::LeftButton, kClickAt);
+        Press(login.lblMyWeb, Qt::LeftButton, kClickAt);
         QCOMPARE(env.fake->shellOpened, QStringList({FormLogin::kWebAddress, FormLogin::kWebAddress}));
         QVERIFY(login.isVisible());
     }

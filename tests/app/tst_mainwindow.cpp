@@ -1,4 +1,5 @@
 #include "appenv.h"
+#include "support/pointer.h"
 #include "support/testmain.h"
 #include "app/clicklabel.h"
 #include "app/formlogin.h"
@@ -13,7 +14,6 @@
 #include "wordbank/cwordbank.h"
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
@@ -27,14 +27,6 @@ ModalDriver::Step Login(int slot)
         QVERIFY(login);
         QTest::mouseClick(login->btnUserName[size_t(slot)], Qt::LeftButton);
     };
-}
-
-void MoveOver(QWidget *w)
-{
-    const QPoint pos = w->rect().center();
-    QMouseEvent ev(QEvent::MouseMove, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
 }
 
 // Signs in slot 0 of a profile that has a course, so the menu comes straight up.
@@ -219,9 +211,9 @@ private slots:
         for (const QString &m : moves.split(QLatin1Char(','))) {
             last = m.mid(1).toInt();
             if (m.startsWith(QLatin1Char('t')))
-                MoveOver(w.ShapeCtl1[size_t(last)]);
+                MoveOverMiddle(w.ShapeCtl1[size_t(last)]);
             else
-                MoveOver(w.Label1[size_t(last)]);
+                MoveOverMiddle(w.Label1[size_t(last)]);
             QCOMPARE(RedCaptions(w), 1);
             QCOMPARE(w.Label1[size_t(last)]->ForeColor(), w.CaptionHoverColor());
         }

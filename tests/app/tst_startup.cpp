@@ -10,6 +10,8 @@
 #include "wordbank/classuser.h"
 #include "wordbank/cseries.h"
 #include "wordbank/cwordbank.h"
+#include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -152,6 +154,26 @@ private slots:
         QCOMPARE(Selection(), selection);
         QCOMPARE(gUser->myScore, status.value(4, 0));
         QCOMPARE(gUser->nNewWordBookID, status.value(7, 1));
+    }
+
+    // A status file that exists but cannot be read is left alone for the
+    // whole run, and the learner is told that this run will not be kept.
+    void unreadableStatusFile()
+    {
+        AppEnv env;
+        QVERIFY(env.Install());
+        QVERIFY(QDir().mkpath(env.dir.file(QStringLiteral("usrdat/ustatus-0.dat"))));
+        env.fake->okCancelDefault = MsgResult::Cancel;
+        ModalDriver driver;
+        driver.Then(Login(0));
+        driver.Then(CancelCourse());
+        QCOMPARE(RunStartup(), StartupResult::Ready);
+        const QStringList texts = env.MsgTexts();
+        QCOMPARE(Count(texts, QString::fromUtf8(kMsgStatusUnreadable)), 1);
+        QCOMPARE(env.fake->msgBoxes.first().icon, MsgIcon::Warning);
+        QVERIFY(!gUser->SaveUserFeature());
+        ShutdownData();
+        QVERIFY(QFileInfo(env.dir.file(QStringLiteral("usrdat/ustatus-0.dat"))).isDir());
     }
 
     // A missing or broken dictionary: message 001 and the end, with no other

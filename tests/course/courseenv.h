@@ -2,15 +2,12 @@
 // One course test's world: the word-bank test world (fake platform, fresh
 // application folder, new profile) plus a documents folder of its own, and a
 // helper that answers the modal windows the code under test opens.
+#include "support/modaldriver.h"
 #include "course/filedialogs.h"
 #include "wordbank/wbenv.h"
-#include <QApplication>
-#include <QPointer>
+#include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QWidget>
-#include <deque>
-#include <functional>
 
 namespace coursefix {
 
@@ -42,6 +39,22 @@ inline QStringList BankWithBigBook()
     body = body.mid(0, body.indexOf(QStringLiteral("@") + wbfix::kSeries2)) + big
            + body.mid(body.indexOf(QStringLiteral("@") + wbfix::kSeries2));
     return body;
+}
+
+// The texts of a list's rows, in order.
+inline QStringList Items(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+// A file's bytes; none when it cannot be read.
+inline QByteArray FileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace coursefix
@@ -79,43 +92,4 @@ struct CourseEnv : WordBankEnv {
         return out;
     }
     int CountMsg(const QString &text) const { return int(MsgTexts().count(text)); }
-};
-
-// Runs steps on the modal windows as they open, in order; a window nobody
-// expected is closed so a test cannot hang.
-class ModalSteps {
-public:
-    using Step = std::function<void(QWidget *)>;
-    ModalSteps()
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
-        m_timer.start();
-    }
-    void Then(Step step) { m_steps.push_back(std::move(step)); }
-    QStringList seen;
-    bool StepsLeft() const { return !m_steps.empty(); }
-
-private:
-    void Poll()
-    {
-        QWidget *w = QApplication::activeModalWidget();
-        if (!w || !w->isVisible() || w->property("tst_answered").toBool())
-            return;
-        w->setProperty("tst_answered", true);
-        seen << QString::fromLatin1(w->metaObject()->className());
-        if (m_steps.empty()) {
-            QMetaObject::invokeMethod(w, "reject", Qt::QueuedConnection);
-            return;
-        }
-        Step step = std::move(m_steps.front());
-        m_steps.pop_front();
-        QPointer<QWidget> guard(w);
-        QTimer::singleShot(0, w, [step = std::move(step), guard] {
-            if (guard)
-                step(guard);
-        });
-    }
-    QTimer m_timer;
-    std::deque<Step> m_steps;
 };

@@ -1,6 +1,8 @@
 // Pictures of the course windows for looking at, in $TALLIVO_SHOTS_DIR:
 // on the built installation when there is one, else on a small fixture.
 #include "courseenv.h"
+#include "support/pointer.h"
+#include "support/shots.h"
 #include "support/testmain.h"
 #include "app/helpers/apppaths.h"
 #include "course/formadduserbookunit.h"
@@ -16,37 +18,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
 
-QString ShotsDir()
-{
-    const QString dir = qEnvironmentVariable("TALLIVO_SHOTS_DIR", QStringLiteral("/tmp/tallivo-shots"));
-    QDir().mkpath(dir);
-    return dir;
-}
-
 bool Save(QWidget *w, const QString &name)
 {
-    return w->grab().save(ShotsDir() + QStringLiteral("/course_") + name + QStringLiteral(".png"));
-}
-
-void MoveOver(QWidget *w)
-{
-    const QPoint pos(5, 5);
-    QMouseEvent ev(QEvent::MouseMove, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
-
-void Press(QWidget *w, Qt::MouseButton b)
-{
-    QTest::mousePress(w, b, Qt::NoModifier, QPoint(10, 10));
-    QTest::mouseRelease(w, b, Qt::NoModifier, QPoint(10, 10));
+    return shots::Save(*w, QStringLiteral("course_") + name + QStringLiteral(".png"));
 }
 
 QString ShippedApp()
@@ -131,12 +111,12 @@ private slots:
         CourseEnv::SetLast(series, book, 3, 6);
         FormSelUnit form;
         form.show();
-        MoveOver(form.NumCtl1[2]);
+        MoveOver(form.NumCtl1[2], QPoint(5, 5));
         QVERIFY(Save(&form, QStringLiteral("selunit")));
 
-        Press(form.NumCtl1[1], Qt::LeftButton);
-        Press(form.NumCtl1[4], Qt::RightButton);
-        MoveOver(form.NumCtl1[1]);
+        Press(form.NumCtl1[1], Qt::LeftButton, QPoint(10, 10));
+        Press(form.NumCtl1[4], Qt::RightButton, QPoint(10, 10));
+        MoveOver(form.NumCtl1[1], QPoint(5, 5));
         QVERIFY(Save(&form, QStringLiteral("selunit_range")));
 
         form.lstSeries->setCurrentRow(0);

@@ -25,19 +25,8 @@ const QString kConflict = QStringLiteral("用户自定义词库添加失败！�
 const QString kExists = QStringLiteral("教材名称已存在，您确定要将下面的各单元添加到该教材中？");
 const QString kFourWords = QStringLiteral("#Home\ncat\ndog\nfish\nbird\n");
 
-QStringList Items(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
-QByteArray FileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using coursefix::FileBytes;
+using coursefix::Items;
 
 CSeries *UserSeries()
 {
@@ -270,7 +259,7 @@ private slots:
         FormAddUserBookUnit form;
         form.txtBookName->setText(QStringLiteral("Pets"));
         form.txtWords->setPlainText(QStringLiteral("#Unit ca\ncat\nca\ndgo\nfish\n ca\nbird\n"));
-        ModalSteps steps;
+        ModalDriver steps;
         QStringList firstList;
         QStringList firstText;
         steps.Then([&](QWidget *w) {
@@ -310,7 +299,7 @@ private slots:
         FormAddUserBookUnit form;
         form.txtBookName->setText(QStringLiteral("Pets"));
         form.txtWords->setPlainText(QStringLiteral("#Home\ncat\nca\ndgo\nfish\nbird\n"));
-        ModalSteps steps;
+        ModalDriver steps;
         steps.Then([&](QWidget *w) {
             auto *review = qobject_cast<FormResult *>(w);
             review->List1->setCurrentRow(1);

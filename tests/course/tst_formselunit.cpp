@@ -1,6 +1,7 @@
 // The course window: choosing a series, a book and a range of units, what
 // OK and Cancel leave behind, and the menu of the user's own books.
 #include "courseenv.h"
+#include "support/pointer.h"
 #include "support/testmain.h"
 #include "app/helpers/apppaths.h"
 #include "app/helpers/envelope.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,8 +36,7 @@ void PressTiles(FormSelUnit &form, const QString &clicks)
                                                              : Qt::LeftButton;
         const int i = c.mid(1).toInt();
         QVERIFY2(i >= 1 && i < int(form.NumCtl1.size()), qPrintable(c));
-        QTest::mousePress(form.NumCtl1[size_t(i)], b, Qt::NoModifier, QPoint(10, 10));
-        QTest::mouseRelease(form.NumCtl1[size_t(i)], b, Qt::NoModifier, QPoint(10, 10));
+        Press(form.NumCtl1[size_t(i)], b, QPoint(10, 10));
     }
 }
 
@@ -59,27 +58,8 @@ QList<int> Range(int s, int e)
     return out;
 }
 
-void MoveOver(QWidget *w)
-{
-    const QPoint pos(5, 5);
-    QMouseEvent ev(QEvent::MouseMove, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
-
-QStringList Items(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
-QByteArray FileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using coursefix::FileBytes;
+using coursefix::Items;
 
 QString Units(const FormSelUnit &form)
 {
@@ -261,7 +241,7 @@ private slots:
         QVERIFY(unit2);
         unit2->LoadUnitStatus(QStringLiteral("100007000000000000000000000"));
         FormSelUnit form;
-        MoveOver(form.NumCtl1[2]);
+        MoveOver(form.NumCtl1[2], QPoint(5, 5));
         QCOMPARE(form.lblUnitName->text(), QStringLiteral("单元名称：Unit 2"));
         QCOMPARE(form.lblWordNum->text(), QStringLiteral("单词数量：") + QString::number(unit2->WordNum()));
         QCOMPARE(form.NumCtl2.size(), size_t(7));
@@ -270,7 +250,7 @@ private slots:
         QCOMPARE(form.NumCtl2[2]->lblNum->text(), QStringLiteral("00"));
         QVERIFY(!form.NumCtl2[6]->isHidden());
         // moving over tile 1 shows unit 1 again
-        MoveOver(form.NumCtl1[1]);
+        MoveOver(form.NumCtl1[1], QPoint(5, 5));
         QCOMPARE(form.lblUnitName->text(), QStringLiteral("单元名称：Unit 1"));
         QCOMPARE(form.NumCtl2[0]->lblNum->text(), QStringLiteral("00"));
     }
@@ -452,7 +432,7 @@ private slots:
         QVERIFY(env.Load());
         FormSelUnit form;
         env.fake->msgAnswers << QList<MsgResult>{MsgResult::OK};
-        ModalSteps steps;
+        ModalDriver steps;
         steps.Then([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); });
         form.lstSeries->setCurrentRow(0);
         QCOMPARE(steps.seen, QStringList{QStringLiteral("FormAddUserBookUnit")});
@@ -467,7 +447,7 @@ private slots:
         QVERIFY(env.Load());
         FormSelUnit form;
         env.fake->msgAnswers << QList<MsgResult>{MsgResult::OK};
-        ModalSteps steps;
+        ModalDriver steps;
         steps.Then([](QWidget *w) {
             auto *imp = qobject_cast<FormAddUserBookUnit *>(w);
             QVERIFY(imp);

@@ -3,6 +3,7 @@
 // /tmp/tallivo-shots).
 #include "support/fakeplatform.h"
 #include "support/fixture.h"
+#include "support/shots.h"
 #include "support/testmain.h"
 #include "widgets/entextctl.h"
 #include "widgets/newwordpicctl.h"
@@ -11,18 +12,10 @@
 #include "wordbank/cword.h"
 #include "wordbank/globals.h"
 #include <QBuffer>
-#include <QDir>
 #include <QLabel>
 #include <QPainter>
 
 namespace {
-
-QString ShotsDir()
-{
-    const QString dir = qEnvironmentVariable("TALLIVO_SHOTS_DIR", QStringLiteral("/tmp/tallivo-shots"));
-    QDir().mkpath(dir);
-    return dir;
-}
 
 // A word picture as the data build makes them: a colour emoji on white, as JPEG.
 QByteArray EmojiJpeg(const QString &emoji)
@@ -66,10 +59,7 @@ public:
     }
 };
 
-bool Save(QWidget &w, const QString &name)
-{
-    return w.grab().save(ShotsDir() + QLatin1Char('/') + name);
-}
+using shots::Save;
 
 } // namespace
 

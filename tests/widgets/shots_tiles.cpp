@@ -1,6 +1,7 @@
 // Pictures of the picture button, the rounded tile, the unit tiles, the title
 // strip and the list rows in their main states, for looking at by eye.
 #include "support/fakeplatform.h"
+#include "support/shots.h"
 #include "support/testmain.h"
 #include "widgets/bookunittitlectl.h"
 #include "widgets/ctranspicturebox.h"
@@ -12,18 +13,11 @@
 #include "wordbank/classuser.h"
 #include "wordbank/cseries.h"
 #include "wordbank/globals.h"
-#include <QDir>
 #include <QLabel>
 #include <QPainter>
 #include <array>
 
 namespace {
-QString ShotsDir()
-{
-    const QString d = qEnvironmentVariable("TALLIVO_SHOTS_DIR", QStringLiteral("/tmp/tallivo-shots"));
-    QDir().mkpath(d);
-    return d;
-}
 
 // A window-like background: sky blue with a white rounded panel.
 class Backdrop : public QWidget {
@@ -49,7 +43,7 @@ bool Save(QWidget &w, const QString &name)
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return false;
-    return w.grab().save(ShotsDir() + QLatin1Char('/') + name);
+    return shots::Save(w, name);
 }
 
 QLabel *Caption(QWidget *parent, const QString &text, QPoint at)

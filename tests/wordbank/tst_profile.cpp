@@ -185,6 +185,29 @@ private slots:
         QCOMPARE(env.dir.filesIn("usrdat"), QStringList());
     }
 
+    // A start on a broken word-bank file must not throw away the results the
+    // profile earned with it.
+    void unitResultsSurviveAnUnreadableWordBank()
+    {
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        QVERIFY(env.Loaded(1));
+        env.Unit(1, 1, 3)->SetUnitStatus(6, 100);
+        gUser->nLastSeries = gUser->nLastBook = gUser->nLastStartUnit = gUser->nLastEndUnit = 1;
+        QVERIFY(gUser->SaveUserFeature());
+        const QString units = StatusLines(0).at(9);
+        QVERIFY(units.contains(QStringLiteral("100")));
+
+        QVERIFY(env.dir.writeText(QStringLiteral("dat/twb.ck"), QStringLiteral("not a word bank")));
+        QVERIFY(Restart(0));
+        QVERIFY(!gWordBank->SeriesListLoaded());
+        QVERIFY(gUser->LoadUserFeature());
+        gUser->myScore = 7;
+        QVERIFY(gUser->SaveUserFeature());
+        QCOMPARE(StatusLines(0).at(4), QStringLiteral("7"));
+        QCOMPARE(StatusLines(0).at(9), units);
+    }
+
     void nothingSavedBeforeTheData()
     {
         WordBankEnv env;

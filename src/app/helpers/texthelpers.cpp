@@ -3,22 +3,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <utility>
 
 QStringList gUKWords;
 QStringList gUSWords;
 
 namespace {
 
-// Trim in the data files' sense: spaces only; tabs, CR, LF and full-width
-// spaces are left alone.
-QString TrimSpaces(const QString &s)
+// Start and length of s without its leading and trailing spaces.
+std::pair<qsizetype, qsizetype> SpaceTrimmedSpan(QStringView s)
 {
     qsizetype b = 0, e = s.size();
     while (b < e && s.at(b) == QLatin1Char(' '))
         ++b;
     while (e > b && s.at(e - 1) == QLatin1Char(' '))
         --e;
-    return s.mid(b, e - b);
+    return {b, e - b};
 }
 
 // Every dictionary look-up asks for the US spelling, so the list is indexed
@@ -61,6 +61,18 @@ bool IsAsciiLetter(QChar c)
 }
 
 } // namespace
+
+QString TrimSpaces(const QString &s)
+{
+    const auto [start, length] = SpaceTrimmedSpan(s);
+    return s.mid(start, length);
+}
+
+QStringView TrimSpaces(QStringView s)
+{
+    const auto [start, length] = SpaceTrimmedSpan(s);
+    return s.mid(start, length);
+}
 
 QString StripTabsTrim(const QString &s)
 {

@@ -2,12 +2,16 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <vector>
 
 // UK spellings and their US pairs, index 0 empty; filled by the dictionary load.
 extern QStringList gUKWords;
 extern QStringList gUSWords;
 
+// The data files trim spaces only: tabs, CR, LF and full-width spaces stay.
+QString TrimSpaces(const QString &s);
+QStringView TrimSpaces(QStringView s);
 QString StripTabsTrim(const QString &s);
 QString NormalizeWordKey(const QString &word);
 QString UKToUSSpelling(const QString &word);

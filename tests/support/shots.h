@@ -1,0 +1,25 @@
+#pragma once
+// Pictures of widgets for a look by eye, saved as files in
+// $TALLIVO_SHOTS_DIR (default /tmp/tallivo-shots).
+#include <QDir>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+namespace shots {
+
+// The pictures' folder, made if missing.
+inline QString Dir()
+{
+    const QString dir = qEnvironmentVariable("TALLIVO_SHOTS_DIR", QStringLiteral("/tmp/tallivo-shots"));
+    QDir().mkpath(dir);
+    return dir;
+}
+
+// w as it is drawn now, saved under fileName (its extension picks the format).
+inline bool Save(QWidget &w, const QString &fileName)
+{
+    return w.grab().save(Dir() + QLatin1Char('/') + fileName);
+}
+
+} // namespace shots
