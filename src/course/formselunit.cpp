@@ -580,8 +580,11 @@ bool FormSelUnit::MakeFirstCourseCurrent()
 
 void FormSelUnit::reject()
 {
-    // Leaving without a course to learn is no way on: take the first one.
-    ret = !(gCurrSeries && gCurrBook && gCurrUnit) && MakeFirstCourseCurrent();
+    // A profile whose course went away here (its book was deleted) would go
+    // on with nothing to learn: take the first course. A new profile has
+    // never chosen one; it is asked again until it confirms.
+    const bool newProfile = !gUser || gUser->nLastSeries == -1;
+    ret = !newProfile && !(gCurrSeries && gCurrBook && gCurrUnit) && MakeFirstCourseCurrent();
     mySeries = nullptr;
     myBook = nullptr;
     m_curUnit = nullptr;

@@ -27,7 +27,8 @@ public:
     ~FormSelUnit() override;
 
     // True only when a selection became current (OK, or the fallback course
-    // taken when the window closes while there is no current course).
+    // taken when a profile's current course was deleted here and the window
+    // closes; never for a new profile that leaves without confirming).
     bool ret = false;
     int tmpSeriesID = 1;
     int tmpBookID = 1;

@@ -82,9 +82,10 @@ private slots:
         QTest::addColumn<bool>("emptyFirstSeries");
         QTest::addColumn<QString>("answers"); // per course window: c cancel, 2 confirm series 2
         QTest::addColumn<QString>("selection");
-        QTest::addRow("cancel takes the first course") << false << "c" << "1/1/1-1";
         QTest::addRow("confirmed course") << false << "2" << "2/1/1-1";
-        QTest::addRow("asked again until confirmed") << true << "c,c,2" << "2/1/1-1";
+        QTest::addRow("cancel asks again") << false << "c,1" << "1/1/1-1";
+        QTest::addRow("asked again until confirmed") << false << "c,c,2" << "2/1/1-1";
+        QTest::addRow("first series empty, asked again") << true << "c,c,2" << "2/1/1-1";
     }
     void newProfile()
     {
@@ -166,7 +167,7 @@ private slots:
         env.fake->okCancelDefault = MsgResult::Cancel;
         ModalDriver driver;
         driver.Then(Login(0));
-        driver.Then(CancelCourse());
+        driver.Then(ConfirmSeries(1));
         QCOMPARE(RunStartup(), StartupResult::Ready);
         const QStringList texts = env.MsgTexts();
         QCOMPARE(Count(texts, QString::fromUtf8(kMsgStatusUnreadable)), 1);

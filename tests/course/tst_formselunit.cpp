@@ -332,18 +332,27 @@ private slots:
                  (QList<int>{1, 1, 1, 2}));
     }
 
-    void leavingWithoutACourseTakesTheFirst_data()
+    // Leaving without confirming: a profile whose course is gone takes the
+    // first one; a new profile gets nothing, so the start-up asks again.
+    void leavingWithoutACourse_data()
     {
         QTest::addColumn<int>("how");
-        QTest::addRow("cancel button") << 0;
-        QTest::addRow("window closed") << 1;
-        QTest::addRow("escape key") << 2;
+        QTest::addColumn<bool>("newProfile");
+        QTest::addRow("course gone, cancel button") << 0 << false;
+        QTest::addRow("course gone, window closed") << 1 << false;
+        QTest::addRow("course gone, escape key") << 2 << false;
+        QTest::addRow("new profile, cancel button") << 0 << true;
+        QTest::addRow("new profile, window closed") << 1 << true;
+        QTest::addRow("new profile, escape key") << 2 << true;
     }
-    void leavingWithoutACourseTakesTheFirst()
+    void leavingWithoutACourse()
     {
         QFETCH(int, how);
+        QFETCH(bool, newProfile);
         CourseEnv env;
         QVERIFY(env.Load());
+        if (!newProfile)
+            CourseEnv::SetLast(2, 1, 1, 1); // its status file named a course, none is current
         FormSelUnit form;
         form.show();
         form.lstSeries->setCurrentRow(2); // looked around, chose nothing
@@ -353,12 +362,18 @@ private slots:
             form.close();
         else
             QTest::keyClick(&form, Qt::Key_Escape);
+        const QList<int> last{gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit, gUser->nLastEndUnit};
+        if (newProfile) {
+            QVERIFY(!form.ret);
+            QVERIFY(!gCurrSeries && !gCurrBook && !gCurrUnit);
+            QCOMPARE(last, (QList<int>{-1, -1, -1, -1}));
+            return;
+        }
         QVERIFY(form.ret);
         QVERIFY(gCurrSeries && gCurrBook && gCurrUnit);
         QCOMPARE(gCurrSeries->SeriesID, 1);
         QCOMPARE(gCurrUnit, WordBankEnv::Unit(1, 1, 1));
-        QCOMPARE((QList<int>{gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit, gUser->nLastEndUnit}),
-                 (QList<int>{1, 1, 1, 1}));
+        QCOMPARE(last, (QList<int>{1, 1, 1, 1}));
     }
 
     void wordBankWithoutSeries()
