@@ -538,6 +538,25 @@ void buildFeedbackSounds(const QString &appDir)
     }
 }
 
+// ---------------------------------------------------------------- stale outputs
+
+// Removes the files matching pattern in dir that this build did not make: a
+// picture, voice or cover whose entry left data/ must not stay and be shown.
+void pruneStale(const QString &dir, const QString &pattern, const QSet<QString> &keep)
+{
+    int removed = 0;
+    for (const QString &path : filesIn(dir, pattern)) {
+        if (keep.contains(QFileInfo(path).fileName()))
+            continue;
+        if (QFile::remove(path))
+            ++removed;
+        else
+            fail(path + ": stale file cannot be removed");
+    }
+    if (removed)
+        std::printf("%s: %d stale files removed\n", qPrintable(QFileInfo(dir).fileName()), removed);
+}
+
 // ---------------------------------------------------------------- plain copies
 
 void copyPlain(const QString &src, const QString &dst, bool crlf)
@@ -585,6 +604,17 @@ int main(int argc, char **argv)
     QList<Sentence> sentences;
     QList<Book> books;
     writeIfChanged(appDir + "/dat/twb.ck", EnvelopeBytes(wordBankText(dataDir, byKey, sentences, books)));
+    // A sentence is also spoken by the key of its id; two ids with one key
+    // (SID-1-1-11-1, SID-1-11-1-1) would share a voice file and one of them
+    // would speak the other's sentence.
+    QHash<QString, QString> sentenceOfVoice;
+    for (const Sentence &s : sentences) {
+        const QString voiceKey = NormalizeWordKey(s.id);
+        if (sentenceOfVoice.contains(voiceKey))
+            fail("sentences " + sentenceOfVoice[voiceKey] + " and " + s.id + " would share the voice file "
+                 + voiceKey + ".wav");
+        sentenceOfVoice.insert(voiceKey, s.id);
+    }
 
     copyPlain(dataDir + "/help.html", appDir + "/dat/help.html", false);
     for (const QString &s : filesIn(dataDir + "/sample", "*.txt"))
@@ -613,6 +643,30 @@ int main(int argc, char **argv)
 
     std::printf("data set: %lld dictionary entries, %lld books, %lld sentences, %d pictures\n",
                 (long long)entries.size(), (long long)books.size(), (long long)sentences.size(), pictures);
+    if (gErrors) {
+        std::fprintf(stderr, "%d errors in data/\n", gErrors);
+        return 1;
+    }
+
+    // Only after a build without errors: a failed step must not cost a good file.
+    QSet<QString> keepPictures, keepVoices, keepUnitSentences, keepKeySentences;
+    for (auto it = emojiOfKey.cbegin(); it != emojiOfKey.cend(); ++it)
+        keepPictures << it.key() + ".enjpg";
+    for (const Entry &e : entries)
+        keepVoices << e.key + ".enw";
+    for (const Sentence &s : sentences) {
+        keepUnitSentences << s.id + ".wav";
+        keepKeySentences << NormalizeWordKey(s.id) + ".wav";
+    }
+    pruneStale(appDir + "/pics", "*.enjpg", keepPictures);
+    pruneStale(appDir + "/voice", "*.enw", keepVoices);
+    pruneStale(appDir + "/sentence-in-unit", "*.wav", keepUnitSentences);
+    pruneStale(appDir + "/sentence-voice", "*.wav", keepKeySentences);
+    QHash<QString, QSet<QString>> keepCovers; // series folder -> file names
+    for (const Book &b : books)
+        keepCovers[b.series] << QString::number(b.bookId) + ".jpg";
+    for (const QFileInfo &fi : QDir(appDir + "/BookCover").entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+        pruneStale(fi.absoluteFilePath(), "*.jpg", keepCovers.value(fi.fileName()));
     if (gErrors) {
         std::fprintf(stderr, "%d errors in data/\n", gErrors);
         return 1;

@@ -99,11 +99,11 @@ QSet<QString> FilesIn(const QString &relative)
 }
 
 struct Counts {
-    int books = 0, units = 0, words = 0, sentences = 0, sentenceVoices = 0;
+    int books = 0, units = 0, words = 0, sentences = 0, sentenceVoices = 0, sentenceKeyVoices = 0;
     QSet<const CWord *> distinct;
 };
 
-void CountSeries(const CSeries &series, const QSet<QString> &unitVoices, Counts &c)
+void CountSeries(const CSeries &series, const QSet<QString> &unitVoices, const QSet<QString> &keyVoices, Counts &c)
 {
     c.books += series.BookNum();
     for (int b = 1; b <= series.BookNum(); ++b) {
@@ -124,6 +124,9 @@ void CountSeries(const CSeries &series, const QSet<QString> &unitVoices, Counts 
             for (int i = 1; unit->GetSentence(i, s); ++i) {
                 if (unitVoices.contains(s->SentenceID + QStringLiteral(".wav")))
                     ++c.sentenceVoices;
+                // the other way a sentence is spoken: by the key of its id
+                if (keyVoices.contains(NormalizeWordKey(s->SentenceID) + QStringLiteral(".wav")))
+                    ++c.sentenceKeyVoices;
             }
         }
     }
@@ -190,7 +193,7 @@ int RunCheckInstall(const QString &appDir, QTextStream &out, QTextStream &err)
             problems.add(QStringLiteral("dat/twb.ck: series \"%1\" has no books").arg(series->SeriesName));
         for (const QString &line : series->DroppedWordLines())
             problems.add(QStringLiteral("dat/twb.ck: series \"%1\": word line dropped: %2").arg(series->SeriesName, line));
-        CountSeries(*series, unitVoices, counts);
+        CountSeries(*series, unitVoices, wordSentenceVoices, counts);
     }
 
     CSeries *userSeries = nullptr;
@@ -231,6 +234,7 @@ int RunCheckInstall(const QString &appDir, QTextStream &out, QTextStream &err)
     out << "word voices present: " << wordVoices << " of " << entries << Qt::endl;
     out << "word sentence voices present: " << wordSentences << " of " << entries << Qt::endl;
     out << "unit sentence voices present: " << counts.sentenceVoices << " of " << counts.sentences << Qt::endl;
+    out << "sentence voices by key present: " << counts.sentenceKeyVoices << " of " << counts.sentences << Qt::endl;
     out << "pictures present: " << pictures << " of " << entries << Qt::endl;
     out << "user books: " << userBooks << Qt::endl;
     out << "profiles found: " << profiles << " of 3" << Qt::endl;

@@ -44,7 +44,7 @@ void Build(const TempAppDir &dir, Setup setup)
     if (setup == Setup::NoWordBank)
         QVERIFY(QFile::remove(dir.file("dat/twb.ck")));
     for (const char *f : {"voice/apple.enw", "voice/cat.enw", "pics/apple.enjpg", "pics/dog.enbmp",
-                          "sentence-in-unit/SID-1-1-1-1.wav", "sentence-voice/apple.wav"})
+                          "sentence-in-unit/SID-1-1-1-1.wav", "sentence-voice/apple.wav", "sentence-voice/SID1112.wav"})
         QVERIFY(dir.writeBytes(QString::fromLatin1(f), "x"));
     QVERIFY(dir.writeEnvelopedText("usrdat/ustatus-1.dat", "1\r\n1\r\n3\r\n3\r\n250\r\n0\r\n4\r\n2\r\napple|101#00000\r\n\r\n"));
     if (setup == Setup::UnreadableProfile)
@@ -79,6 +79,7 @@ private slots:
                            "word voices present: 2 of 27",
                            "word sentence voices present: 1 of 27",
                            "unit sentence voices present: 1 of 2",
+                           "sentence voices by key present: 1 of 2",
                            "pictures present: 2 of 27",
                            "profile 1: series 1, book 1, units 3..3, score 250, coins 4",
                            "profiles found: 1 of 3",

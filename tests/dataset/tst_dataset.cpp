@@ -7,6 +7,7 @@
 #include "app/helpers/envelope.h"
 #include "app/helpers/texthelpers.h"
 #include "app/helpers/textfile.h"
+#include "course/booktext.h"
 #include "wordbank/classdbdictionary.h"
 #include "wordbank/cseries.h"
 #include "wordbank/cword.h"
@@ -126,6 +127,9 @@ private slots:
                 ++books;
                 ClassBook *book = nullptr;
                 QVERIFY(series->GetBookByID(b, book));
+                const QString cover = AppPath("BookCover/" + series->SeriesName + "/" + QString::number(b) + ".jpg");
+                if (QImage(cover).isNull())
+                    problems << series->SeriesName + "/" + book->BookName + ": no cover";
                 for (int u = 1; u <= book->UnitNum(); ++u) {
                     ++units;
                     ClassUnit *unit = nullptr;
@@ -176,9 +180,13 @@ private slots:
         QCOMPARE(samples[0].fileName(), QStringLiteral("示例词库 第一册.txt"));
         QStringList lines;
         QVERIFY(ReadTextFileLines(samples[0].absoluteFilePath(), lines));
+        const QString text = lines.join("\r\n");
+        // the import window's own checks: shape, and every word known to the dictionary
+        QCOMPARE(CheckBookFormatText(samples[0].completeBaseName(), text), QString());
+        QCOMPARE(UnknownWords(text), QStringList());
         CSeries user; // never saved: nothing is written to the installation
         user.SeriesID = 0;
-        QVERIFY(user.AddUserWordBook(samples[0].completeBaseName(), lines.join("\r\n")));
+        QVERIFY(user.AddUserWordBook(samples[0].completeBaseName(), text));
         ClassBook *book = nullptr;
         QVERIFY(user.GetBookByName(samples[0].completeBaseName(), book));
         QVERIFY(book->UnitNum() >= 3);

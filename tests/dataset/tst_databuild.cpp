@@ -1,0 +1,160 @@
+// The data build run on a tiny data/ folder: a second run after an edit
+// keeps what did not change and leaves nothing behind that left data/; data
+// that the program would read wrongly stops the build.
+#include "support/testmain.h"
+
+#include <QDir>
+#include <QDateTime>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+
+QString DataBuildPath()
+{
+    return qEnvironmentVariable("TALLIVO_BUILD_DIR") + QStringLiteral("/tools/tallivo_databuild");
+}
+
+bool WriteUtf8(const QString &path, const QString &text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text.toUtf8()) >= 0;
+}
+
+struct Source {
+    QString spellings = QStringLiteral("colour\tcolor\n");
+    QStringList dictionary{QStringLiteral("apple\tˈæpl\t苹果\tn. 苹果"), QStringLiteral("cat\tkæt\t猫\tn. 猫"),
+                           QStringLiteral("colour\tˈkʌlə\t颜色\tn. 颜色")};
+    QStringList bank{QStringLiteral("@Test Series"), QStringLiteral("!a series for the test"),
+                     QStringLiteral("%Book 1"),      QStringLiteral("#Unit 1"),
+                     QStringLiteral("apple"),        QStringLiteral("cat"),
+                     QStringLiteral("colour"),       QStringLiteral("*\tI see a cat.\t我看见一只猫。")};
+    QStringList pictures{QStringLiteral("apple\t🍎"), QStringLiteral("cat\t🐱")};
+
+    bool write(const QString &dir) const
+    {
+        return WriteUtf8(dir + "/UK2USA.txt", spellings)
+               && WriteUtf8(dir + "/dictionary/d.tsv", dictionary.join('\n') + '\n')
+               && WriteUtf8(dir + "/wordbank/1.txt", bank.join('\n') + '\n')
+               && WriteUtf8(dir + "/pictures/p.tsv", pictures.join('\n') + '\n')
+               && WriteUtf8(dir + "/help.html", QStringLiteral("<html><body>帮助</body></html>\n"))
+               && WriteUtf8(dir + "/sample/s.txt", QStringLiteral("#Unit 1\napple\ncat\n"));
+    }
+};
+
+struct Run {
+    int exitCode = -1;
+    QString err;
+};
+
+Run RunDataBuild(const QTemporaryDir &root)
+{
+    QProcess p;
+    p.start(DataBuildPath(), {root.filePath("data"), root.filePath("app"), root.filePath("cache")});
+    Run r;
+    if (!p.waitForFinished(120000))
+        return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+// Generated media below the app folder, as relative paths.
+QStringList Media(const QTemporaryDir &root)
+{
+    QStringList out;
+    const QString app = root.filePath("app");
+    for (const char *dir : {"pics", "voice", "sentence-in-unit", "sentence-voice", "BookCover"}) {
+        QDirIterator it(app + '/' + dir, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            out << QDir(app).relativeFilePath(it.next());
+    }
+    out.sort();
+    return out;
+}
+
+} // namespace
+
+class TestDataBuild : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        if (!QFileInfo::exists(DataBuildPath()))
+            QSKIP("the data build tool is not built in this configuration");
+        if (QStandardPaths::findExecutable("flite").isEmpty() || QStandardPaths::findExecutable("sox").isEmpty()
+            || !QFileInfo::exists("/usr/share/fonts/truetype/charis/CharisSIL-Regular.ttf"))
+            QSKIP("flite, sox or Charis SIL is not installed");
+    }
+
+    void secondRunAfterAnEdit()
+    {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        Source src;
+        QVERIFY(src.write(root.filePath("data")));
+        Run first = RunDataBuild(root);
+        QVERIFY2(first.exitCode == 0, qPrintable(first.err));
+        QCOMPARE(Media(root), (QStringList{"BookCover/Test Series/1.jpg", "pics/apple.enjpg", "pics/cat.enjpg",
+                                           "sentence-in-unit/SID-1-1-1-1.wav", "sentence-voice/SID1111.wav",
+                                           "voice/apple.enw", "voice/cat.enw", "voice/color.enw"}));
+        const QString apple = root.filePath("app/pics/apple.enjpg");
+        const QDateTime appleMade = QFileInfo(apple).lastModified();
+
+        // cat loses its picture, colour leaves the dictionary and the unit,
+        // the sentence goes
+        src.pictures.removeLast();
+        src.dictionary.removeLast();
+        src.bank = src.bank.mid(0, 6);
+        QVERIFY(src.write(root.filePath("data")));
+        Run second = RunDataBuild(root);
+        QVERIFY2(second.exitCode == 0, qPrintable(second.err));
+        QCOMPARE(Media(root), (QStringList{"BookCover/Test Series/1.jpg", "pics/apple.enjpg", "voice/apple.enw",
+                                            "voice/cat.enw"}));
+        QCOMPARE(QFileInfo(apple).lastModified(), appleMade); // unchanged input, not made again
+    }
+
+    void dataTheProgramWouldMisreadStopsTheBuild_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("two entries with one key") << "ice cream" << "already defined";
+        QTest::addRow("a spelling mapped to itself") << "grey" << "maps to itself";
+        QTest::addRow("two sentences with one voice file") << "sentences" << "would share the voice file";
+    }
+    void dataTheProgramWouldMisreadStopsTheBuild()
+    {
+        QFETCH(QString, what);
+        QFETCH(QString, message);
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        Source src;
+        if (what == QLatin1String("ice cream")) {
+            src.dictionary << QStringLiteral("ice-cream\tˌaɪs ˈkriːm\t冰淇淋\tn. 冰淇淋")
+                           << QStringLiteral("ice cream\tˌaɪs ˈkriːm\t冰淇淋\tn. 冰淇淋");
+        } else if (what == QLatin1String("grey")) {
+            src.spellings += QStringLiteral("grey\tgrey\n");
+        } else {
+            // book 1 unit 11 sentence 1 and book 11 unit 1 sentence 1 share "SID11111"
+            QStringList bank{QStringLiteral("@Test Series"), QStringLiteral("!desc")};
+            for (int b = 1; b <= 11; ++b) {
+                bank << QStringLiteral("%Book %1").arg(b);
+                for (int u = 1; u <= (b == 1 ? 11 : 1); ++u)
+                    bank << QStringLiteral("#Unit %1").arg(u) << QStringLiteral("apple")
+                         << QStringLiteral("*\tAn apple.\t一个苹果。");
+            }
+            src.bank = bank;
+        }
+        QVERIFY(src.write(root.filePath("data")));
+        const Run r = RunDataBuild(root);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    }
+};
+TALLIVO_TEST(TestDataBuild)
+#include "tst_databuild.moc"
