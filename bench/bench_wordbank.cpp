@@ -153,16 +153,23 @@ void BM_LoadDictionary_Baseline(benchmark::State &state)
     }
 }
 
+// The same 4096 random positions for every look-up benchmark.
+std::vector<qsizetype> RandomOrder(qsizetype n)
+{
+    std::mt19937 rng(3);
+    std::uniform_int_distribution<qsizetype> pick(0, n - 1);
+    std::vector<qsizetype> order(4096);
+    for (auto &o : order)
+        o = pick(rng);
+    return order;
+}
+
 void BM_SetWord(benchmark::State &state)
 {
     EnsureShared();
     const QStringList &sp = D().spellings;
     qsizetype i = 0;
-    std::mt19937 rng(3);
-    std::uniform_int_distribution<qsizetype> pick(0, sp.size() - 1);
-    std::vector<qsizetype> order(4096);
-    for (auto &o : order)
-        o = pick(rng);
+    const std::vector<qsizetype> order = RandomOrder(sp.size());
     for (auto _ : state) {
         CWord *w = nullptr;
         benchmark::DoNotOptimize(gDictionary->SetWord(w, sp.at(order[size_t(i++ & 4095)])));
@@ -178,11 +185,7 @@ void BM_SetWord_Baseline(benchmark::State &state)
     for (int k = 0; k < D().keys.size(); ++k)
         map.emplace(D().keys.at(k).toUpper(), k);
     qsizetype i = 0;
-    std::mt19937 rng(3);
-    std::uniform_int_distribution<qsizetype> pick(0, sp.size() - 1);
-    std::vector<qsizetype> order(4096);
-    for (auto &o : order)
-        o = pick(rng);
+    const std::vector<qsizetype> order = RandomOrder(sp.size());
     for (auto _ : state) {
         auto it = map.find(NormalizeWordKey(sp.at(order[size_t(i++ & 4095)])).toUpper());
         benchmark::DoNotOptimize(it);
@@ -197,11 +200,7 @@ void BM_SetWord_LinearBucketScan(benchmark::State &state)
     ClassDBsubArrWords buckets[ClassDBdictionary::kBucketCount];
     gDictionary->ForEachWord([&](CWord &w) { buckets[ClassDBdictionary::GetSubArrIndex(w.English)].AddWord(w); });
     qsizetype i = 0;
-    std::mt19937 rng(3);
-    std::uniform_int_distribution<qsizetype> pick(0, sp.size() - 1);
-    std::vector<qsizetype> order(4096);
-    for (auto &o : order)
-        o = pick(rng);
+    const std::vector<qsizetype> order = RandomOrder(sp.size());
     for (auto _ : state) {
         const QString key = NormalizeWordKey(sp.at(order[size_t(i++ & 4095)]));
         const QString upper = key.toUpper();
