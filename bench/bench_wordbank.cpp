@@ -1,10 +1,10 @@
 // Word-bank figures on generated data, each beside a plain baseline in the
 // same run: a dictionary of 100,000 entries, a series of 1,000 units and a
 // profile with 20,000 word records.
-#include "app/helpers/apppaths.h"
-#include "app/helpers/envelope.h"
-#include "app/helpers/textfile.h"
-#include "app/helpers/texthelpers.h"
+#include "helpers/apppaths.h"
+#include "helpers/envelope.h"
+#include "helpers/textfile.h"
+#include "helpers/texthelpers.h"
 #include "wordbank/classdbdictionary.h"
 #include "wordbank/classuser.h"
 #include "wordbank/cwordbank.h"

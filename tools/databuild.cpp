@@ -1,9 +1,9 @@
 // Turns the authored content in data/ into the folder the program runs in.
 // Usage: tallivo_databuild DATA_DIR APP_DIR CACHE_DIR
 // Every output is made only when its inputs changed, so a second run is quick.
-#include "app/helpers/envelope.h"
-#include "app/helpers/texthelpers.h"
-#include "app/helpers/textfile.h"
+#include "helpers/envelope.h"
+#include "helpers/texthelpers.h"
+#include "helpers/textfile.h"
 
 #include <QCryptographicHash>
 #include <QDir>

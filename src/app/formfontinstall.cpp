@@ -1,7 +1,7 @@
 #include "formfontinstall.h"
-#include "appstyle.h"
-#include "app/helpers/apppaths.h"
-#include "app/helpers/texthelpers.h"
+#include "widgets/look.h"
+#include "helpers/apppaths.h"
+#include "helpers/texthelpers.h"
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -49,17 +49,17 @@ FormFontInstall::FormFontInstall(QWidget *parent) : QDialog(parent)
 
     btnFile = new QPushButton(QStringLiteral("打开字体文件位置   >>"), this);
     btnFile->setObjectName(QStringLiteral("btnFile"));
-    btnFile->setStyleSheet(appstyle::MainButtonStyle());
+    btnFile->setStyleSheet(Look::MainButtonStyle());
     btnFile->setGeometry(kMargin, kHeight - 64, 230, 44);
 
     btnHelp = new QPushButton(QStringLiteral("查看帮助 ?"), this);
     btnHelp->setObjectName(QStringLiteral("btnHelp"));
-    btnHelp->setStyleSheet(appstyle::PlainButtonStyle());
+    btnHelp->setStyleSheet(Look::PlainButtonStyle());
     btnHelp->setGeometry(kMargin + 246, kHeight - 64, 150, 44);
 
     btnExit = new QPushButton(QStringLiteral("退出 -->"), this);
     btnExit->setObjectName(QStringLiteral("btnExit"));
-    btnExit->setStyleSheet(appstyle::PlainButtonStyle());
+    btnExit->setStyleSheet(Look::PlainButtonStyle());
     btnExit->setGeometry(kWidth - kMargin - 150, kHeight - 64, 150, 44);
 
     for (QPushButton *b : {btnFile, btnHelp, btnExit}) {
@@ -74,9 +74,9 @@ FormFontInstall::FormFontInstall(QWidget *parent) : QDialog(parent)
 void FormFontInstall::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), appstyle::kSky);
-    appstyle::PaintRoundPanel(p, QRect(kMargin, 64, kWidth - 2 * kMargin, 350), 16, appstyle::kPanel,
-                              appstyle::kPanelEdge);
+    p.fillRect(rect(), Look::kSky);
+    Look::PaintRoundPanel(p, QRect(kMargin, 64, kWidth - 2 * kMargin, 350), 16, Look::kPanel,
+                              Look::kPanelEdge);
 }
 
 void FormFontInstall::btnFile_Click()

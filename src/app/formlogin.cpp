@@ -1,7 +1,7 @@
 #include "formlogin.h"
-#include "appstyle.h"
-#include "clicklabel.h"
-#include "app/helpers/texthelpers.h"
+#include "widgets/look.h"
+#include "widgets/clicklabel.h"
+#include "helpers/texthelpers.h"
 #include "platform/platform.h"
 #include "widgets/ctranspicturebox.h"
 #include "wordbank/classuser.h"
@@ -44,7 +44,7 @@ FormLogin::FormLogin(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Framele
     Label1 = new ClickLabel(QStringLiteral("欢迎使用Tallivo "), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(ChineseFont(30, true));
-    Label1->SetForeColor(appstyle::kText);
+    Label1->SetForeColor(Look::kText);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(60, 28, kWidth - 120, 44);
     Label1->setMouseTracking(false);
@@ -86,7 +86,7 @@ FormLogin::FormLogin(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Framele
     btnUserGo = new ClickLabel(QStringLiteral("—>"), this);
     btnUserGo->setObjectName(QStringLiteral("btnUserGo"));
     btnUserGo->setFont(ChineseFont(28, true));
-    btnUserGo->SetForeColor(appstyle::kOrange);
+    btnUserGo->SetForeColor(Look::kOrange);
     btnUserGo->setContentsMargins(12, 0, 0, 0); // the arrow starts at the name's edge, its glyphs a little after
     btnUserGo->adjustSize();
     btnUserGo->setCursor(Qt::PointingHandCursor);
@@ -102,7 +102,7 @@ FormLogin::FormLogin(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Framele
     Label3 = new ClickLabel(QStringLiteral("小贴士：用右键点击用户昵称可以修改用户昵称喔！"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setFont(ChineseFont(15));
-    Label3->SetForeColor(appstyle::kText);
+    Label3->SetForeColor(Look::kText);
     Label3->setAlignment(Qt::AlignCenter);
     Label3->setGeometry(40, 308, kWidth - 80, 28);
     Label3->setMouseTracking(false);
@@ -110,7 +110,7 @@ FormLogin::FormLogin(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Framele
     Label2 = new ClickLabel(QStringLiteral("Kelvan教育软件出品"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(ChineseFont(14));
-    Label2->SetForeColor(appstyle::kText);
+    Label2->SetForeColor(Look::kText);
     Label2->adjustSize();
     Label2->move(40, kHeight - 52);
     Label2->setCursor(Qt::PointingHandCursor);
@@ -189,8 +189,8 @@ void FormLogin::resizeEvent(QResizeEvent *e)
 void FormLogin::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    appstyle::PaintRoundPanel(p, rect(), width() / 60.0, appstyle::kSky, appstyle::kPanelEdge);
-    appstyle::PaintRoundPanel(p, kPanelRect, 18, appstyle::kPanel, appstyle::kPanelEdge);
+    Look::PaintRoundPanel(p, rect(), width() / 60.0, Look::kSky, Look::kPanelEdge);
+    Look::PaintRoundPanel(p, kPanelRect, 18, Look::kPanel, Look::kPanelEdge);
 }
 
 void FormLogin::PlaceHoverMarks(int i)

@@ -1,10 +1,10 @@
 #include "formmain.h"
-#include "appstyle.h"
-#include "clicklabel.h"
+#include "widgets/look.h"
+#include "widgets/clicklabel.h"
 #include "menuactions.h"
 #include "startup.h"
-#include "app/helpers/apppaths.h"
-#include "app/helpers/texthelpers.h"
+#include "helpers/apppaths.h"
+#include "helpers/texthelpers.h"
 #include "course/formselunit.h"
 #include "platform/platform.h"
 #include "widgets/bookunittitlectl.h"
@@ -40,7 +40,7 @@ const char *const kPictures[FormMain::EntryCount] = {
     ":/app/menu_course.svg", ":/app/menu_newword.svg", ":/app/menu_help.svg",  ":/app/menu_quit.svg"};
 
 // The white menu panel, clipped to a rounded rectangle.
-class RoundPanel : public QWidget {
+class MenuPanel : public QWidget {
 public:
     using QWidget::QWidget;
 
@@ -48,7 +48,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
-        appstyle::PaintRoundPanel(p, rect(), width() / 120.0, appstyle::kPanel, appstyle::kPanelEdge);
+        Look::PaintRoundPanel(p, rect(), width() / 120.0, Look::kPanel, Look::kPanelEdge);
     }
 };
 
@@ -60,7 +60,7 @@ FormMain::FormMain(QWidget *parent) : QWidget(parent)
     setMinimumSize(kMinWidth, kMinHeight);
     resize(kMinWidth, kMinHeight);
 
-    PicBase = new RoundPanel(this);
+    PicBase = new MenuPanel(this);
     PicBase->setObjectName(QStringLiteral("PicBase"));
     PicBase->resize(kPanelWidth, kPanelHeight);
     PicBase->hide();
@@ -85,7 +85,7 @@ FormMain::FormMain(QWidget *parent) : QWidget(parent)
         auto *caption = new ClickLabel(QString(), PicBase);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(i));
         caption->setFont(ChineseFont(26, true));
-        caption->SetForeColor(appstyle::kText);
+        caption->SetForeColor(Look::kText);
         caption->setAlignment(Qt::AlignCenter);
         caption->setGeometry(left - (kColumnStep - kTile) / 2, top + kTile + kCaptionGap, kColumnStep,
                              kCaptionHeight);
@@ -101,12 +101,12 @@ FormMain::FormMain(QWidget *parent) : QWidget(parent)
 
 QColor FormMain::CaptionNormalColor() const
 {
-    return appstyle::kText;
+    return Look::kText;
 }
 
 QColor FormMain::CaptionHoverColor() const
 {
-    return appstyle::kRed;
+    return Look::kRed;
 }
 
 void FormMain::setVisible(bool visible)
@@ -179,7 +179,7 @@ void FormMain::resizeEvent(QResizeEvent *e)
 void FormMain::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), appstyle::kSky);
+    p.fillRect(rect(), Look::kSky);
 }
 
 void FormMain::RefreshTitle()

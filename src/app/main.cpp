@@ -1,7 +1,8 @@
 #include "app/checkinstall.h"
 #include "app/formmain.h"
-#include "app/phoneticfont.h"
-#include "app/helpers/apppaths.h"
+#include "app/menuwiring.h"
+#include "widgets/phoneticfont.h"
+#include "helpers/apppaths.h"
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
 #include <QApplication>
@@ -52,6 +53,7 @@ int main(int argc, char *argv[])
 
     InitAppPaths();
     EnsurePhoneticFont();
+    RegisterMenuActions();
 
     int code = 0;
     {

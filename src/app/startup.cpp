@@ -1,6 +1,6 @@
 #include "startup.h"
 #include "formlogin.h"
-#include "phoneticfont.h"
+#include "widgets/phoneticfont.h"
 #include "course/formselunit.h"
 #include "platform/platform.h"
 #include "wordbank/classbook.h"

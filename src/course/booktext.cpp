@@ -1,6 +1,6 @@
 #include "booktext.h"
-#include "app/helpers/textfile.h"
-#include "app/helpers/texthelpers.h"
+#include "helpers/textfile.h"
+#include "helpers/texthelpers.h"
 #include "wordbank/classbook.h"
 #include "wordbank/classdbdictionary.h"
 #include "wordbank/globals.h"

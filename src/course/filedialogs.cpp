@@ -1,5 +1,5 @@
 #include "filedialogs.h"
-#include "app/helpers/textfile.h"
+#include "helpers/textfile.h"
 #include "platform/platform.h"
 #include <QDir>
 #include <QFileInfo>

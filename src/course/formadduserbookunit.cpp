@@ -1,12 +1,12 @@
 #include "formadduserbookunit.h"
 #include "booktext.h"
-#include "coursestyle.h"
+#include "widgets/look.h"
 #include "filedialogs.h"
 #include "formresult.h"
-#include "app/helpers/apppaths.h"
-#include "app/helpers/envelope.h"
-#include "app/helpers/textfile.h"
-#include "app/helpers/texthelpers.h"
+#include "helpers/apppaths.h"
+#include "helpers/envelope.h"
+#include "helpers/textfile.h"
+#include "helpers/texthelpers.h"
 #include "platform/platform.h"
 #include "widgets/widgetutil.h"
 #include "wordbank/classbook.h"
@@ -53,7 +53,7 @@ QString HelpText()
 
 FormAddUserBookUnit::FormAddUserBookUnit(QWidget *parent) : QDialog(parent)
 {
-    using namespace CourseStyle;
+    using namespace Look;
     setWindowTitle(kAddCaption);
     setFixedSize(1024, 768);
     StyleWindow(this);

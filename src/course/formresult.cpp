@@ -1,7 +1,7 @@
 #include "formresult.h"
 #include "booktext.h"
-#include "coursestyle.h"
-#include "app/helpers/textfile.h"
+#include "widgets/look.h"
+#include "helpers/textfile.h"
 #include "platform/platform.h"
 #include "widgets/widgetutil.h"
 #include "wordbank/classdbdictionary.h"
@@ -16,7 +16,7 @@
 
 FormResult::FormResult(QWidget *parent) : QDialog(parent)
 {
-    using namespace CourseStyle;
+    using namespace Look;
     setWindowTitle(QStringLiteral("词库添加结果"));
     setFixedSize(960, 684);
     StyleWindow(this);

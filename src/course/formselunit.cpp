@@ -1,10 +1,10 @@
 #include "formselunit.h"
-#include "coursestyle.h"
+#include "widgets/look.h"
 #include "filedialogs.h"
 #include "formadduserbookunit.h"
-#include "app/helpers/apppaths.h"
-#include "app/helpers/textfile.h"
-#include "app/helpers/texthelpers.h"
+#include "helpers/apppaths.h"
+#include "helpers/textfile.h"
+#include "helpers/texthelpers.h"
 #include "platform/platform.h"
 #include "widgets/bookunittitlectl.h"
 #include "widgets/numctl.h"
@@ -97,7 +97,7 @@ FormSelUnit::~FormSelUnit() = default;
 
 void FormSelUnit::BuildUi()
 {
-    using namespace CourseStyle;
+    using namespace Look;
     setWindowTitle(QStringLiteral("选择要学习的单元"));
     setFixedSize(1024, 768);
     StyleWindow(this);

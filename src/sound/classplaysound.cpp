@@ -1,7 +1,7 @@
 #include "classplaysound.h"
-#include "app/helpers/apppaths.h"
-#include "app/helpers/envelope.h"
-#include "app/helpers/texthelpers.h"
+#include "helpers/apppaths.h"
+#include "helpers/envelope.h"
+#include "helpers/texthelpers.h"
 #include "platform/platform.h"
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,6 @@
 #include "ctranspicturebox.h"
-#include "app/helpers/texthelpers.h"
+#include "widgets/look.h"
+#include "helpers/texthelpers.h"
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,5 +1,6 @@
 #include "entextctl.h"
-#include "app/helpers/texthelpers.h"
+#include "widgets/look.h"
+#include "helpers/texthelpers.h"
 #include "wordbank/cword.h"
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,5 +1,6 @@
 #include "listitem.h"
-#include "app/helpers/texthelpers.h"
+#include "widgets/look.h"
+#include "helpers/texthelpers.h"
 #include "widgetutil.h"
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,5 +1,6 @@
 #include "numctl.h"
-#include "app/helpers/texthelpers.h"
+#include "widgets/look.h"
+#include "helpers/texthelpers.h"
 #include "wordbank/classunit.h"
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,5 +1,6 @@
 #include "uc_maintool.h"
-#include "app/helpers/texthelpers.h"
+#include "widgets/look.h"
+#include "helpers/texthelpers.h"
 #include "platform/platform.h"
 #include "widgetutil.h"
 #include <QLabel>

@@ -6,24 +6,6 @@
 #include <QSvgRenderer>
 #include <cmath>
 
-QFont EnglishFont(int pixelSize, bool bold)
-{
-    QFont f;
-    f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")});
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
-QFont ChineseFont(int pixelSize, bool bold)
-{
-    QFont f;
-    f.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("DejaVu Sans")});
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
 int RoundHalfEven(double v)
 {
     const double fl = std::floor(v);

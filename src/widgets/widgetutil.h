@@ -1,7 +1,7 @@
 #pragma once
 // Small pieces shared by the program's controls: the picture object hosts hand
-// to controls, the palette and fonts of the program's look, and the mapping of
-// Qt's mouse and key events onto the numbers the controls report.
+// to controls and the mapping of Qt's mouse and key events onto the numbers
+// the controls report. The look itself is in look.h.
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -17,22 +17,6 @@ class QKeyEvent;
 class QPainter;
 class QPixmap;
 class QSvgRenderer;
-
-// The colours with meaning, the same in every window.
-namespace Look {
-constexpr QRgb SkyBlue = 0xFFE6F3FF;   // window background
-constexpr QRgb Panel = 0xFFFFFFFF;     // rounded panels
-constexpr QRgb Done = 0xFF3CB371;      // green: done, right
-constexpr QRgb Progress = 0xFFE5484D;  // red: in progress, wrong
-constexpr QRgb NotYet = 0xFFB8C0CC;    // grey: not yet practised
-constexpr QRgb Action = 0xFFFF9F1C;    // orange: the one main action
-constexpr QRgb Text = 0xFF2B2D42;      // dark text
-}
-
-// Fonts by pixel size (never below 12 px where a child reads). English first
-// falls back to the Chinese face for CJK, and the other way round.
-QFont EnglishFont(int pixelSize, bool bold = false);
-QFont ChineseFont(int pixelSize, bool bold = false);
 
 // Nearest whole number, ties to the even neighbour (9.5 -> 10, 10.5 -> 10).
 int RoundHalfEven(double v);

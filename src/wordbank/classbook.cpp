@@ -2,7 +2,7 @@
 #include "classdbdictionary.h"
 #include "classuser.h"
 #include "globals.h"
-#include "app/helpers/texthelpers.h"
+#include "helpers/texthelpers.h"
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");

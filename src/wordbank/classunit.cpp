@@ -3,7 +3,7 @@
 #include "classuser.h"
 #include "globals.h"
 #include "wbtext.h"
-#include "app/helpers/texthelpers.h"
+#include "helpers/texthelpers.h"
 #include "platform/platform.h"
 #include <QStringList>
 #include <algorithm>

@@ -3,9 +3,9 @@
 #include "cwordbank.h"
 #include "globals.h"
 #include "wbtext.h"
-#include "app/helpers/apppaths.h"
-#include "app/helpers/envelope.h"
-#include "app/helpers/textfile.h"
+#include "helpers/apppaths.h"
+#include "helpers/envelope.h"
+#include "helpers/textfile.h"
 #include <QFileInfo>
 
 namespace {

@@ -1,6 +1,6 @@
 #include "csentence.h"
 #include "wbtext.h"
-#include "app/helpers/apppaths.h"
+#include "helpers/apppaths.h"
 #include "sound/classplaysound.h"
 #include <QFileInfo>
 #include <QStringList>

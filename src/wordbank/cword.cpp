@@ -29,6 +29,8 @@ void CWord::InitMe()
     DetailCH.clear();
     Chinese.clear();
     Sound.clear();
+    SentenceEN.clear();
+    SentenceCH.clear();
     iTestResult = 0;
     NewWordMark = QStringLiteral("00000");
 }
@@ -119,6 +121,8 @@ void CWord::CopyWord(const CWord &srcWord)
     DetailCH = srcWord.DetailCH;
     Chinese = srcWord.Chinese;
     Sound = srcWord.Sound;
+    SentenceEN = srcWord.SentenceEN;
+    SentenceCH = srcWord.SentenceCH;
 }
 
 bool CWord::StatusFromStr(const QString &strStatus)

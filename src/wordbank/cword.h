@@ -10,6 +10,10 @@ public:
     QString DetailCH;
     QString Chinese;
     QString Sound;    // "/ ... /" or ""
+    // The example sentence shown and spoken with the word, and its Chinese;
+    // empty when the word has none.
+    QString SentenceEN;
+    QString SentenceCH;
     int myTestedStatus = 0; // this round: 0 unasked, 1 right, -1 wrong, 2 shown
     int iTestResult = 0;    // long-term score
     QString NewWordMark = QStringLiteral("00000");

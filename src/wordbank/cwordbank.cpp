@@ -2,9 +2,9 @@
 #include "classuser.h"
 #include "globals.h"
 #include "wbtext.h"
-#include "app/helpers/apppaths.h"
-#include "app/helpers/envelope.h"
-#include "app/helpers/texthelpers.h"
+#include "helpers/apppaths.h"
+#include "helpers/envelope.h"
+#include "helpers/texthelpers.h"
 #include "platform/platform.h"
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 #include "classdbdictionary.h"
 #include "classuser.h"
 #include "cwordbank.h"
-#include "app/helpers/texthelpers.h"
+#include "helpers/texthelpers.h"
 #include "sound/classplaysound.h"
 
 ClassUser *gUser = nullptr;

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/helpers/texthelpers.h" // TrimSpaces
+#include "helpers/texthelpers.h" // TrimSpaces
 #include <QStringView>
 
 // Integer part of the number a text starts with (leading spaces skipped,

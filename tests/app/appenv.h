@@ -8,7 +8,7 @@
 #include "support/modaldriver.h"
 #include "wordbank/wbfixture.h"
 #include "app/menuactions.h"
-#include "app/helpers/apppaths.h"
+#include "helpers/apppaths.h"
 #include "wordbank/globals.h"
 #include <QFile>
 

@@ -2,7 +2,7 @@
 #include "support/pointer.h"
 #include "support/shots.h"
 #include "support/testmain.h"
-#include "app/clicklabel.h"
+#include "widgets/clicklabel.h"
 #include "app/formfontinstall.h"
 #include "app/formlogin.h"
 #include "app/formmain.h"

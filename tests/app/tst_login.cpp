@@ -1,7 +1,7 @@
 #include "appenv.h"
 #include "support/pointer.h"
 #include "support/testmain.h"
-#include "app/clicklabel.h"
+#include "widgets/clicklabel.h"
 #include "app/formlogin.h"
 #include "app/startup.h"
 #include "widgets/ctranspicturebox.h"

@@ -4,7 +4,7 @@
 #include "support/pointer.h"
 #include "support/shots.h"
 #include "support/testmain.h"
-#include "app/helpers/apppaths.h"
+#include "helpers/apppaths.h"
 #include "course/formadduserbookunit.h"
 #include "course/formresult.h"
 #include "course/formselunit.h"
@@ -31,7 +31,11 @@ bool Save(QWidget *w, const QString &name)
 
 QString ShippedApp()
 {
-    const QString dir = qEnvironmentVariable("TALLIVO_SHOTS_APP", QStringLiteral("/work/main/build/tallivo-app"));
+    // Only on request: the shipped folder's own user series may be empty, and then the
+    // window would stop to ask for a custom word bank.
+    const QString dir = qEnvironmentVariable("TALLIVO_SHOTS_APP");
+    if (dir.isEmpty())
+        return QString();
     return QFileInfo::exists(dir + QStringLiteral("/dat/twb.ck")) ? dir : QString();
 }
 

@@ -1,8 +1,8 @@
 // The import window of a custom word bank and its review window.
 #include "courseenv.h"
 #include "support/testmain.h"
-#include "app/helpers/apppaths.h"
-#include "app/helpers/envelope.h"
+#include "helpers/apppaths.h"
+#include "helpers/envelope.h"
 #include "course/formadduserbookunit.h"
 #include "course/formresult.h"
 #include "wordbank/classbook.h"

@@ -1,5 +1,5 @@
-#include "app/helpers/apppaths.h"
-#include "app/helpers/envelope.h"
+#include "helpers/apppaths.h"
+#include "helpers/envelope.h"
 #include "support/fixture.h"
 #include "support/testmain.h"
 #include <QDir>

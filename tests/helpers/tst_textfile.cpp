@@ -1,5 +1,5 @@
-#include "app/helpers/envelope.h"
-#include "app/helpers/textfile.h"
+#include "helpers/envelope.h"
+#include "helpers/textfile.h"
 #include "support/fixture.h"
 #include "support/testmain.h"
 #include <QDir>

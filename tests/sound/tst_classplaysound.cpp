@@ -1,5 +1,5 @@
-#include "app/helpers/apppaths.h"
-#include "app/helpers/texthelpers.h"
+#include "helpers/apppaths.h"
+#include "helpers/texthelpers.h"
 #include "platform/qtplatform.h"
 #include "sound/classplaysound.h"
 #include "support/fakeplatform.h"

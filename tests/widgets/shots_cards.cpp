@@ -1,6 +1,7 @@
 // Renders the word card, the text strip and the toolbar in their main states
 // to PNG files for a look by eye: $TALLIVO_SHOTS_DIR (default
 // /tmp/tallivo-shots).
+#include "widgets/look.h"
 #include "support/fakeplatform.h"
 #include "support/fixture.h"
 #include "support/shots.h"

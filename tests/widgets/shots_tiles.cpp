@@ -1,5 +1,6 @@
 // Pictures of the picture button, the rounded tile, the unit tiles, the title
 // strip and the list rows in their main states, for looking at by eye.
+#include "widgets/look.h"
 #include "support/fakeplatform.h"
 #include "support/shots.h"
 #include "support/testmain.h"

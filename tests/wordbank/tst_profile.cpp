@@ -2,7 +2,7 @@
 // it may hold, files that cannot be read, and the nickname file.
 #include "support/testmain.h"
 #include "wbenv.h"
-#include "app/helpers/envelope.h"
+#include "helpers/envelope.h"
 #include <QDir>
 #include <QFile>
 

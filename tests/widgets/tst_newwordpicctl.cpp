@@ -602,4 +602,4 @@ void TestNewWordPicCtl::readMeSpeaks()
 }
 
 TALLIVO_TEST(TestNewWordPicCtl)
-#include "test_newwordpicctl.moc"
+#include "tst_newwordpicctl.moc"

@@ -1,4 +1,4 @@
-#include "app/helpers/texthelpers.h"
+#include "helpers/texthelpers.h"
 #include "platform/platform.h"
 #include "support/fakeplatform.h"
 #include "support/testmain.h"
@@ -458,4 +458,4 @@ private slots:
     }
 };
 TALLIVO_TEST(SmallControlsTest)
-#include "test_smallcontrols.moc"
+#include "tst_smallcontrols.moc"

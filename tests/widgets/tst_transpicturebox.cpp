@@ -333,4 +333,4 @@ private slots:
     }
 };
 TALLIVO_TEST(TransPictureBoxTest)
-#include "test_transpicturebox.moc"
+#include "tst_transpicturebox.moc"

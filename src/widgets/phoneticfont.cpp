@@ -1,5 +1,5 @@
-#include "phoneticfont.h"
-#include "app/helpers/apppaths.h"
+#include "widgets/phoneticfont.h"
+#include "helpers/apppaths.h"
 #include "platform/platform.h"
 
 bool IsPhoneticFontInstalled()

@@ -168,4 +168,4 @@ void TestMainTool::autoBrowsePairSwapsBeforeOwnerHears()
 }
 
 TALLIVO_TEST(TestMainTool)
-#include "test_maintool.moc"
+#include "tst_maintool.moc"

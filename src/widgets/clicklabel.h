@@ -26,7 +26,3 @@ private:
     bool m_leftDown = false;
 };
 
-// Button and shift numbers as the events carry them: left 1, right 2,
-// middle 4; shift 1, ctrl 2, alt 4.
-int MouseButtonCode(Qt::MouseButtons b);
-int ShiftCode(Qt::KeyboardModifiers m);

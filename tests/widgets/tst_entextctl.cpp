@@ -230,4 +230,4 @@ void TestEnTextCtl::backgroundCornerIsSeeThrough()
 }
 
 TALLIVO_TEST(TestEnTextCtl)
-#include "test_entextctl.moc"
+#include "tst_entextctl.moc"

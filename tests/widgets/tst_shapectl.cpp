@@ -149,4 +149,4 @@ private slots:
     }
 };
 TALLIVO_TEST(ShapeCtlTest)
-#include "test_shapectl.moc"
+#include "tst_shapectl.moc"

@@ -1,29 +1,6 @@
-#include "clicklabel.h"
+#include "widgets/clicklabel.h"
+#include "widgets/widgetutil.h"
 #include <QMouseEvent>
-
-int MouseButtonCode(Qt::MouseButtons b)
-{
-    int code = 0;
-    if (b & Qt::LeftButton)
-        code |= 1;
-    if (b & Qt::RightButton)
-        code |= 2;
-    if (b & Qt::MiddleButton)
-        code |= 4;
-    return code;
-}
-
-int ShiftCode(Qt::KeyboardModifiers m)
-{
-    int code = 0;
-    if (m & Qt::ShiftModifier)
-        code |= 1;
-    if (m & Qt::ControlModifier)
-        code |= 2;
-    if (m & Qt::AltModifier)
-        code |= 4;
-    return code;
-}
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
@@ -49,7 +26,7 @@ void ClickLabel::mousePressEvent(QMouseEvent *e)
     if (e->button() == Qt::LeftButton)
         m_leftDown = true;
     const QPoint p = e->position().toPoint();
-    emit MouseDown(MouseButtonCode(e->button()), ShiftCode(e->modifiers()), p.x(), p.y());
+    emit MouseDown(VbButton(e->button()), VbShift(e->modifiers()), p.x(), p.y());
     e->accept();
 }
 
@@ -66,6 +43,6 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *e)
 void ClickLabel::mouseMoveEvent(QMouseEvent *e)
 {
     const QPoint p = e->position().toPoint();
-    emit MouseMove(MouseButtonCode(e->buttons()), ShiftCode(e->modifiers()), p.x(), p.y());
+    emit MouseMove(VbButton(e->buttons()), VbShift(e->modifiers()), p.x(), p.y());
     e->accept();
 }

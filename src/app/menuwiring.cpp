@@ -1,0 +1,6 @@
+#include "menuwiring.h"
+#include "menuactions.h"
+
+void RegisterMenuActions()
+{
+}

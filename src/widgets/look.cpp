@@ -1,0 +1,120 @@
+#include "widgets/look.h"
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+namespace Look {
+
+void StyleWindow(QWidget *w)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, kSky);
+    pal.setColor(QPalette::WindowText, kText);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+    w->setFont(ChineseFont(16));
+}
+
+QString MainButtonStyle()
+{
+    return QStringLiteral(
+        "QPushButton { background: #FF9F1C; color: white; border: none; border-radius: 12px; padding: 4px 14px;"
+        " font-family: 'WenQuanYi Micro Hei'; font-size: 16px; font-weight: bold; }"
+        "QPushButton:hover { background: #FFB347; }"
+        "QPushButton:pressed { background: #E88A0C; }"
+        "QPushButton:disabled { background: #B8C0CC; color: #F4F6F9; }");
+}
+
+QString PlainButtonStyle()
+{
+    return QStringLiteral(
+        "QPushButton { background: white; color: #2B2D42; border: 2px solid #9CC9F0; border-radius: 12px; padding: 4px 12px;"
+        " font-family: 'WenQuanYi Micro Hei'; font-size: 16px; }"
+        "QPushButton:hover { background: #F3F9FF; border-color: #4A90E2; }"
+        "QPushButton:pressed { background: #DCEEFF; }"
+        "QPushButton:disabled { color: #9AA3B2; border-color: #D5DCE6; }");
+}
+
+QPushButton *MakeButton(const QString &text, QWidget *parent, ButtonKind kind, const QString &iconPath)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setFont(ChineseFont(16, kind == ButtonKind::Main));
+    if (!iconPath.isEmpty()) {
+        b->setIcon(QIcon(iconPath));
+        b->setIconSize(QSize(24, 24));
+    }
+    b->setStyleSheet(kind == ButtonKind::Main ? MainButtonStyle() : PlainButtonStyle());
+    return b;
+}
+
+QLabel *MakeLabel(const QString &text, QWidget *parent, int pixelSize, bool bold)
+{
+    auto *l = new QLabel(text, parent);
+    l->setFont(ChineseFont(pixelSize, bold));
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, kText);
+    l->setPalette(pal);
+    return l;
+}
+
+void StyleList(QListWidget *list)
+{
+    list->setFont(ChineseFont(16));
+    list->setCursor(Qt::PointingHandCursor);
+    list->setStyleSheet(QStringLiteral(
+        "QListWidget { background: white; color: #2B2D42; border: 2px solid #CFE3F7; border-radius: 10px; padding: 4px; }"
+        "QListWidget::item { padding: 5px 6px; border-radius: 6px; }"
+        "QListWidget::item:hover { background: #EAF4FF; }"
+        "QListWidget::item:selected { background: #4A90E2; color: white; }"));
+}
+
+void PaintRoundPanel(QPainter &p, const QRect &r, qreal radius, const QColor &fill, const QColor &edge)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    p.fillPath(path, fill);
+    if (edge.isValid()) {
+        p.setPen(QPen(edge, 1.0));
+        p.drawPath(path);
+    }
+    p.restore();
+}
+
+} // namespace Look
+
+QFont EnglishFont(int pixelSize, bool bold)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")});
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+QFont ChineseFont(int pixelSize, bool bold)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("DejaVu Sans")});
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+RoundPanel::RoundPanel(QWidget *parent, QRgb fill) : QWidget(parent), m_fill(fill) {}
+
+void RoundPanel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 16, 16);
+    p.fillPath(path, QColor(m_fill));
+    p.setPen(QPen(QColor(0xCF, 0xE3, 0xF7), 1.5));
+    p.drawPath(path);
+}
