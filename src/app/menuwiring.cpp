@@ -2,7 +2,10 @@
 #include "menuactions.h"
 #include "app/formfontinstall.h"
 #include "learn/formlearnword.h"
+#include "learn/formwordpiclist.h"
 #include "learn/learnwordctl.h"
+#include "records/formnewword.h"
+#include "records/formrecord.h"
 #include <QApplication>
 
 void RegisterMenuActions()
@@ -13,4 +16,19 @@ void RegisterMenuActions()
         return 0;
     });
     learnhooks::PhoneticFontHelp() = [](QWidget *parent) { ShowPhoneticFontHelp(parent); };
+    menuactions::Set(menuactions::WordPicList, [] {
+        FormWordPicList form;
+        form.exec();
+        return 0;
+    });
+    menuactions::Set(menuactions::Record, [] {
+        FormRecord form;
+        form.exec();
+        return form.iRet;
+    });
+    menuactions::Set(menuactions::NewWord, [] {
+        FormNewWord form;
+        form.exec();
+        return form.iRet;
+    });
 }

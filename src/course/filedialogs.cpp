@@ -69,3 +69,11 @@ bool WriteExportFile(const QString &path, const QString &text)
         return false;
     return WriteTextFileAtomic(path, text);
 }
+
+bool SaveExport(const QString &path, const QString &text)
+{
+    if (WriteExportFile(path, text))
+        return true;
+    ShowUnknownFailure();
+    return false;
+}

@@ -6,8 +6,9 @@
 // Open dialog for text files. Returns the chosen path, or "" on Cancel or
 // failure; on a path, title becomes the chosen file's name without folder.
 QString ShowOpenDialog(QString &title, const QString &initFolder);
-// Save dialog for text files, starting in the documents folder. A name not
-// ending in ".txt" gets it appended. "" on Cancel or failure.
+// Save dialog for text files, starting in the documents folder; the dialog
+// adds ".txt" itself and asks before replacing a file. A name not ending in
+// ".txt" still gets it appended. "" on Cancel or failure.
 QString ShowSaveDialog(const QString &title);
 
 // Where exports go: the user's documents folder (or the one set below).
@@ -18,6 +19,10 @@ void SetDocumentsFolder(const QString &folder);
 // Writes an export (text with CR LF, replaced whole or not at all), making
 // the folder when it is missing. False when nothing was written.
 bool WriteExportFile(const QString &path, const QString &text);
+
+// The one way an export is saved: WriteExportFile, and the failure message
+// when nothing was written. True when the file was written.
+bool SaveExport(const QString &path, const QString &text);
 
 // Shown when a dialog or a write fails.
 inline constexpr const char *kUnknownFailureText = "未知原因导致操作失败!";

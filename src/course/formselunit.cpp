@@ -448,16 +448,8 @@ int FormSelUnit::GetSelectedUnits(int &first, int &last)
         return 0;
     }
     m_nSelUnits = last - first + 1;
-    // the caption the book gives a range of all words
-    for (int i = first; i <= last; ++i) {
-        ClassUnit *unit = nullptr;
-        if (myBook->GetUnitbyID(i, unit))
-            m_union->AddNewUnit(*unit, kAll);
-    }
-    const QString tail = QStringLiteral("【") + kAll + QStringLiteral("：") + QString::number(m_union->WordNum())
-                         + QStringLiteral("个】");
-    m_union->UnitCaption = first == last ? myBook->UnitName(first) + tail
-                                         : myBook->UnitName(first) + QStringLiteral(" <--> ") + myBook->UnitName(last) + tail;
+    // with the caption the book gives a range of all words
+    myBook->CollectUnits(first, last, kAll, *m_union);
     return m_nSelUnits;
 }
 
@@ -662,10 +654,8 @@ void FormSelUnit::mnu_BOOK_OUTPUT_Click()
         return;
     const QString path = QDir(DocumentsFolder())
                              .filePath(SafeFileName(QStringLiteral("【自定义词库】") + myBook->BookName + QStringLiteral(".txt")));
-    if (!WriteExportFile(path, myBook->BookString() + QStringLiteral("\r\n"))) {
-        ShowUnknownFailure();
+    if (!SaveExport(path, myBook->BookString() + QStringLiteral("\r\n")))
         return;
-    }
     plat().MsgBox(QStringLiteral("导出的自定义词库已保存在：\r\n\r\n") + QDir::toNativeSeparators(path), MsgButtons::OK,
                   MsgIcon::Information, QStringLiteral("导出词库"));
 }

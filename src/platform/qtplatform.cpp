@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QThread>
 #include <QUrl>
 
@@ -157,7 +158,17 @@ QString QtPlatform::SaveFileDialog(const QString &title, const QString &filter, 
     QString start = startDir;
     if (!defaultName.isEmpty())
         start = start.isEmpty() ? defaultName : start + QLatin1Char('/') + defaultName;
-    return QFileDialog::getSaveFileName(DialogParent(), title, start, ToQtFileFilter(filter));
+    QFileDialog dialog(DialogParent(), title, start, ToQtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // the dialog adds the suffix itself, so it is the one that asks before a
+    // file of that name is replaced
+    const QString suffix = DefaultSuffixOf(filter);
+    if (!suffix.isEmpty())
+        dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 void QtPlatform::SetClipboardText(const QString &text)
@@ -240,6 +251,13 @@ bool QtPlatform::PlayWav(const QByteArray &wav, bool wait)
 void QtPlatform::StopSound()
 {
     SdlAudioStop();
+}
+
+QString DefaultSuffixOf(const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    const QRegularExpressionMatch m = pattern.match(filter);
+    return m.hasMatch() ? m.captured(1) : QString();
 }
 
 QString ToQtFileFilter(const QString &filter)

@@ -42,6 +42,8 @@ private:
 
 // "Desc|*.a|Desc|*.b" pairs become "Desc (*.a);;Desc (*.b)"; a Qt filter passes through.
 QString ToQtFileFilter(const QString &filter);
+// The first extension a filter names ("txt" for "文本文件 (*.txt)|*.txt"), "" for none.
+QString DefaultSuffixOf(const QString &filter);
 // What ShellOpen hands to the desktop: a local file URL for paths (backslashes
 // accepted), the URL itself for anything with a scheme.
 QUrl ShellTargetUrl(const QString &target);

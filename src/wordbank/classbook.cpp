@@ -119,16 +119,22 @@ bool ClassBook::GetManyUnits(int sUnitIndex, int eUnitIndex, const QString &selC
     // the new-word book has no merge unit
     if (!RangeOk(sUnitIndex, eUnitIndex) || !Unit(0))
         return false;
-    ClassUnit *merged = Unit(0);
-    merged->Clear();
+    return CollectUnits(sUnitIndex, eUnitIndex, selCaption, *Unit(0));
+}
+
+bool ClassBook::CollectUnits(int sUnitIndex, int eUnitIndex, const QString &selCaption, ClassUnit &outUnit) const
+{
+    if (!RangeOk(sUnitIndex, eUnitIndex))
+        return false;
+    outUnit.Clear();
     for (int i = sUnitIndex; i <= eUnitIndex; ++i)
-        merged->AddNewUnit(*Unit(i), selCaption);
-    const QString tail = QStringLiteral("【") + selCaption + QStringLiteral("：") + QString::number(merged->WordNum())
+        outUnit.AddNewUnit(*Unit(i), selCaption);
+    const QString tail = QStringLiteral("【") + selCaption + QStringLiteral("：") + QString::number(outUnit.WordNum())
                          + QStringLiteral("个】");
     if (sUnitIndex == eUnitIndex)
-        merged->UnitCaption = Unit(sUnitIndex)->UnitName + tail;
+        outUnit.UnitCaption = Unit(sUnitIndex)->UnitName + tail;
     else
-        merged->UnitCaption = Unit(sUnitIndex)->UnitName + QStringLiteral(" <--> ") + Unit(eUnitIndex)->UnitName + tail;
+        outUnit.UnitCaption = Unit(sUnitIndex)->UnitName + QStringLiteral(" <--> ") + Unit(eUnitIndex)->UnitName + tail;
     return true;
 }
 

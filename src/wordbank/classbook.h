@@ -28,6 +28,10 @@ public:
     bool GetUnitByName(const QString &UnitName, ClassUnit *&outUnit) const;
     bool SetCurrUnit(int sUnitIndex, int eUnitIndex, const QString &selCaption);
     bool GetManyUnits(int sUnitIndex, int eUnitIndex, const QString &selCaption);
+    // The words of units sUnitIndex..eUnitIndex that pass selCaption, and the
+    // caption such a range gets, into a unit the caller owns; false (outUnit
+    // untouched) for a range outside the book.
+    bool CollectUnits(int sUnitIndex, int eUnitIndex, const QString &selCaption, ClassUnit &outUnit) const;
 
     // New-word book
     bool IsNewWordBook() const { return SeriesID == 0 && BookID == 0; }
