@@ -6,6 +6,7 @@
 #include "learn/learnwordctl.h"
 #include "records/formnewword.h"
 #include "records/formrecord.h"
+#include "games/formgames.h"
 #include <QApplication>
 
 void RegisterMenuActions()
@@ -30,5 +31,10 @@ void RegisterMenuActions()
         FormNewWord form;
         form.exec();
         return form.iRet;
+    });
+    menuactions::Set(menuactions::Games, [] {
+        FormGames dlg(QApplication::activeWindow());
+        dlg.exec();
+        return 0;
     });
 }

@@ -119,7 +119,15 @@ bool ClassBook::GetManyUnits(int sUnitIndex, int eUnitIndex, const QString &selC
     // the new-word book has no merge unit
     if (!RangeOk(sUnitIndex, eUnitIndex) || !Unit(0))
         return false;
-    return CollectUnits(sUnitIndex, eUnitIndex, selCaption, *Unit(0));
+    ClassUnit *merged = Unit(0);
+    // results belong to the selection they were played on
+    const QString selection = QString::number(sUnitIndex) + QLatin1Char('-') + QString::number(eUnitIndex)
+                              + QLatin1Char('-') + selCaption;
+    if (merged->MergedSelection != selection) {
+        merged->ResetUnitStatus();
+        merged->MergedSelection = selection;
+    }
+    return CollectUnits(sUnitIndex, eUnitIndex, selCaption, *merged);
 }
 
 bool ClassBook::CollectUnits(int sUnitIndex, int eUnitIndex, const QString &selCaption, ClassUnit &outUnit) const
