@@ -121,6 +121,13 @@ bool ClassBook::GetManyUnits(int sUnitIndex, int eUnitIndex, const QString &selC
         return false;
     ClassUnit *merged = Unit(0);
     merged->Clear();
+    // results belong to the selection they were played on
+    const QString selection = QString::number(sUnitIndex) + QLatin1Char('-') + QString::number(eUnitIndex)
+                              + QLatin1Char('-') + selCaption;
+    if (merged->MergedSelection != selection) {
+        merged->ResetUnitStatus();
+        merged->MergedSelection = selection;
+    }
     for (int i = sUnitIndex; i <= eUnitIndex; ++i)
         merged->AddNewUnit(*Unit(i), selCaption);
     const QString tail = QStringLiteral("【") + selCaption + QStringLiteral("：") + QString::number(merged->WordNum())

@@ -116,6 +116,11 @@ QString ClassUnit::GetUnitStatus() const
     return s;
 }
 
+void ClassUnit::ResetUnitStatus()
+{
+    m_scores.fill(0);
+}
+
 int ClassUnit::GameScore(int tmode) const
 {
     return (tmode >= 0 && tmode < kScoreSlots) ? m_scores[size_t(tmode)] : 0;
@@ -161,7 +166,8 @@ int ClassUnit::GetAnsArr(int currTestWord, std::vector<int> &ansArr) const
     const int count = std::min(n, 4);
     if (ansArr.size() < 5)
         ansArr.resize(5, -1);
-    for (int i = 1; i <= count; ++i)
+    // all four: a smaller unit must not leave the last unit's choices behind
+    for (int i = 1; i <= 4; ++i)
         ansArr[size_t(i)] = -1;
     if (count == 0)
         return 0;

@@ -17,6 +17,8 @@ public:
     QString UnitName;
     QString UnitCaption;
     int UnitID = 0;
+    // The merge unit: the range and category collected into it.
+    QString MergedSelection;
 
     void Clear();
     void CopyUnit(const ClassUnit &inUnit);
@@ -29,6 +31,8 @@ public:
     bool GetSentenceByID(const QString &sID, CSentence *&outSentence) const;
     void SetUnitStatus(int tmode, int inScore);
     void LoadUnitStatus(const QString &sUnitStatus);
+    // Every game's result back to 0.
+    void ResetUnitStatus();
     int IsAllCompleted() const;
     QString GetUnitStatus() const;
     QString UnitString() const;

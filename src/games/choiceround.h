@@ -1,0 +1,53 @@
+#pragma once
+// One game of the choice games (单词认认看, 单词选选看, 单词听听看): each word of
+// the unit is asked once, in random order, with up to four choices. One
+// answer per click, on the word that was asked: an answer is recorded at once
+// and the round is then busy (a mark, a slide, a sound) until the control
+// resumes it or asks the next word, so no click meanwhile answers anything.
+#include <QString>
+#include <vector>
+
+class ClassUnit;
+class CWord;
+
+class ChoiceRound {
+public:
+    enum class State { Idle, Asking, Busy, Over };
+    enum class Outcome { Ignored, Wrong, Right };
+    static constexpr int kSlots = 4;
+
+    // Every word of unit untested; nothing asked yet.
+    void Start(ClassUnit *unit);
+    // Asks an untested word with its choices; false, and Over, when none is left.
+    bool NextWord();
+    // The learner picked slot 0..3. Only a filled slot while Asking counts.
+    Outcome Answer(int slot);
+    // A mark, slide or sound runs: answers are ignored until Resume.
+    void SetBusy();
+    // Back to the word asked, after a wrong answer's mark.
+    void Resume();
+
+    State state() const { return m_state; }
+    ClassUnit *Unit() const { return m_unit; }
+    CWord *TestWord() const { return m_word; }
+    int TestWordId() const { return m_wordId; }
+    int ChoiceCount() const { return m_count; }
+    // The word in slot 0..3, null for an empty slot.
+    CWord *Choice(int slot) const;
+    // The slot's English is the English asked (two words may share it).
+    bool IsRight(int slot) const;
+    // "3 / 12"
+    QString Progress() const;
+    // Every word right at the first try; never for no words.
+    bool Perfect() const;
+    int WordNum() const;
+
+private:
+    ClassUnit *m_unit = nullptr;
+    State m_state = State::Idle;
+    CWord *m_word = nullptr;
+    int m_wordId = -1;
+    std::vector<int> m_ans; // [1..4] unit numbers, -1 for none
+    int m_count = 0;
+    bool m_answeredRight = false;
+};

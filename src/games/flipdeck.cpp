@@ -1,0 +1,117 @@
+#include "flipdeck.h"
+#include "gamerules.h"
+#include "helpers/texthelpers.h"
+#include "wordbank/classunit.h"
+#include "wordbank/cword.h"
+#include <algorithm>
+
+void FlipDeck::Start(ClassUnit *unit)
+{
+    m_unit = unit;
+    m_cards.clear();
+    m_selected = -1;
+    m_current = nullptr;
+    m_matchA = m_matchB = 0;
+    if (!m_unit)
+        return;
+    m_unit->InitTestStatus();
+    const int n = m_unit->WordNum();
+    for (int first = 1; first <= n; first += kGroupWords) {
+        const int m = std::min(kGroupWords, n - first + 1);
+        std::vector<int> order(size_t(2 * m));
+        ShuffleIndexArray(order);
+        for (int i = 0; i < 2 * m; ++i) {
+            const int e = order[size_t(i)] + 1;
+            Card c;
+            c.face = e > m ? Face::English : Face::Picture;
+            c.wordId = first - 1 + (e > m ? e - m : e);
+            m_unit->GetWordByID(c.wordId, c.word);
+            m_cards.push_back(c);
+        }
+    }
+}
+
+int FlipDeck::DealNext()
+{
+    for (size_t i = 0; i < m_cards.size(); ++i) {
+        if (m_cards[i].state == CardState::NotDealt) {
+            m_cards[i].state = CardState::Shown;
+            return int(i) + 1;
+        }
+    }
+    return -1;
+}
+
+bool FlipDeck::AllDealt() const
+{
+    return std::none_of(m_cards.begin(), m_cards.end(),
+                        [](const Card &c) { return c.state == CardState::NotDealt; });
+}
+
+bool FlipDeck::SameWord(const Card &a, const Card &b) const
+{
+    // by word, not by position: one word may stand twice in a unit
+    return a.word && b.word && (a.word == b.word || a.word->UserEN == b.word->UserEN);
+}
+
+FlipDeck::Outcome FlipDeck::Click(int k)
+{
+    if (!ValidCard(k) || CardAt(k).state != CardState::Shown)
+        return Outcome::Ignored;
+    if (k == m_selected) {
+        m_selected = -1;
+        return Outcome::Deselected;
+    }
+    if (m_selected < 0) {
+        m_selected = k;
+        m_current = CardAt(k).word;
+        return Outcome::Selected;
+    }
+    Card &first = m_cards[size_t(m_selected - 1)];
+    Card &second = m_cards[size_t(k - 1)];
+    const int firstNo = m_selected;
+    m_selected = -1;
+    if (!SameWord(first, second)) {
+        m_current = first.word;
+        if (m_current)
+            m_current->SetStatus(-1);
+        return Outcome::WrongPair;
+    }
+    first.state = CardState::Removed;
+    second.state = CardState::Removed;
+    m_matchA = firstNo;
+    m_matchB = k;
+    m_current = second.word;
+    if (m_current)
+        m_current->SetStatus(1);
+    if (first.word && first.word != second.word)
+        first.word->SetStatus(1);
+    return Outcome::Match;
+}
+
+bool FlipDeck::AllMatched() const
+{
+    return !m_cards.empty() && std::all_of(m_cards.begin(), m_cards.end(), [](const Card &c) {
+        return c.state == CardState::Removed;
+    });
+}
+
+bool FlipDeck::Perfect() const
+{
+    return m_unit && gamerules::IsPerfect(m_unit->CorrectNum(), m_unit->WordNum());
+}
+
+int FlipDeck::SlotOf(int k) const
+{
+    int slot = 0;
+    for (int i = 1; i < k && i <= CardCount(); ++i) {
+        if (CardAt(i).state != CardState::Removed)
+            ++slot;
+    }
+    return slot;
+}
+
+QPoint FlipDeck::SlotPos(int slot)
+{
+    return QPoint((slot % kColumns) * kPitchX + kMargin, (slot / kColumns) * kPitchY + kMargin);
+}

@@ -1,0 +1,47 @@
+#pragma once
+#include <QDialog>
+
+class ClickLabel;
+class QLabel;
+class cTransPictureBox;
+
+// The result window after a game: the counts and the ratio, the coins won;
+// it records the result in the unit status. userSelect: 0 return, 1 the
+// same game again, 2 the next game.
+class FormGameTip : public QDialog {
+    Q_OBJECT
+public:
+    explicit FormGameTip(QWidget *parent = nullptr);
+
+    int userSelect = 0;
+
+    QLabel *lblCorrectNum = nullptr;
+    QLabel *lblWrongNum = nullptr;
+    QLabel *lblUntestedNum = nullptr;
+    QLabel *lblCorrectRatio = nullptr;
+    QLabel *lblScore = nullptr;
+    cTransPictureBox *btnNextGame = nullptr;
+    cTransPictureBox *btnReGame = nullptr;
+    cTransPictureBox *btnReturn = nullptr;
+    cTransPictureBox *imgInfo = nullptr;
+    ClickLabel *lblNextGame = nullptr;
+    ClickLabel *lblReGame = nullptr;
+    ClickLabel *lblReturn = nullptr;
+
+    static constexpr int kWidth = 520;
+    static constexpr int kHeight = 380;
+
+    // Records the game's result: run once, when the window is made.
+    void ShowGameResult();
+    void Choose(int select);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+
+private:
+    void AddChoice(cTransPictureBox *&btn, ClickLabel *&lbl, const char *name, const QString &text,
+                   int x, int select);
+    void LightLabel(ClickLabel *lbl);
+};

@@ -1,0 +1,113 @@
+#include "gamerules.h"
+#include <array>
+#include <cmath>
+
+namespace gamerules {
+
+QString GameTitle(int testMode)
+{
+    static const std::array<const char16_t *, kGameCount> titles = {
+        u"单词认认看", u"单词选选看", u"单词翻翻看", u"单词听听看", u"字母填填看", u"单词排排看", u"单词默写"};
+    if (testMode < 0 || testMode >= kGameCount)
+        return QString();
+    return QString::fromUtf16(titles[size_t(testMode)]);
+}
+
+QString RankCaption(int coins)
+{
+    struct Rank {
+        int from;
+        const char16_t *name;
+    };
+    static const Rank ranks[] = {{5000, u"大将"}, {2000, u"少将"}, {1000, u"上校"}, {500, u"中校"},
+                                 {200, u"少校"},  {100, u"上尉"},  {50, u"中尉"},   {20, u"少尉"},
+                                 {5, u"上士"}};
+    QString name = QStringLiteral("新兵");
+    for (const Rank &r : ranks) {
+        if (coins >= r.from) {
+            name = QString::fromUtf16(r.name);
+            break;
+        }
+    }
+    return QStringLiteral("军衔：") + name;
+}
+
+int CorrectRatio(int right, int words)
+{
+    if (words <= 0 || right <= 0)
+        return 0;
+    // whole numbers: 29 of 50 is 58, where floating point gave 57
+    return int((100LL * right) / words);
+}
+
+int CoinsForResult(int testMode, int ratio)
+{
+    if (ratio != 100)
+        return 0;
+    return IsLetterGame(testMode) ? 3 : 1;
+}
+
+QString ResultScoreText(int coins, int right)
+{
+    return QStringLiteral("恭喜你获得") + QString::number(coins) + QStringLiteral("个金币,积")
+           + QString::number(qint64(right) * 10) + QStringLiteral("分");
+}
+
+QString ProgressText(int words, int untested)
+{
+    return QString::number(words - untested + 1) + QStringLiteral(" / ") + QString::number(words);
+}
+
+QString EarlyExitQuestion(int untested, int words)
+{
+    if (untested <= 0 || untested >= words)
+        return QString();
+    return QStringLiteral("游戏还有") + QString::number(untested)
+           + QStringLiteral("个单词没有完成，提前结束要扣一个金币喔！你确定现在要结束吗?");
+}
+
+ExitDecision DecideEarlyExit(int untested, int words, int coins, bool confirmed)
+{
+    if (EarlyExitQuestion(untested, words).isEmpty())
+        return {true, coins};
+    if (!confirmed)
+        return {false, coins};
+    return {true, coins > 1 ? coins - 1 : coins};
+}
+
+ResultChoice ChooseAfterResult(int userSelect, int testMode, int firstUnfinished, bool bOK)
+{
+    switch (userSelect) {
+    case 0:
+        return {AfterResult::Return, -1};
+    case 1:
+        return {AfterResult::Start, testMode};
+    case 2:
+        if (testMode < kGameCount - 1)
+            return {AfterResult::Start, testMode + 1};
+        if (firstUnfinished == kNoGame)
+            return bOK ? ResultChoice{AfterResult::Congratulate, -1} : ResultChoice{AfterResult::Choose, -1};
+        return {AfterResult::Start, firstUnfinished};
+    default:
+        return {AfterResult::Choose, -1};
+    }
+}
+
+bool SlideSteps::Tick()
+{
+    if (Done())
+        return false;
+    ++m_done;
+    return !Done();
+}
+
+QPoint SlideSteps::Pos() const
+{
+    if (Done())
+        return m_to;
+    const double f = double(m_done) / kSteps;
+    return QPoint(int(std::lround(m_from.x() + (m_to.x() - m_from.x()) * f)),
+                  int(std::lround(m_from.y() + (m_to.y() - m_from.y()) * f)));
+}
+
+} // namespace gamerules

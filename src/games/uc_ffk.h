@@ -1,0 +1,50 @@
+#pragma once
+#include "flipdeck.h"
+#include "gamecontrol.h"
+#include <vector>
+
+class NewWordPicCtl;
+class QTimer;
+class cTransPictureBox;
+
+// 单词翻翻看: every word as a picture card and an English card, dealt face up
+// one by one; two cards of one word are spoken and removed, the others close
+// up from the top left.
+class UC_FFK : public GameControl {
+    Q_OBJECT
+public:
+    explicit UC_FFK(QWidget *parent = nullptr);
+
+    void StartGame() override;
+    const FlipDeck &Deck() const { return m_deck; }
+
+    std::vector<NewWordPicCtl *> picWord; // [0] hidden template, [k] card k
+    QTimer *Timer1 = nullptr;
+    QTimer *TimerIcon = nullptr;
+    cTransPictureBox *picBorder = nullptr;
+    cTransPictureBox *borderSel = nullptr;
+    cTransPictureBox *iconWrongAnswer = nullptr;
+    cTransPictureBox *iconRightAnswer = nullptr;
+
+    static constexpr int kDealMs = 100;
+    static constexpr int kMarkMs = 800;
+
+public slots:
+    void picWord_Click(int Index);
+    void picWord_MouseMove(int Index);
+    void Timer1_Timer();
+    void TimerIcon_Timer();
+
+protected:
+    void HideMarks() override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+
+private:
+    void RemoveCards();
+    void MakeCards();
+    void Repack();
+    void Matched();
+
+    FlipDeck m_deck;
+    int m_hovered = -1;
+};

@@ -1,0 +1,171 @@
+#pragma once
+// One games test's world: a fake platform whose blocking plays can act
+// while they "sound", a fresh application folder with the word-bank fixture,
+// a voice for every word and the feedback sounds, and a new profile.
+#include "support/fakeplatform.h"
+#include "support/fixture.h"
+#include "support/modaldriver.h"
+#include "wordbank/wbfixture.h"
+#include "helpers/texthelpers.h"
+#include "wordbank/classbook.h"
+#include "wordbank/classdbdictionary.h"
+#include "wordbank/classunit.h"
+#include "wordbank/classuser.h"
+#include "wordbank/cseries.h"
+#include "wordbank/cword.h"
+#include "wordbank/cwordbank.h"
+#include "wordbank/globals.h"
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+// The fake platform with one more hook: called at every blocking play, as if
+// the learner acted while the sound held the program.
+class GamesPlatform : public FakePlatform {
+public:
+    std::function<void()> onBlockingPlay;
+    bool PlayWav(const QByteArray &wav, bool wait) override
+    {
+        const bool ok = FakePlatform::PlayWav(wav, wait);
+        if (wait && onBlockingPlay) {
+            auto hook = onBlockingPlay;
+            hook();
+        }
+        return ok;
+    }
+};
+
+// A left click on w as the window system would queue it: delivered only
+// when events are next let through.
+inline void QueueClick(QWidget *w)
+{
+    const QPointF at = w->rect().center();
+    const QPointF global = w->mapToGlobal(at);
+    QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                                   Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                                   Qt::NoButton, Qt::NoModifier));
+}
+
+// Runs the control's active timers by their tick slots ("<name>_Timer")
+// until none is running or limit ticks were run; the number of ticks run.
+inline int RunTimers(QWidget *control, int limit = 1000)
+{
+    int ticks = 0;
+    for (bool any = true; any && ticks < limit;) {
+        any = false;
+        for (QTimer *t : control->findChildren<QTimer *>(Qt::FindDirectChildrenOnly)) {
+            if (!t->isActive())
+                continue;
+            any = true;
+            const QByteArray slot = t->objectName().toLatin1() + "_Timer";
+            QMetaObject::invokeMethod(control, slot.constData(), Qt::DirectConnection);
+            ++ticks;
+            break;
+        }
+    }
+    return ticks;
+}
+
+// Ticks one named timer n times (or until it stops).
+inline int Tick(QWidget *control, const char *timer, int n = 1)
+{
+    QTimer *t = control->findChild<QTimer *>(QLatin1String(timer));
+    int done = 0;
+    while (t && t->isActive() && done < n) {
+        QMetaObject::invokeMethod(control, (QByteArray(timer) + "_Timer").constData(), Qt::DirectConnection);
+        ++done;
+    }
+    return done;
+}
+
+struct GamesEnv {
+    GamesPlatform fake;
+    PlatformGuard guard{fake};
+    TempAppDir dir;
+    // units made by a test from dictionary words
+    std::vector<std::unique_ptr<ClassUnit>> ownUnits;
+
+    GamesEnv()
+    {
+        ReleaseSharedObjects();
+        gUser = new ClassUser;
+        gUser->userName = QStringLiteral("小明");
+    }
+    ~GamesEnv()
+    {
+        gCurrUnit = nullptr;
+        ReleaseSharedObjects();
+    }
+
+    bool Load(const wbfix::Install &what = wbfix::Install())
+    {
+        if (!wbfix::Write(dir, what))
+            return false;
+        const QByteArray voice = MakeSineWav(40);
+        for (const QString &line : what.dict) {
+            const QString key = NormalizeWordKey(line.section(QLatin1Char('\t'), 1, 1));
+            if (!dir.writeEnvelopedBytes(QStringLiteral("voice/") + key + QStringLiteral(".enw"), voice))
+                return false;
+        }
+        for (const char *name : {"ting1", "ting6", "tada", "failed"}) {
+            if (!dir.writeBytes(QStringLiteral("appvoice/") + QLatin1String(name) + QStringLiteral(".wav"),
+                                MakeSineWav(30)))
+                return false;
+        }
+        gDictionary = new ClassDBdictionary;
+        if (!gDictionary->InitDict())
+            return false;
+        gWordBank = new CWordBank;
+        return true;
+    }
+
+    // A standard unit made current the way the course window does it.
+    bool Select(int series, int book, int first, int last, const QString &caption = kSelectAll)
+    {
+        CSeries *s = nullptr;
+        if (series > 0 && gWordBank->GetSeriesByID(series, s))
+            s->LoadStandardSeries();
+        if (!gWordBank->SetCurrUnit(series, book, first, last, caption))
+            return false;
+        gUser->nLastSeries = series;
+        gUser->nLastBook = book;
+        gUser->nLastStartUnit = first;
+        gUser->nLastEndUnit = last;
+        return gCurrUnit != nullptr;
+    }
+
+    // A unit of the first n dictionary words, made current.
+    ClassUnit *UnitOf(int n)
+    {
+        auto u = std::make_unique<ClassUnit>();
+        u->UnitName = QStringLiteral("Test");
+        u->UnitCaption = QStringLiteral("Test【共有单词 %1 个】").arg(n);
+        const QStringList dict = wbfix::DictEntries();
+        for (int i = 0; i < n && i < dict.size(); ++i) {
+            CWord *w = nullptr;
+            if (gDictionary->SetWord(w, dict.at(i).section(QLatin1Char('\t'), 0, 0)))
+                u->AddNewWord(w);
+        }
+        gCurrUnit = u.get();
+        ownUnits.push_back(std::move(u));
+        return gCurrUnit;
+    }
+
+    int WaitPlays() const
+    {
+        int n = 0;
+        for (const PlayCall &p : fake.plays)
+            n += p.wait;
+        return n;
+    }
+    QStringList MsgTexts() const
+    {
+        QStringList out;
+        for (const MsgBoxCall &c : fake.msgBoxes)
+            out << c.text;
+        return out;
+    }
+};

@@ -1,0 +1,407 @@
+#include "gamesenv.h"
+#include "support/testmain.h"
+#include "games/uc_ffk.h"
+#include "games/uc_rrk.h"
+#include "games/uc_xxk.h"
+#include "widgets/ctranspicturebox.h"
+#include "widgets/entextctl.h"
+#include "widgets/newwordpicctl.h"
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+
+namespace {
+// The first slot whose choice is (or is not) the word asked.
+int SlotWhere(const ChoiceRound &r, bool right)
+{
+    for (int s = 0; s < r.ChoiceCount(); ++s) {
+        if (r.IsRight(s) == right)
+            return s;
+    }
+    return -1;
+}
+
+QLabel *EnglishOf(EnTextCtl *strip)
+{
+    return strip->findChild<QLabel *>(QStringLiteral("lblEnglish"));
+}
+
+// Picture card and English card of word id in the deck.
+QPair<int, int> CardsOfWord(const FlipDeck &d, int wordId)
+{
+    QPair<int, int> out{0, 0};
+    for (int k = 1; k <= d.CardCount(); ++k) {
+        if (d.CardAt(k).wordId == wordId)
+            (d.CardAt(k).face == FlipDeck::Face::Picture ? out.first : out.second) = k;
+    }
+    return out;
+}
+} // namespace
+
+class TestWordChoiceGame : public QObject {
+    Q_OBJECT
+private slots:
+    void wrongWrongRightRecordsOnTheWordAsked()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(5);
+        UC_XXK x;
+        x.show();
+        x.StartGame();
+        QCOMPARE(gTestMode, 1);
+        CWord *asked = x.Round().TestWord();
+        const int wrong = SlotWhere(x.Round(), false);
+        const int right = SlotWhere(x.Round(), true);
+
+        x.EnText_Click(wrong);
+        QVERIFY(x.iconWrongAnswer->isVisible());
+        // the right click inside the one-second mark is no answer
+        x.EnText_Click(right);
+        QVERIFY(!x.timMoveEnText->isActive());
+        QCOMPARE(Tick(&x, "timHideIcon"), 1);
+        QVERIFY(!x.iconWrongAnswer->isVisible());
+        x.EnText_Click(wrong);
+        Tick(&x, "timHideIcon");
+        x.EnText_Click(right);
+        QVERIFY(x.timMoveEnText->isActive());
+        RunTimers(&x);
+
+        QCOMPARE(asked->iTestResult, -4);
+        QCOMPARE(asked->myTestedStatus, -1);
+        QCOMPARE(gUser->myScore, 0);
+        QVERIFY(x.Round().TestWord() != asked);
+        QCOMPARE(x.Round().TestWord()->myTestedStatus, 0);
+        QCOMPARE(x.lblNum->text(), QStringLiteral("2 / 5"));
+        QCOMPARE(gCurrUnit->WrongNum(), 1);
+    }
+
+    void clicksDuringTheSlideChangeNothing()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(6);
+        UC_XXK x;
+        x.show();
+        x.StartGame();
+        CWord *asked = x.Round().TestWord();
+        const int right = SlotWhere(x.Round(), true);
+        const int wrong = SlotWhere(x.Round(), false);
+        x.EnText_Click(right);
+        QCOMPARE(gUser->myScore, 10);
+        Tick(&x, "timMoveEnText", 4);
+        const QPoint midway = x.EnText[size_t(right)]->pos();
+        x.EnText_Click(wrong);
+        x.EnText_Click(right);
+        QCOMPARE(asked->iTestResult, 1);
+        QCOMPARE(asked->myTestedStatus, 1);
+        QCOMPARE(gUser->myScore, 10);
+        QVERIFY(!x.iconWrongAnswer->isVisible());
+        QCOMPARE(x.EnText[size_t(right)]->pos(), midway);
+        // the slide ends in ten steps on the picture's top edge
+        QCOMPARE(RunTimers(&x), 6);
+        QCOMPARE(x.lblNum->text(), QStringLiteral("2 / 6"));
+        QCOMPARE(x.Round().TestWord()->myTestedStatus, 0);
+    }
+
+    void inputQueuedDuringTheVoiceIsDropped()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(4);
+        UC_XXK x;
+        x.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&x));
+        x.StartGame();
+        x.EnText_Click(SlotWhere(x.Round(), true));
+        // the learner clicks every strip while the word is spoken
+        env.fake.onBlockingPlay = [&] {
+            env.fake.onBlockingPlay = nullptr;
+            for (EnTextCtl *s : x.EnText)
+                QueueClick(s);
+        };
+        RunTimers(&x);
+        QCoreApplication::processEvents();
+        QCOMPARE(x.Round().state(), ChoiceRound::State::Asking);
+        QCOMPARE(x.Round().TestWord()->myTestedStatus, 0);
+        QCOMPARE(gCurrUnit->WrongNum(), 0);
+        QCOMPARE(gCurrUnit->CorrectNum(), 1);
+        QVERIFY(!x.iconWrongAnswer->isVisible());
+    }
+
+    void gameOverOnceQueuedAfterTheLastWord()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(3);
+        UC_XXK x;
+        x.show();
+        QSignalSpy over(&x, &GameControl::GameOver);
+        x.StartGame();
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(x.lblNum->text(), QStringLiteral("%1 / 3").arg(i));
+            x.EnText_Click(SlotWhere(x.Round(), true));
+            RunTimers(&x);
+        }
+        QCOMPARE(over.count(), 0);
+        QVERIFY(!x.Playing());
+        QCoreApplication::processEvents();
+        QCOMPARE(over.count(), 1);
+        QCOMPARE(over.at(0).at(0).toBool(), true);
+        x.EnText_Click(0);
+        QCoreApplication::processEvents();
+        QCOMPARE(over.count(), 1);
+        QCOMPARE(gUser->myScore, 30);
+    }
+
+    void endGameStopsTheSlideAndItsResult()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(1);
+        UC_XXK x;
+        x.show();
+        QSignalSpy over(&x, &GameControl::GameOver);
+        x.StartGame();
+        x.EnText_Click(SlotWhere(x.Round(), true));
+        Tick(&x, "timMoveEnText", 3);
+        x.EndGame();
+        x.EndGame();
+        QVERIFY(!x.timMoveEnText->isActive());
+        QCOMPARE(RunTimers(&x), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(over.count(), 0);
+        QCOMPARE(env.WaitPlays(), 0);
+    }
+
+    void fewWordsFewChoices_data()
+    {
+        QTest::addColumn<int>("words");
+        QTest::addColumn<int>("testMode");
+        for (int n : {1, 3, 4}) {
+            QTest::addRow("%d words, word choice", n) << n << 1;
+            QTest::addRow("%d words, picture choice", n) << n << 0;
+        }
+    }
+    void fewWordsFewChoices()
+    {
+        QFETCH(int, words);
+        QFETCH(int, testMode);
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(words);
+        gTestMode = testMode;
+        std::unique_ptr<GameControl> game;
+        QList<QWidget *> choices;
+        if (testMode == 1) {
+            auto *x = new UC_XXK;
+            game.reset(x);
+            for (EnTextCtl *s : x->EnText)
+                choices << s;
+        } else {
+            auto *r = new UC_RRK;
+            r->SetTestMode(testMode);
+            game.reset(r);
+            for (NewWordPicCtl *c : r->img2Word)
+                choices << c;
+        }
+        game->show();
+        game->StartGame();
+        int shown = 0;
+        for (QWidget *c : choices)
+            shown += c->isVisible();
+        QCOMPARE(shown, words);
+    }
+};
+
+class TestPictureChoiceGame : public QObject {
+    Q_OBJECT
+private slots:
+    void englishHiddenUntilTheRightPicture_data()
+    {
+        QTest::addColumn<int>("testMode");
+        QTest::addColumn<bool>("shownAtFirst");
+        QTest::addRow("listening game") << 3 << false;
+        QTest::addRow("picture game") << 0 << true;
+    }
+    void englishHiddenUntilTheRightPicture()
+    {
+        QFETCH(int, testMode);
+        QFETCH(bool, shownAtFirst);
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(12);
+        gTestMode = testMode;
+        UC_RRK r;
+        r.SetTestMode(testMode);
+        r.show();
+        r.StartGame();
+        QCOMPARE(r.lblNum->text(), QStringLiteral("1 / 12"));
+        // the word was spoken before the pictures came
+        QCOMPARE(env.WaitPlays(), 1);
+        QCOMPARE(EnglishOf(r.EnText)->isVisible(), shownAtFirst);
+        r.img2Word_Click(SlotWhere(r.Round(), false));
+        QVERIFY(r.iconWrongAnswer->isVisible());
+        QCOMPARE(EnglishOf(r.EnText)->isVisible(), shownAtFirst);
+        Tick(&r, "timHideIcon");
+        r.img2Word_Click(SlotWhere(r.Round(), true));
+        QVERIFY(r.iconRightAnswer->isVisible());
+        QVERIFY(EnglishOf(r.EnText)->isVisible());
+        const QRect card = r.img2Word[size_t(SlotWhere(r.Round(), true))]->geometry();
+        const QPoint target(card.left(), card.top() - r.EnText->height());
+        QCOMPARE(Tick(&r, "timMoveEnText", 9), 9);
+        QVERIFY(r.EnText->pos() != target);
+        QVERIFY((r.EnText->pos() - target).manhattanLength() < 80);
+        // the tenth step lands on the card, and the next word follows
+        QCOMPARE(Tick(&r, "timMoveEnText", 100), 1);
+        QCOMPARE(r.lblNum->text(), QStringLiteral("2 / 12"));
+    }
+
+    void clicksDuringTheMarkAreNoAnswer()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(4);
+        UC_RRK r;
+        r.show();
+        r.StartGame();
+        CWord *asked = r.Round().TestWord();
+        const int wrong = SlotWhere(r.Round(), false);
+        r.img2Word_Click(wrong);
+        r.img2Word_Click(wrong);
+        r.img2Word_Click(SlotWhere(r.Round(), true));
+        QCOMPARE(asked->iTestResult, -2);
+        QVERIFY(!r.timMoveEnText->isActive());
+        RunTimers(&r);
+        QCOMPARE(r.Round().TestWord(), asked);
+        QCOMPARE(r.Round().state(), ChoiceRound::State::Asking);
+    }
+};
+
+class TestFlipCardGame : public QObject {
+    Q_OBJECT
+private slots:
+    void dealsOneCardEveryTickIntoItsSlot()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(5);
+        UC_FFK f;
+        f.show();
+        f.StartGame();
+        QCOMPARE(int(f.picWord.size()), 11);
+        QCOMPARE(f.Timer1->interval(), 100);
+        for (int k = 1; k <= 10; ++k) {
+            QVERIFY(!f.picWord[size_t(k)]->isVisible());
+            Tick(&f, "Timer1");
+            QVERIFY(f.picWord[size_t(k)]->isVisible());
+            QCOMPARE(f.picWord[size_t(k)]->pos(), FlipDeck::SlotPos(k - 1));
+        }
+        QVERIFY(!f.Timer1->isActive());
+    }
+
+    void aPairMatchedDuringDealingNeverComesBack()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(6);
+        UC_FFK f;
+        f.show();
+        f.StartGame();
+        // deal until some word has both its cards out
+        QPair<int, int> pair{0, 0};
+        while (!pair.first) {
+            QCOMPARE(Tick(&f, "Timer1"), 1);
+            for (int id = 1; id <= 6 && !pair.first; ++id) {
+                const auto c = CardsOfWord(f.Deck(), id);
+                if (f.picWord[size_t(c.first)]->isVisible() && f.picWord[size_t(c.second)]->isVisible())
+                    pair = c;
+            }
+        }
+        QVERIFY(f.Timer1->isActive());
+        f.picWord_Click(pair.first);
+        f.picWord_Click(pair.second);
+        RunTimers(&f);
+        QVERIFY(!f.picWord[size_t(pair.first)]->isVisible());
+        QVERIFY(!f.picWord[size_t(pair.second)]->isVisible());
+        int visible = 0;
+        for (size_t k = 1; k < f.picWord.size(); ++k)
+            visible += f.picWord[k]->isVisible();
+        QCOMPARE(visible, 10);
+        QVERIFY(f.Playing());
+    }
+
+    void matchingEveryPairEndsPerfect()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(14);
+        UC_FFK f;
+        f.show();
+        QSignalSpy over(&f, &GameControl::GameOver);
+        f.StartGame();
+        RunTimers(&f);
+        // only four rows in view; the fifth row shows its top 7 pixels
+        QCOMPARE(f.picWord[17]->y(), 640);
+        for (int id = 1; id <= 14; ++id) {
+            const auto c = CardsOfWord(f.Deck(), id);
+            f.picWord_Click(c.second);
+            f.picWord_Click(c.first);
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(over.count(), 1);
+        QCOMPARE(over.at(0).at(0).toBool(), true);
+        QCOMPARE(gUser->myScore, 140);
+        QCOMPARE(gCurrUnit->CorrectNum(), 14);
+    }
+
+    void aWrongPairMarksTheFirstCardsWordOnly()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(3);
+        UC_FFK f;
+        f.show();
+        f.StartGame();
+        RunTimers(&f);
+        const auto a = CardsOfWord(f.Deck(), 1), b = CardsOfWord(f.Deck(), 2);
+        f.picWord_Click(a.first);
+        QVERIFY(f.borderSel->isVisible());
+        f.picWord_Click(b.second);
+        QVERIFY(f.iconWrongAnswer->isVisible());
+        // clicks while the cross shows are no answer
+        f.picWord_Click(a.first);
+        f.picWord_Click(a.second);
+        QCOMPARE(f.Deck().CardAt(a.first).state, FlipDeck::CardState::Shown);
+        Tick(&f, "TimerIcon");
+        CWord *wa = f.Deck().CardAt(a.first).word, *wb = f.Deck().CardAt(b.first).word;
+        QCOMPARE(wa->myTestedStatus, -1);
+        QCOMPARE(wb->myTestedStatus, 0);
+        f.picWord_Click(a.first);
+        f.picWord_Click(a.second);
+        QCOMPARE(wa->myTestedStatus, -1);
+        QCOMPARE(gUser->myScore, 0);
+    }
+
+    void aNewGameRemovesTheOldCardsLater()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(2);
+        UC_FFK f;
+        f.show();
+        f.StartGame();
+        QPointer<NewWordPicCtl> old = f.picWord[1];
+        f.StartGame();
+        QVERIFY(old);
+        QVERIFY(!old->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!old);
+        QCOMPARE(int(f.picWord.size()), 5);
+    }
+};
+
+TALLIVO_TEST(TestWordChoiceGame)
+TALLIVO_TEST(TestPictureChoiceGame)
+TALLIVO_TEST(TestFlipCardGame)
+#include "tst_gamecontrols.moc"
