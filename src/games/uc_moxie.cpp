@@ -1,0 +1,221 @@
+#include "uc_moxie.h"
+#include "games/dictationjudge.h"
+#include "games/lettergame.h"
+#include "helpers/texthelpers.h"
+#include "platform/platform.h"
+#include "sound/classplaysound.h"
+#include "widgets/ctranspicturebox.h"
+#include "widgets/look.h"
+#include "widgets/newwordpicctl.h"
+#include "wordbank/classunit.h"
+#include "wordbank/globals.h"
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+UC_MOXIE::UC_MOXIE(QWidget *parent) : QWidget(parent)
+{
+    resize(1000, 640);
+
+    NewWordPicCtl1 = new NewWordPicCtl(this);
+    NewWordPicCtl1->setObjectName(QStringLiteral("NewWordPicCtl1"));
+    NewWordPicCtl1->setGeometry(296, 32, 400, 250);
+
+    txtWord = new QLineEdit(this);
+    txtWord->setObjectName(QStringLiteral("txtWord"));
+    txtWord->setGeometry(192, 395, 609, 67);
+    txtWord->setFont(EnglishFont(40));
+    txtWord->setMaxLength(DictationJudge::kMaxLength);
+    // plain English keys: no input method composing Chinese into the box
+    txtWord->setAttribute(Qt::WA_InputMethodEnabled, false);
+    txtWord->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+    txtWord->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid %1; border-radius: 12px; padding: 0 12px;"
+                                          " background: white; color: %2; }")
+                               .arg(Look::kPanelEdge.darker(130).name(), Look::kText.name()));
+    txtWord->installEventFilter(this);
+
+    btnOK = Look::MakeButton(QStringLiteral("确定"), this, Look::ButtonKind::Main);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setGeometry(815, 401, 120, 55);
+    // Enter belongs to the text box alone: the button is never the dialog's default
+    btnOK->setAutoDefault(false);
+    btnOK->setDefault(false);
+    connect(btnOK, &QPushButton::clicked, this, &UC_MOXIE::btnOK_Click);
+
+    btnAnswer = lettergame::MakeMark(this, "answer", "btnAnswer", QSize(48, 48));
+    btnAnswer->move(753, 336);
+    btnAnswer->setToolTip(QStringLiteral("看答案"));
+    btnAnswer->show();
+    connect(btnAnswer, &cTransPictureBox::Click, this, &UC_MOXIE::btnAnswer_Click);
+    connect(btnAnswer, &cTransPictureBox::MouseMove, this, [] { SetHandCursor(); });
+
+    lblAnswer = new QLabel(this);
+    lblAnswer->setObjectName(QStringLiteral("lblAnswer"));
+    lblAnswer->setFont(EnglishFont(32, true));
+    lblAnswer->setStyleSheet(QStringLiteral("color: %1;").arg(Look::kRed.name()));
+    lblAnswer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblAnswer->setGeometry(192, 336, 550, 48);
+    lblAnswer->hide();
+
+    iconRightAnswer = lettergame::MakeMark(this, "tick", "iconRightAnswer", QSize(56, 56));
+    iconWrongAnswer = lettergame::MakeMark(this, "cross", "iconWrongAnswer", QSize(56, 56));
+
+    lblNum = lettergame::MakeProgressLabel(this);
+
+    timHideIcon = lettergame::MakeTimer(this, "timHideIcon", &UC_MOXIE::timHideIcon_Timer);
+}
+
+void UC_MOXIE::StartGame()
+{
+    ++m_generation;
+    m_overRaised = false;
+    m_asked = 0;
+    if (!gCurrUnit)
+        return;
+    gCurrUnit->InitTestStatus();
+    if (ShowNextWord() == Next::NoneLeft)
+        Finish();
+}
+
+void UC_MOXIE::EndGame()
+{
+    ++m_generation;
+    m_asking = false;
+    timHideIcon->stop();
+    iconRightAnswer->hide();
+    iconWrongAnswer->hide();
+}
+
+bool UC_MOXIE::GetNextWord()
+{
+    return ShowNextWord() == Next::Shown;
+}
+
+UC_MOXIE::Next UC_MOXIE::ShowNextWord()
+{
+    m_asking = false;
+    iconWrongAnswer->hide();
+    CWord *word = nullptr;
+    if (!gCurrUnit || gCurrUnit->GetTestWord(word) <= 0 || !word) {
+        m_testWord = nullptr;
+        return Next::NoneLeft;
+    }
+    m_testWord = word;
+    ++m_asked;
+    txtWord->clear();
+    txtWord->setProperty("Tag", word->UserEN);
+    txtWord->setEnabled(false);
+    lblAnswer->hide();
+    lblNum->setText(lettergame::ProgressText(m_asked, gCurrUnit->WordNum()));
+    // the card shows a copy whose meaning does not give the word away
+    m_cardWord.CopyWord(*word);
+    m_cardWord.DetailCH = DictationJudge::HideWord(word->DetailCH, StripTabsTrim(word->UserEN));
+    m_cardWord.Chinese = DictationJudge::HideWord(word->Chinese, StripTabsTrim(word->UserEN));
+    const lettergame::RoundGuard guard(this, m_generation);
+    NewWordPicCtl1->SetPicWord(&m_cardWord, true, true, 1);
+    if (!guard.Alive())
+        return Next::Interrupted;
+    txtWord->setEnabled(true);
+    txtWord->setFocus();
+    m_asking = true;
+    emit GotNewWord();
+    return Next::Shown;
+}
+
+bool UC_MOXIE::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == txtWord && e->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+            // taken here, so neither the box nor the window acts on it again
+            if (!k->isAutoRepeat() && DictationJudge::Judge(txtWord->text(), QString()) != DictationJudge::Verdict::Empty)
+                btnOK_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void UC_MOXIE::ShowMark(cTransPictureBox *mark, cTransPictureBox *other)
+{
+    const QRect box = txtWord->geometry();
+    mark->move(box.right() + 1 - mark->width(), box.center().y() - mark->height() / 2);
+    other->hide();
+    mark->show();
+    mark->raise();
+    repaint();
+    timHideIcon->start(kMarkMs);
+}
+
+void UC_MOXIE::btnOK_Click()
+{
+    if (!m_testWord || !m_asking)
+        return;
+    const DictationJudge::Verdict v = DictationJudge::Judge(txtWord->text(), m_testWord->UserEN);
+    if (v == DictationJudge::Verdict::Empty) {
+        if (txtWord->isEnabled())
+            txtWord->setFocus();
+        return;
+    }
+    if (v == DictationJudge::Verdict::Wrong) {
+        ShowMark(iconWrongAnswer, iconRightAnswer);
+        m_testWord->SetStatus(-1);
+        GetPlaySound()->FailedSound();
+        txtWord->setFocus();
+        return;
+    }
+    m_asking = false;
+    txtWord->setEnabled(false);
+    ShowMark(iconRightAnswer, iconWrongAnswer);
+    const lettergame::RoundGuard guard(this, m_generation);
+    m_testWord->SetStatus(1);
+    emit OneWordOK();
+    m_testWord->ReadMe(1, false);
+    if (!guard.Alive())
+        return;
+    GetPlaySound()->SuceessSound();
+    if (!guard.Alive())
+        return;
+    if (ShowNextWord() == Next::NoneLeft)
+        Finish();
+}
+
+void UC_MOXIE::btnAnswer_Click()
+{
+    if (!m_testWord || !m_asking)
+        return;
+    lblAnswer->setText(m_testWord->UserEN);
+    lblAnswer->show();
+    m_testWord->SetStatus(2);
+    txtWord->clear();
+    txtWord->setFocus();
+}
+
+void UC_MOXIE::timHideIcon_Timer()
+{
+    timHideIcon->stop();
+    iconRightAnswer->hide();
+    iconWrongAnswer->hide();
+}
+
+void UC_MOXIE::Finish()
+{
+    EndGame();
+    if (m_overRaised)
+        return;
+    m_overRaised = true;
+    lettergame::QueueGameOver(this, m_generation, [this](bool ok) { emit GameOver(ok); });
+}
+
+void UC_MOXIE::paintEvent(QPaintEvent *)
+{
+    lettergame::PaintFace(this);
+}
+
+void UC_MOXIE::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    lettergame::ShapeFace(this);
+}

@@ -1,0 +1,69 @@
+#pragma once
+#include "wordbank/cword.h"
+#include <QWidget>
+
+class NewWordPicCtl;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class cTransPictureBox;
+
+// Dictation: the word's picture and detailed meaning; the learner types the
+// English and confirms it with "确定" or Enter.
+class UC_MOXIE : public QWidget {
+    Q_OBJECT
+public:
+    explicit UC_MOXIE(QWidget *parent = nullptr);
+
+    static constexpr int kMarkMs = 800;
+
+    bool Enabled() const { return isEnabled(); }
+    void SetEnabled(bool on) { setEnabled(on); }
+
+    void StartGame();
+    void EndGame();
+    bool GetNextWord();
+
+    CWord *TestWord() const { return m_testWord; }
+    // The word as the card shows it: its meaning without the English in it.
+    const CWord &CardWord() const { return m_cardWord; }
+
+    NewWordPicCtl *NewWordPicCtl1 = nullptr;
+    QLineEdit *txtWord = nullptr;
+    QPushButton *btnOK = nullptr;
+    cTransPictureBox *btnAnswer = nullptr;
+    QLabel *lblAnswer = nullptr;
+    cTransPictureBox *iconRightAnswer = nullptr;
+    cTransPictureBox *iconWrongAnswer = nullptr;
+    QLabel *lblNum = nullptr;
+    QTimer *timHideIcon = nullptr;
+
+signals:
+    void GotNewWord();
+    void OneWordOK();
+    void GameOver(bool bOK);
+
+public slots:
+    void btnOK_Click();
+    void btnAnswer_Click();
+    void timHideIcon_Timer();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override;
+    void paintEvent(QPaintEvent *) override;
+    void resizeEvent(QResizeEvent *) override;
+
+private:
+    enum class Next { Shown, NoneLeft, Interrupted };
+    Next ShowNextWord();
+    void ShowMark(cTransPictureBox *mark, cTransPictureBox *other);
+    void Finish();
+
+    CWord *m_testWord = nullptr;
+    CWord m_cardWord;
+    quint64 m_generation = 0;
+    int m_asked = 0;
+    bool m_overRaised = false;
+    bool m_asking = false; // the box is open for the word on the card
+};

@@ -1,0 +1,232 @@
+#include "games/formtip.h"
+#include "games/uc_ppk2.h"
+#include "letterenv.h"
+#include "support/modaldriver.h"
+#include "support/testmain.h"
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+namespace {
+
+void Send(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent ev(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &ev);
+}
+
+// Closes a tip window as soon as its lock would let it.
+void CloseTip(QWidget *w)
+{
+    auto *tip = qobject_cast<FormTip *>(w);
+    if (!tip)
+        return;
+    tip->Timer1_Timer();
+    tip->cmdOK->click();
+}
+
+struct PpkScene {
+    LetterEnv env;
+    QWidget host;
+    UC_PPK2 *game = new UC_PPK2(&host);
+    QSignalSpy over{game, &UC_PPK2::GameOver};
+    QSignalSpy newWord{game, &UC_PPK2::GotNewWord};
+    explicit PpkScene(const QStringList &words) : env(words, 5)
+    {
+        host.resize(1000, 640);
+        host.show();
+        (void)QTest::qWaitForWindowExposed(&host);
+    }
+    QLabel *Letter(int i) const { return game->picChar[size_t(i)]; }
+    int Count() const { return int(game->picChar.size()) - 1; }
+    // Left button down in the middle of letter i, moved by delta, released.
+    void Drag(int i, QPoint to, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QPoint from = Letter(i)->geometry().center();
+        Send(game, QEvent::MouseButtonPress, from, button, button);
+        Send(game, QEvent::MouseMove, (from + to) / 2, Qt::NoButton, button);
+        Send(game, QEvent::MouseMove, to, Qt::NoButton, button);
+        Send(game, QEvent::MouseButtonRelease, to, button, Qt::NoButton);
+    }
+    // Drags letter i so that its top-left lands at topLeft.
+    void DragTo(int i, QPoint topLeft) { Drag(i, topLeft + Letter(i)->rect().center()); }
+    // Lays the letters out as one row that spells the word, by dragging.
+    // Row 0 is the margin no letter is dealt to, so nothing there snaps by chance.
+    void Arrange(QPoint start = {200, 5})
+    {
+        const QString target = game->TargetText();
+        const int n = Count();
+        QList<bool> used(n + 1, false);
+        int x = start.x();
+        for (QChar c : target) {
+            const QString want = c == u' ' ? QStringLiteral("_") : QString(c);
+            for (int i = 1; i <= n; ++i) {
+                if (!used[i] && Letter(i)->text() == want) {
+                    used[i] = true;
+                    const int w = Letter(i)->width();
+                    DragTo(i, QPoint(x, start.y()));
+                    x += w;
+                    break;
+                }
+            }
+            if (game->TargetText() != target)
+                return; // the word was completed and the next one dealt
+        }
+    }
+};
+
+} // namespace
+
+class TestUcPpk2 : public QObject {
+    Q_OBJECT
+private slots:
+    void dealing()
+    {
+        PpkScene s({QStringLiteral("apple")});
+        s.game->StartGame();
+        QCOMPARE(s.Count(), 5);
+        QCOMPARE(s.Letter(1)->text(), QStringLiteral("e")); // dealt from the end
+        QCOMPARE(s.Letter(5)->text(), QStringLiteral("a"));
+        QSet<int> cells;
+        for (int i = 1; i <= 5; ++i) {
+            const int c = s.Letter(i)->property("cell").toInt();
+            QVERIFY(c >= 1);
+            cells << c;
+            QCOMPARE(s.Letter(i)->pos(), s.game->Board().CellPos(c));
+        }
+        QCOMPARE(cells.size(), 5);
+        // ten steps of 15 ms per letter, each one drawn
+        QCOMPARE(s.env.fake->sleeps.count(UC_PPK2::kDealStepMs), 5 * UC_PPK2::kDealSteps);
+        QCOMPARE(s.newWord.count(), 1);
+        QCOMPARE(s.game->lblNum->text(), QStringLiteral("1 / 1"));
+    }
+
+    void longWordGetsSmallerLetters()
+    {
+        PpkScene s({QStringLiteral("How old are you? I am nine years old, and you are ten years old")});
+        s.host.resize(300, 240);
+        s.game->resize(300, 240);
+        s.game->StartGame();
+        QCOMPARE(s.Count(), int(s.game->TargetText().size()));
+        QVERIFY(s.Letter(1)->font().pixelSize() < UC_PPK2::kLetterPx);
+        for (int i = 1; i <= s.Count(); ++i)
+            QVERIFY(s.game->rect().contains(s.Letter(i)->geometry()));
+    }
+
+    void dragClampedAndSnapped()
+    {
+        PpkScene s({QStringLiteral("cat")});
+        s.game->StartGame();
+        QLabel *l = s.Letter(1);
+        // past the top-left corner: five pixels in
+        s.DragTo(1, QPoint(-200, -200));
+        QCOMPARE(l->pos(), QPoint(5, 5));
+        QCOMPARE(s.game->DraggedLetter(), -1);
+        // released far outside the control, to the bottom right
+        s.Drag(1, QPoint(3000, 3000));
+        QCOMPARE(l->geometry().right() + 1, s.game->width() - 5);
+        QCOMPARE(l->geometry().bottom() + 1, s.game->height() - 5);
+        QVERIFY(!s.game->Dragging());
+        // dropped a little right of another letter: it snaps behind it
+        QLabel *o = s.Letter(2);
+        s.DragTo(2, QPoint(300, 5));
+        s.DragTo(1, QPoint(300 + o->width() / 2, 15));
+        QCOMPARE(l->pos(), QPoint(300 + o->width(), 5));
+        // the right button does not drag
+        const QPoint before = l->pos();
+        s.Drag(1, QPoint(600, 100), Qt::RightButton);
+        QCOMPARE(l->pos(), before);
+        QCOMPARE(s.Count(), 3);
+    }
+
+    void dragResetWhenHidden()
+    {
+        PpkScene s({QStringLiteral("cat")});
+        s.game->StartGame();
+        const QPoint from = s.Letter(1)->geometry().center();
+        Send(s.game, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(s.game->Dragging());
+        s.game->hide();
+        QVERIFY(!s.game->Dragging());
+        s.game->show();
+        Send(s.game, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        s.game->EndGame();
+        QVERIFY(!s.game->Dragging());
+        QCOMPARE(s.Count(), 0);
+    }
+
+    void twoWordsArranged()
+    {
+        PpkScene s({QStringLiteral("cat"), QStringLiteral("in")});
+        ModalDriver modal;
+        modal.Then(CloseTip);
+        modal.Then(CloseTip);
+        s.game->StartGame();
+        s.Arrange();
+        QCOMPARE(s.game->lblNum->text(), QStringLiteral("2 / 2"));
+        s.Arrange();
+        LetterEnv::Settle();
+        QCOMPARE(modal.seen, (QStringList{"FormTip", "FormTip"}));
+        QCOMPARE(s.over.count(), 1);
+        QCOMPARE(s.over.at(0).at(0).toBool(), true);
+        QCOMPARE(s.env.user.myScore, 5 * 3 + 5 * 2);
+        QCOMPARE(s.env.Plays(s.env.tada), 2);
+    }
+
+    void reversedIsNotDone()
+    {
+        PpkScene s({QStringLiteral("cat")});
+        ModalDriver modal;
+        s.game->StartGame();
+        // letters 1..3 hold t, a, c: put them in that order
+        int x = 200;
+        for (int i = 1; i <= 3; ++i) {
+            const int w = s.Letter(i)->width();
+            s.DragTo(i, QPoint(x, 5));
+            x += w;
+        }
+        QVERIFY(s.game->IsComplete());
+        QVERIFY(!s.game->IsCorrectWord());
+        QCOMPARE(s.env.Word("cat")->myTestedStatus, 0);
+        QVERIFY(modal.seen.isEmpty());
+    }
+
+    void twoHints()
+    {
+        PpkScene s({QStringLiteral("cat")});
+        ModalDriver modal;
+        modal.Then(CloseTip);
+        modal.Then(CloseTip);
+        modal.Then(CloseTip);
+        s.game->StartGame();
+        s.game->btnNext_Click();
+        s.game->btnNext_Click();
+        QCOMPARE(modal.seen, (QStringList{"FormTip", "FormTip"}));
+        CWord *cat = s.env.Word("cat");
+        QCOMPARE(cat->iTestResult, -4);
+        QCOMPARE(cat->myTestedStatus, 2);
+        // arranged after the hints: no points, counted untested
+        s.Arrange();
+        LetterEnv::Settle();
+        QCOMPARE(s.env.user.myScore, 0);
+        QCOMPARE(s.over.count(), 1);
+        QCOMPARE(s.over.at(0).at(0).toBool(), false);
+        QCOMPARE(s.env.unit.UnTestedNum(), 1);
+    }
+
+    void oneLetterWords()
+    {
+        PpkScene s({QStringLiteral("I"), QStringLiteral("a")});
+        ModalDriver modal;
+        s.game->StartGame();
+        LetterEnv::Settle();
+        QCOMPARE(s.over.count(), 1);
+        QCOMPARE(s.over.at(0).at(0).toBool(), true);
+        QCOMPARE(s.Count(), 0);
+        QVERIFY(modal.seen.isEmpty());
+    }
+};
+TALLIVO_TEST(TestUcPpk2)
+#include "tst_uc_ppk2.moc"
