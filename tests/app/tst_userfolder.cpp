@@ -5,6 +5,7 @@
 #include "app/formlogin.h"
 #include "app/startup.h"
 #include "course/formselunit.h"
+#include "widgets/clicklabel.h"
 #include "helpers/envelope.h"
 #include "wordbank/classuser.h"
 #include <QDirIterator>
