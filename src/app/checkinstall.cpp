@@ -137,13 +137,25 @@ void CountSeries(const CSeries &series, const QSet<QString> &unitVoices, const Q
 
 int RunCheckInstall(const QString &appDir, QTextStream &out, QTextStream &err)
 {
+    InitAppPathsFor(appDir);
+    return RunCheckFolders(out, err);
+}
+
+int RunCheckFolders(QTextStream &out, QTextStream &err)
+{
     ConsolePlatform console(err);
     Platform *previous = SetPlatform(&console);
     ReleaseSharedObjects();
-    InitAppPathsFor(appDir);
 
     Problems problems;
-    out << "Tallivo installation: " << QDir::toNativeSeparators(gAppDir) << Qt::endl;
+    const AppFolders &folders = CurrentAppFolders();
+    QStringList looked;
+    for (const QString &dir : folders.lookedIn)
+        looked << QDir::toNativeSeparators(dir);
+    out << "Tallivo installation: " << QDir::toNativeSeparators(gDataDir) << Qt::endl;
+    out << "data folder: " << QDir::toNativeSeparators(gDataDir) << Qt::endl;
+    out << "user folder: " << QDir::toNativeSeparators(gUserDir) << Qt::endl;
+    out << "looked for the data set in: " << looked.join(QStringLiteral("; ")) << Qt::endl;
 
     if (!QFileInfo::exists(AppPath(QStringLiteral("dat/UK2USA.txt"))))
         problems.add(QStringLiteral("dat/UK2USA.txt: missing (no British spellings are converted)"));

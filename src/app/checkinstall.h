@@ -9,3 +9,6 @@ class QTextStream;
 // dictionary and the word bank load, else 1.
 // Message boxes raised by the loaders go to err instead of the screen.
 int RunCheckInstall(const QString &appDir, QTextStream &out, QTextStream &err);
+// The same for the folders the path variables point at now (InitAppPaths:
+// the data set and the user folder found from the executable's place).
+int RunCheckFolders(QTextStream &out, QTextStream &err);

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QCoreApplication>
@@ -19,14 +20,10 @@ int RunCheck(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QString dir;
-    if (argc > 2) {
-        dir = QString::fromLocal8Bit(argv[2]);
-    } else {
-        InitAppPaths();
-        dir = gAppDir;
-    }
-    return RunCheckInstall(dir, out, err);
+    if (argc > 2)
+        return RunCheckInstall(QString::fromLocal8Bit(argv[2]), out, err);
+    InitAppPaths();
+    return RunCheckFolders(out, err);
 }
 
 } // namespace
@@ -38,12 +35,15 @@ int main(int argc, char *argv[])
         return RunCheck(argc, argv);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
         std::puts("usage: tallivo                 start the program\n"
-                  "       tallivo --check [DIR]   check an installation folder (default: the program's own)");
+                  "       tallivo --check [DIR]   check an installation folder (default: the program's own data\n"
+                  "                               and user folders)");
         return 0;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallivo"));
+    QApplication::setDesktopFileName(QStringLiteral(TALLIVO_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/tallivo.svg")));
     // Qt's own dialogs (file dialogs above all) in Chinese, like the rest.
     QTranslator qtChinese;
     if (qtChinese.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -2,6 +2,7 @@
 #include "formlogin.h"
 #include "widgets/phoneticfont.h"
 #include "course/formselunit.h"
+#include "helpers/apppaths.h"
 #include "platform/platform.h"
 #include "wordbank/classbook.h"
 #include "wordbank/classdbdictionary.h"
@@ -10,6 +11,7 @@
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
 #include "wordbank/wordsentences.h"
+#include <QDir>
 
 namespace {
 
@@ -57,6 +59,10 @@ StartupResult RunStartup(QWidget *owner)
 {
     ReleaseSharedObjects();
     gUser = new ClassUser;
+    // told once, before anything is learnt that could not be kept
+    if (!PrepareUserDir())
+        plat().MsgBox(Text(kMsgUserDirUnusable) + QDir::toNativeSeparators(gUserDir), MsgButtons::OK,
+                      MsgIcon::Warning, Text(kCaptionProgram));
 
     {
         FormLogin login;

@@ -27,3 +27,5 @@ inline constexpr const char *kAllWords = "全部";
 inline constexpr const char *kMsgStatusUnreadable =
     "无法读取这个用户的学习记录文件，本次学习的进度将不会被保存。";
 inline constexpr const char *kCaptionProgram = "Tallivo";
+// followed by the user folder
+inline constexpr const char *kMsgUserDirUnusable = "无法保存学习记录：";

@@ -120,12 +120,12 @@ void ClassPlaySound::EZPlayWordSound(const QString &wavFile, bool bAsync)
     if (bReading)
         return;
     ReadingGuard guard(bReading);
-    PlayPlainFile(AppPath(QStringLiteral("tmp/") + StripTabsTrim(wavFile) + QStringLiteral(".wav")), !bAsync);
+    PlayPlainFile(UserPath(QStringLiteral("tmp/") + StripTabsTrim(wavFile) + QStringLiteral(".wav")), !bAsync);
 }
 
 void ClassPlaySound::PlayMyRecord(const QString &wordstr)
 {
-    const QString path = AppPath(QStringLiteral("myvoice/") + wordstr + QStringLiteral(".wav"));
+    const QString path = UserPath(QStringLiteral("myvoice/") + wordstr + QStringLiteral(".wav"));
     if (!QFileInfo::exists(path))
         plat().MsgBox(QStringLiteral("请先录音！"), MsgButtons::OK, MsgIcon::Critical, QStringLiteral("跟读录音"));
     PlayPlainFile(path, true);

@@ -56,7 +56,7 @@ bool ClassUser::SaveUserFeature()
 {
     // before the data is loaded there is nothing to save, and a file that
     // could not be read must not be replaced by defaults
-    if (!gWordBank || !gDictionary || !ValidSlot(userID) || m_statusUnreadable)
+    if (!gWordBank || !gDictionary || !ValidSlot(userID) || m_statusUnreadable || !gUserFilesWritable)
         return false;
     // the next start reopens the course, never a new-word book
     if (nLastSeries == 0 && nLastBook == 0) {
@@ -102,6 +102,8 @@ QStringList LoadUserNames()
 
 bool SaveUserNames(const QStringList &names)
 {
+    if (!gUserFilesWritable)
+        return false;
     const QStringList defaults = DefaultUserNames();
     QString text;
     for (int i = 0; i < 3; ++i) {

@@ -212,7 +212,7 @@ bool CSeries::MoveAsideUnknownUserBookFile()
 bool CSeries::SaveUserWordBook()
 {
     // only the user series has a file of its own
-    if (SeriesID != 0)
+    if (SeriesID != 0 || !gUserFilesWritable)
         return false;
     if (m_userFileToMoveAside) {
         if (!MoveAsideUnknownUserBookFile())

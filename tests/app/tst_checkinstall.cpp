@@ -4,6 +4,7 @@
 #include "wordbank/wbfixture.h"
 #include <QDirIterator>
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -123,6 +124,60 @@ private slots:
             QVERIFY2(lines.contains(e), qPrintable(e + QStringLiteral("\n--- got:\n") + out));
         QCOMPARE(p.exitCode(), exitCode);
         QCOMPARE(Snapshot(dir.path()), before);
+    }
+
+    // Installed: the executable in bin/, the data set in share/tallivo, the
+    // profiles in the account's own folder. --check without a folder finds
+    // them all, says where it looked, and changes nothing in either.
+    void installedLayout_data()
+    {
+        QTest::addColumn<bool>("withData");
+        QTest::addColumn<int>("exitCode");
+        QTest::addRow("installed") << true << 0;
+        QTest::addRow("data set missing") << false << 1;
+    }
+    void installedLayout()
+    {
+        QFETCH(bool, withData);
+        QFETCH(int, exitCode);
+        QTemporaryDir root;
+        const QString prefix = root.path() + QStringLiteral("/usr");
+        const QString home = root.path() + QStringLiteral("/home");
+        const QString user = home + QStringLiteral("/.local/share/tallivo");
+        QVERIFY(QDir().mkpath(prefix + QStringLiteral("/bin")));
+        QVERIFY(QFile::copy(TallivoPath(), prefix + QStringLiteral("/bin/tallivo")));
+        if (withData) {
+            TempAppDir data;
+            Build(data, Setup::Full);
+            QVERIFY(QDir().rename(data.file(QStringLiteral("usrdat/ustatus-1.dat")), root.path() + QStringLiteral("/s1")));
+            QVERIFY(QDir().mkpath(user + QStringLiteral("/usrdat")));
+            QVERIFY(QDir().rename(root.path() + QStringLiteral("/s1"), user + QStringLiteral("/usrdat/ustatus-1.dat")));
+            QVERIFY(QDir().mkpath(prefix + QStringLiteral("/share")));
+            QVERIFY(QDir().rename(data.path(), prefix + QStringLiteral("/share/tallivo")));
+            QVERIFY(QDir().mkpath(data.path())); // for its own clean-up
+        }
+        const QStringList before = Snapshot(root.path());
+
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("TALLIVO_HOME"));
+        env.remove(QStringLiteral("XDG_DATA_HOME"));
+        env.insert(QStringLiteral("HOME"), home);
+        p.setProcessEnvironment(env);
+        p.start(prefix + QStringLiteral("/bin/tallivo"), {QStringLiteral("--check")});
+        QVERIFY(p.waitForFinished(30000));
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        const QStringList lines = out.split('\n');
+        QStringList expected{"data folder: " + prefix + "/share/tallivo", "user folder: " + user,
+                             "looked for the data set in: " + prefix + "/bin; " + prefix + "/share/tallivo"};
+        if (withData)
+            expected << "profile 1: series 1, book 1, units 3..3, score 250, coins 4" << "profiles found: 1 of 3";
+        else
+            expected << "problem: dat/sysdic.dic: missing";
+        for (const QString &e : expected)
+            QVERIFY2(lines.contains(e), qPrintable(e + QStringLiteral("\n--- got:\n") + out));
+        QCOMPARE(p.exitCode(), exitCode);
+        QCOMPARE(Snapshot(root.path()), before);
     }
 
     void badLineIsReportedOnStderr()

@@ -10,7 +10,7 @@
 
 namespace {
 
-QString *PathVars[] = {&gAppDir, &gDictFile, &gWordBankFile, &gUserNameFile, &gUserBookFile,
+QString *PathVars[] = {&gAppDir, &gDataDir, &gUserDir, &gDictFile, &gWordBankFile, &gUserNameFile, &gUserBookFile,
                        &gUserStatusFile[0], &gUserStatusFile[1], &gUserStatusFile[2]};
 
 void Put16(QByteArray &b, quint16 v)

@@ -31,7 +31,7 @@ public:
 private:
     QTemporaryDir m_dir;
     bool m_ok = false;
-    QString m_saved[8];
+    QString m_saved[10];
     QStringList m_savedUK, m_savedUS;
 };
 
