@@ -403,9 +403,12 @@ void LearnWordCtl::UpdateWord(bool bMute)
         return;
     WordPicCtl1->setVisible(gUser->bPicture);
     ShowSentence();
-    WordPicCtl1->SetPicWord(myWord, bEffect, gUser->bChinese, gUser->iCHType);
-    if (!self || myWord != word || !gUser)
-        return;
+    // the card shows the new picture already; it is given again only to turn over
+    if (bEffect) {
+        WordPicCtl1->SetPicWord(myWord, true, gUser->bChinese, gUser->iCHType);
+        if (!self || myWord != word || !gUser)
+            return;
+    }
     if (!bMute) {
         if (!SpeakWord(gUser->nReadTimes) || myWord != word || !gUser)
             return;
@@ -436,6 +439,9 @@ void LearnWordCtl::ShowWordInfo()
 
 void LearnWordCtl::CheckPhoneticFont()
 {
+    // a font once there stays for the run; asking the font list is slow
+    if (m_fontReady)
+        return;
     if (!IsPhoneticFontInstalled()) {
         // the shipped font is registered first; help is only for when that fails
         InstallPhoneticFont();
@@ -449,6 +455,7 @@ void LearnWordCtl::CheckPhoneticFont()
             return;
         }
     }
+    m_fontReady = true;
     if (lblSound->font().family() != kPhoneticFontFamily) {
         QFont f = lblSound->font();
         f.setFamily(kPhoneticFontFamily);

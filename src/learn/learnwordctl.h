@@ -132,6 +132,7 @@ private:
     bool bChanging = false;
     bool m_enabled = true;
     bool m_fontOffered = false;
+    bool m_fontReady = false;
     bool m_staleBarrier = false;
     qint64 m_busyEndMs = -1;
     Pointer m_pointer = Pointer::Normal;
