@@ -4,6 +4,8 @@
 #include "helpers/envelope.h"
 #include "helpers/texthelpers.h"
 #include "helpers/textfile.h"
+#include "helpers/wordforms.h"
+#include "wordbank/wordsentences.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -25,6 +27,7 @@
 #include <QThreadPool>
 
 #include <atomic>
+#include <functional>
 #include <cstdio>
 
 namespace {
@@ -66,6 +69,21 @@ QByteArray fileBytes(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Calls fn(where, fields) for each line of dir/*.tsv that is not blank or a
+// comment; where is "file:line" for the messages.
+void forEachTsvLine(const QString &dir, const std::function<void(const QString &, const QStringList &)> &fn)
+{
+    for (const QString &path : filesIn(dir, "*.tsv")) {
+        const QStringList lines = readLines(path);
+        for (int i = 0; i < lines.size(); ++i) {
+            const QString &line = lines[i];
+            if (line.trimmed().isEmpty() || line.startsWith('#'))
+                continue;
+            fn(QFileInfo(path).fileName() + ":" + QString::number(i + 1), line.split('\t'));
+        }
+    }
 }
 
 // Writes only when the bytes differ, so unchanged outputs keep their dates.
@@ -139,46 +157,38 @@ QList<Entry> loadDictionary(const QString &dataDir)
 {
     QList<Entry> entries;
     QHash<QString, QString> seen; // upper-cased key -> where
-    for (const QString &path : filesIn(dataDir + "/dictionary", "*.tsv")) {
-        const QStringList lines = readLines(path);
-        for (int i = 0; i < lines.size(); ++i) {
-            const QString line = lines[i];
-            if (line.trimmed().isEmpty() || line.startsWith('#'))
-                continue;
-            const QString where = QFileInfo(path).fileName() + ":" + QString::number(i + 1);
-            const QStringList f = line.split('\t');
-            if (f.size() != 4) {
-                fail(where + ": expected 4 tab-separated fields");
-                continue;
-            }
-            Entry e{f[0].trimmed(), {}, f[1].trimmed(), f[2].trimmed(), f[3].trimmed(), where};
-            if (e.userEN.isEmpty() || e.ipa.isEmpty() || e.chinese.isEmpty() || e.detail.isEmpty()) {
-                fail(where + ": empty field");
-                continue;
-            }
-            QString w = e.userEN;
-            if (!IsValidEnglishWord(w) || w != e.userEN) {
-                fail(where + ": \"" + e.userEN + "\" is not a word the program accepts");
-                continue;
-            }
-            if (e.ipa.contains('/')) {
-                fail(where + ": transcription must not carry slashes");
-                continue;
-            }
-            e.key = NormalizeWordKey(e.userEN);
-            if (e.key.isEmpty() || e.key.contains('|')) {
-                fail(where + ": empty key");
-                continue;
-            }
-            const QString up = e.key.toUpper();
-            if (seen.contains(up)) {
-                fail(where + ": key \"" + e.key + "\" already defined at " + seen[up]);
-                continue;
-            }
-            seen.insert(up, where);
-            entries << e;
+    forEachTsvLine(dataDir + "/dictionary", [&](const QString &where, const QStringList &f) {
+        if (f.size() != 4) {
+            fail(where + ": expected 4 tab-separated fields");
+            return;
         }
-    }
+        Entry e{f[0].trimmed(), {}, f[1].trimmed(), f[2].trimmed(), f[3].trimmed(), where};
+        if (e.userEN.isEmpty() || e.ipa.isEmpty() || e.chinese.isEmpty() || e.detail.isEmpty()) {
+            fail(where + ": empty field");
+            return;
+        }
+        QString w = e.userEN;
+        if (!IsValidEnglishWord(w) || w != e.userEN) {
+            fail(where + ": \"" + e.userEN + "\" is not a word the program accepts");
+            return;
+        }
+        if (e.ipa.contains('/')) {
+            fail(where + ": transcription must not carry slashes");
+            return;
+        }
+        e.key = NormalizeWordKey(e.userEN);
+        if (e.key.isEmpty() || e.key.contains('|')) {
+            fail(where + ": empty key");
+            return;
+        }
+        const QString up = e.key.toUpper();
+        if (seen.contains(up)) {
+            fail(where + ": key \"" + e.key + "\" already defined at " + seen[up]);
+            return;
+        }
+        seen.insert(up, where);
+        entries << e;
+    });
     return entries;
 }
 
@@ -280,17 +290,77 @@ QByteArray wordBankText(const QString &dataDir, const QHash<QString, Entry> &byK
     return crlfUtf8(out);
 }
 
+// ---------------------------------------------------------------- word sentences
+
+struct WordSentence {
+    QString key, english, chinese, where;
+};
+
+// data/sentences/*.tsv: word TAB English TAB Chinese, the word spelt as a unit
+// line spells it. The installed file names the word by its dictionary key.
+QList<WordSentence> loadWordSentences(const QString &dataDir, const QHash<QString, Entry> &byKey,
+                                      const QSet<QString> &unitKeys)
+{
+    QList<WordSentence> out;
+    QHash<QString, QString> seen; // key -> where
+    int unmatched = 0;
+    forEachTsvLine(dataDir + "/sentences", [&](const QString &where, const QStringList &f) {
+        if (f.size() != 3 || f[1].trimmed().isEmpty() || f[2].trimmed().isEmpty()) {
+            fail(where + ": a sentence line is word, tab, English, tab, Chinese");
+            return;
+        }
+        const QString word = f[0].trimmed();
+        const auto it = byKey.constFind(NormalizeWordKey(word).toUpper());
+        if (word.isEmpty() || it == byKey.constEnd()) {
+            fail(where + ": \"" + word + "\" is not a dictionary word");
+            return;
+        }
+        const QString key = it->key;
+        if (seen.contains(key)) {
+            fail(where + ": \"" + word + "\" has a sentence already at " + seen[key]);
+            return;
+        }
+        seen.insert(key, where);
+        if (!unitKeys.contains(key))
+            warn(where + ": \"" + word + "\" is in no unit of the word bank");
+        const QString english = f[1].trimmed();
+        if (!SentenceHasWord(english, word) && !SentenceHasWord(english, it->userEN)) {
+            warn(where + ": the sentence does not contain \"" + word + "\"");
+            ++unmatched;
+        }
+        out << WordSentence{key, english, f[2].trimmed(), where};
+    });
+    if (unmatched)
+        warn(QString::number(unmatched) + " sentences do not contain their word");
+    return out;
+}
+
+QByteArray wordSentenceText(const QList<WordSentence> &sentences)
+{
+    QStringList lines{kWordSentenceHeader};
+    for (const WordSentence &s : sentences)
+        lines << QStringList{s.key, s.english, s.chinese}.join('\t');
+    return crlfUtf8(lines);
+}
+
 // ---------------------------------------------------------------- voices
+
+// One flite run, written to every file that says the same text. Each file
+// keeps its own stamp, so a file that moves from one text to another is
+// remade even when it moves back.
+struct VoiceOutput {
+    QString path, stamp;
+};
 
 struct VoiceJob {
     QString text;
-    QStringList outputs; // enveloped copies of the same sound
-    QString stamp;
+    QList<VoiceOutput> outputs; // enveloped copies of the same sound
 };
 
 bool makeVoice(const VoiceJob &job, const QString &tmpDir)
 {
-    const QString wav = tmpDir + "/" + QFileInfo(job.outputs.first()).completeBaseName() + ".wav";
+    // named by the stamp: a word's voice and its sentence share a base name
+    const QString wav = tmpDir + "/" + job.outputs.first().stamp + ".wav";
     QProcess p;
     p.start("flite", {"-voice", "rms", "-t", job.text, "-o", wav});
     if (!p.waitForFinished(60000) || p.exitCode() != 0) {
@@ -303,8 +373,8 @@ bool makeVoice(const VoiceJob &job, const QString &tmpDir)
         fail("flite gave no sound for \"" + job.text + "\"");
         return false;
     }
-    for (const QString &out : job.outputs)
-        writeIfChanged(out, EnvelopeBytes(clear));
+    for (const VoiceOutput &out : job.outputs)
+        writeIfChanged(out.path, EnvelopeBytes(clear));
     return true;
 }
 
@@ -313,8 +383,8 @@ void buildVoices(const QList<VoiceJob> &all, const Stamps &stamps, const QString
     QList<VoiceJob> todo;
     for (const VoiceJob &j : all) {
         bool fresh = true;
-        for (const QString &o : j.outputs)
-            fresh = fresh && stamps.upToDate(j.stamp, j.text + kVoiceStyle, o);
+        for (const VoiceOutput &o : j.outputs)
+            fresh = fresh && stamps.upToDate(o.stamp, j.text + kVoiceStyle, o.path);
         if (!fresh)
             todo << j;
     }
@@ -325,7 +395,8 @@ void buildVoices(const QList<VoiceJob> &all, const Stamps &stamps, const QString
     std::atomic<int> done{0};
     QtConcurrent::blockingMap(todo, [&](const VoiceJob &j) {
         if (makeVoice(j, tmpDir))
-            stamps.mark(j.stamp, j.text + kVoiceStyle);
+            for (const VoiceOutput &o : j.outputs)
+                stamps.mark(o.stamp, j.text + kVoiceStyle);
         ++done;
     });
 }
@@ -390,42 +461,34 @@ int buildPictures(const QString &dataDir, const QString &appDir, const QHash<QSt
                   const Stamps &stamps, QHash<QString, QString> &emojiOfKey)
 {
     int made = 0, kept = 0;
-    for (const QString &path : filesIn(dataDir + "/pictures", "*.tsv")) {
-        const QStringList lines = readLines(path);
-        for (int i = 0; i < lines.size(); ++i) {
-            const QString line = lines[i];
-            if (line.trimmed().isEmpty() || line.startsWith('#'))
-                continue;
-            const QString where = QFileInfo(path).fileName() + ":" + QString::number(i + 1);
-            const QStringList f = line.split('\t');
-            if (f.size() != 2 || f[1].trimmed().isEmpty()) {
-                fail(where + ": expected word, tab, emoji");
-                continue;
-            }
-            const QString word = f[0].trimmed();
-            const QString emoji = f[1].trimmed();
-            auto it = byUserEN.find(word.toUpper());
-            if (it == byUserEN.end()) {
-                fail(where + ": \"" + word + "\" is not a dictionary word");
-                continue;
-            }
-            const QString key = it->key;
-            if (emojiOfKey.contains(key)) {
-                fail(where + ": \"" + word + "\" has a picture already");
-                continue;
-            }
-            emojiOfKey.insert(key, emoji);
-            const QString out = appDir + "/pics/" + key + ".enjpg";
-            const QString recipe = emoji + kPictureStyle;
-            if (stamps.upToDate("pic-" + key, recipe, out)) {
-                ++kept;
-                continue;
-            }
-            writeIfChanged(out, EnvelopeBytes(jpegBytes(renderPicture(key, emoji))));
-            stamps.mark("pic-" + key, recipe);
-            ++made;
+    forEachTsvLine(dataDir + "/pictures", [&](const QString &where, const QStringList &f) {
+        if (f.size() != 2 || f[1].trimmed().isEmpty()) {
+            fail(where + ": expected word, tab, emoji");
+            return;
         }
-    }
+        const QString word = f[0].trimmed();
+        const QString emoji = f[1].trimmed();
+        auto it = byUserEN.find(word.toUpper());
+        if (it == byUserEN.end()) {
+            fail(where + ": \"" + word + "\" is not a dictionary word");
+            return;
+        }
+        const QString key = it->key;
+        if (emojiOfKey.contains(key)) {
+            fail(where + ": \"" + word + "\" has a picture already");
+            return;
+        }
+        emojiOfKey.insert(key, emoji);
+        const QString out = appDir + "/pics/" + key + ".enjpg";
+        const QString recipe = emoji + kPictureStyle;
+        if (stamps.upToDate("pic-" + key, recipe, out)) {
+            ++kept;
+            return;
+        }
+        writeIfChanged(out, EnvelopeBytes(jpegBytes(renderPicture(key, emoji))));
+        stamps.mark("pic-" + key, recipe);
+        ++made;
+    });
     std::printf("pictures: %d made, %d up to date\n", made, kept);
     return made + kept;
 }
@@ -604,10 +667,20 @@ int main(int argc, char **argv)
     QList<Sentence> sentences;
     QList<Book> books;
     writeIfChanged(appDir + "/dat/twb.ck", EnvelopeBytes(wordBankText(dataDir, byKey, sentences, books)));
-    // A sentence is also spoken by the key of its id; two ids with one key
+    // A sentence is also spoken by the key of its id, and a word's own
+    // sentence by the word's key, all in one folder; two ids with one key
     // (SID-1-1-11-1, SID-1-11-1-1) would share a voice file and one of them
     // would speak the other's sentence.
+    QSet<QString> unitKeys;
+    for (const Book &b : books)
+        for (const QString &w : b.words)
+            if (const auto it = byKey.constFind(NormalizeWordKey(w).toUpper()); it != byKey.constEnd())
+                unitKeys << it->key;
+    const QList<WordSentence> wordSentences = loadWordSentences(dataDir, byKey, unitKeys);
+    writeIfChanged(appDir + "/dat/sentences.dat", EnvelopeBytes(wordSentenceText(wordSentences)));
     QHash<QString, QString> sentenceOfVoice;
+    for (const WordSentence &s : wordSentences)
+        sentenceOfVoice.insert(s.key, s.where);
     for (const Sentence &s : sentences) {
         const QString voiceKey = NormalizeWordKey(s.id);
         if (sentenceOfVoice.contains(voiceKey))
@@ -632,17 +705,32 @@ int main(int argc, char **argv)
 
     QList<VoiceJob> jobs;
     for (const Entry &e : entries)
-        jobs << VoiceJob{e.userEN, {appDir + "/voice/" + e.key + ".enw"}, "voice-" + e.key};
-    for (const Sentence &s : sentences)
+        jobs << VoiceJob{e.userEN, {{appDir + "/voice/" + e.key + ".enw", "voice-" + e.key}}};
+    // Many words reuse a unit sentence or share one: each text is spoken once.
+    QHash<QString, qsizetype> jobOfSentence;
+    for (const Sentence &s : sentences) {
+        const QString stamp = "sentence-" + s.id;
+        jobOfSentence.insert(s.english, jobs.size());
         jobs << VoiceJob{s.english,
-                         {appDir + "/sentence-in-unit/" + s.id + ".wav",
-                          appDir + "/sentence-voice/" + NormalizeWordKey(s.id) + ".wav"},
-                         "sentence-" + s.id};
+                         {{appDir + "/sentence-in-unit/" + s.id + ".wav", stamp},
+                          {appDir + "/sentence-voice/" + NormalizeWordKey(s.id) + ".wav", stamp}}};
+    }
+    for (const WordSentence &s : wordSentences) {
+        const VoiceOutput out{appDir + "/sentence-voice/" + s.key + ".wav", "wordsentence-" + s.key};
+        const auto it = jobOfSentence.constFind(s.english);
+        if (it != jobOfSentence.constEnd()) {
+            jobs[*it].outputs << out;
+        } else {
+            jobOfSentence.insert(s.english, jobs.size());
+            jobs << VoiceJob{s.english, {out}};
+        }
+    }
     QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());
     buildVoices(jobs, stamps, cacheDir + "/tmp");
 
-    std::printf("data set: %lld dictionary entries, %lld books, %lld sentences, %d pictures\n",
-                (long long)entries.size(), (long long)books.size(), (long long)sentences.size(), pictures);
+    std::printf("data set: %lld dictionary entries, %lld books, %lld sentences, %lld word sentences, %d pictures\n",
+                (long long)entries.size(), (long long)books.size(), (long long)sentences.size(),
+                (long long)wordSentences.size(), pictures);
     if (gErrors) {
         std::fprintf(stderr, "%d errors in data/\n", gErrors);
         return 1;
@@ -658,6 +746,8 @@ int main(int argc, char **argv)
         keepUnitSentences << s.id + ".wav";
         keepKeySentences << NormalizeWordKey(s.id) + ".wav";
     }
+    for (const WordSentence &s : wordSentences)
+        keepKeySentences << s.key + ".wav";
     pruneStale(appDir + "/pics", "*.enjpg", keepPictures);
     pruneStale(appDir + "/voice", "*.enw", keepVoices);
     pruneStale(appDir + "/sentence-in-unit", "*.wav", keepUnitSentences);

@@ -7,6 +7,7 @@
 #include "wordbank/classuser.h"
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
+#include "wordbank/wordsentences.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -152,6 +153,12 @@ int RunCheckInstall(const QString &appDir, QTextStream &out, QTextStream &err)
     if (!dictOk)
         problems.add(QStringLiteral("dat/sysdic.dic: ") + DictionaryFault(*gDictionary));
 
+    if (dictOk && LoadWordSentences(*gDictionary) < 0)
+        problems.add(QStringLiteral("dat/sentences.dat: ")
+                     + (QFileInfo::exists(WordSentenceFile()) ? QStringLiteral("unreadable or not a sentence file")
+                                                              : QStringLiteral("missing"))
+                     + QStringLiteral(" (no word shows an example sentence)"));
+
     int pairs = 0;
     for (qsizetype i = 1; i < gUKWords.size(); ++i) {
         if (!gUKWords.at(i).trimmed().isEmpty())
@@ -160,15 +167,18 @@ int RunCheckInstall(const QString &appDir, QTextStream &out, QTextStream &err)
 
     // Keys the status text cannot carry, and media per key.
     const QSet<QString> voices = FilesIn(QStringLiteral("voice"));
-    const QSet<QString> wordSentenceVoices = FilesIn(QStringLiteral("sentence-voice"));
+    const QSet<QString> sentenceVoiceFiles = FilesIn(QStringLiteral("sentence-voice"));
     const QSet<QString> pics = FilesIn(QStringLiteral("pics"));
-    int wordVoices = 0, wordSentences = 0, pictures = 0;
+    int wordVoices = 0, wordSentences = 0, wordSentenceVoices = 0, pictures = 0;
     QStringList badKeys;
     gDictionary->ForEachWord([&](CWord &w) {
         if (voices.contains(w.English + QStringLiteral(".enw")))
             ++wordVoices;
-        if (wordSentenceVoices.contains(w.English + QStringLiteral(".wav")))
+        if (!w.SentenceEN.isEmpty()) {
             ++wordSentences;
+            if (sentenceVoiceFiles.contains(w.English + QStringLiteral(".wav")))
+                ++wordSentenceVoices;
+        }
         if (pics.contains(w.English + QStringLiteral(".enjpg")) || pics.contains(w.English + QStringLiteral(".enbmp")))
             ++pictures;
         if (w.English.contains(QLatin1Char('-')) || w.English.contains(QLatin1Char('|')))
@@ -193,7 +203,7 @@ int RunCheckInstall(const QString &appDir, QTextStream &out, QTextStream &err)
             problems.add(QStringLiteral("dat/twb.ck: series \"%1\" has no books").arg(series->SeriesName));
         for (const QString &line : series->DroppedWordLines())
             problems.add(QStringLiteral("dat/twb.ck: series \"%1\": word line dropped: %2").arg(series->SeriesName, line));
-        CountSeries(*series, unitVoices, wordSentenceVoices, counts);
+        CountSeries(*series, unitVoices, sentenceVoiceFiles, counts);
     }
 
     CSeries *userSeries = nullptr;
@@ -232,7 +242,13 @@ int RunCheckInstall(const QString &appDir, QTextStream &out, QTextStream &err)
     out << "words in units: " << counts.words << " (distinct: " << counts.distinct.size() << ")" << Qt::endl;
     out << "sentences: " << counts.sentences << Qt::endl;
     out << "word voices present: " << wordVoices << " of " << entries << Qt::endl;
-    out << "word sentence voices present: " << wordSentences << " of " << entries << Qt::endl;
+    int unitWordsWithSentence = 0;
+    for (const CWord *w : std::as_const(counts.distinct))
+        if (!w->SentenceEN.isEmpty())
+            ++unitWordsWithSentence;
+    out << "words with an example sentence: " << wordSentences << " of " << entries << " (in units: "
+        << unitWordsWithSentence << " of " << counts.distinct.size() << ")" << Qt::endl;
+    out << "word sentence voices present: " << wordSentenceVoices << " of " << wordSentences << Qt::endl;
     out << "unit sentence voices present: " << counts.sentenceVoices << " of " << counts.sentences << Qt::endl;
     out << "sentence voices by key present: " << counts.sentenceKeyVoices << " of " << counts.sentences << Qt::endl;
     out << "pictures present: " << pictures << " of " << entries << Qt::endl;

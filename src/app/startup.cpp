@@ -9,6 +9,7 @@
 #include "wordbank/cseries.h"
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
+#include "wordbank/wordsentences.h"
 
 namespace {
 
@@ -92,6 +93,8 @@ bool LoadStartupData(QWidget *owner)
         plat().MsgBox(Text(kMsgDictFailed), MsgButtons::OK, MsgIcon::Critical, Text(kCaptionFatal));
         return false;
     }
+    // without the file the words simply have no example sentence
+    LoadWordSentences(*gDictionary);
 
     gWordBank = new CWordBank;
     // The file stays untouched for the whole run; the learner must know that

@@ -30,7 +30,7 @@ QStringList Snapshot(const QString &dir)
     return out;
 }
 
-enum class Setup { Full, NoDictionary, BadDictionaryLine, NoWordBank, UnreadableProfile };
+enum class Setup { Full, NoDictionary, BadDictionaryLine, NoWordBank, UnreadableProfile, NoSentences };
 
 void Build(const TempAppDir &dir, Setup setup)
 {
@@ -43,6 +43,9 @@ void Build(const TempAppDir &dir, Setup setup)
         QVERIFY(QFile::remove(dir.file("dat/sysdic.dic")));
     if (setup == Setup::NoWordBank)
         QVERIFY(QFile::remove(dir.file("dat/twb.ck")));
+    if (setup != Setup::NoSentences)
+        QVERIFY(dir.writeEnvelopedText("dat/sentences.dat", "$TALLIVO SENTENCES\r\napple\tI like apples.\t我喜欢苹果。\r\n"
+                                                            "cat\tThe cat is small.\t猫很小。\r\n"));
     for (const char *f : {"voice/apple.enw", "voice/cat.enw", "pics/apple.enjpg", "pics/dog.enbmp",
                           "sentence-in-unit/SID-1-1-1-1.wav", "sentence-voice/apple.wav", "sentence-voice/SID1112.wav"})
         QVERIFY(dir.writeBytes(QString::fromLatin1(f), "x"));
@@ -77,7 +80,8 @@ private slots:
                            "words in units: 29 (distinct: 27)",
                            "sentences: 2",
                            "word voices present: 2 of 27",
-                           "word sentence voices present: 1 of 27",
+                           "words with an example sentence: 2 of 27 (in units: 2 of 27)",
+                           "word sentence voices present: 1 of 2",
                            "unit sentence voices present: 1 of 2",
                            "sentence voices by key present: 1 of 2",
                            "pictures present: 2 of 27",
@@ -85,6 +89,10 @@ private slots:
                            "profiles found: 1 of 3",
                            "problems: 1",
                            "problem: dat/twb.ck: series \"Second Series\": word line dropped: pear"};
+        QTest::addRow("no sentence file")
+            << int(Setup::NoSentences) << 0
+            << QStringList{"words with an example sentence: 0 of 27 (in units: 0 of 27)",
+                           "problem: dat/sentences.dat: missing (no word shows an example sentence)"};
         QTest::addRow("no dictionary") << int(Setup::NoDictionary) << 1
                                        << QStringList{"problem: dat/sysdic.dic: missing", "dictionary entries: 0"};
         QTest::addRow("bad dictionary line")

@@ -2,6 +2,7 @@
 // keeps what did not change and leaves nothing behind that left data/; data
 // that the program would read wrongly stops the build.
 #include "support/testmain.h"
+#include "helpers/envelope.h"
 
 #include <QDir>
 #include <QDateTime>
@@ -35,6 +36,9 @@ struct Source {
                      QStringLiteral("apple"),        QStringLiteral("cat"),
                      QStringLiteral("colour"),       QStringLiteral("*\tI see a cat.\t我看见一只猫。")};
     QStringList pictures{QStringLiteral("apple\t🍎"), QStringLiteral("cat\t🐱")};
+    QStringList sentences{QStringLiteral("# the words' own sentences"), QStringLiteral("apple\tI like apples.\t我喜欢苹果。"),
+                          QStringLiteral("cat\tI see a cat.\t我看见一只猫。"), // the unit's own sentence
+                          QStringLiteral("colour\tWhat colour is it?\t它是什么颜色的？")};
 
     bool write(const QString &dir) const
     {
@@ -42,6 +46,7 @@ struct Source {
                && WriteUtf8(dir + "/dictionary/d.tsv", dictionary.join('\n') + '\n')
                && WriteUtf8(dir + "/wordbank/1.txt", bank.join('\n') + '\n')
                && WriteUtf8(dir + "/pictures/p.tsv", pictures.join('\n') + '\n')
+               && WriteUtf8(dir + "/sentences/s.tsv", sentences.join('\n') + '\n')
                && WriteUtf8(dir + "/help.html", QStringLiteral("<html><body>帮助</body></html>\n"))
                && WriteUtf8(dir + "/sample/s.txt", QStringLiteral("#Unit 1\napple\ncat\n"));
     }
@@ -62,6 +67,12 @@ Run RunDataBuild(const QTemporaryDir &root)
     r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+QByteArray Unscrambled(const QString &path)
+{
+    QByteArray clear;
+    return ReadEncodedFileBytes(path, clear) ? clear : QByteArray();
 }
 
 // Generated media below the app folder, as relative paths.
@@ -102,21 +113,64 @@ private slots:
         QVERIFY2(first.exitCode == 0, qPrintable(first.err));
         QCOMPARE(Media(root), (QStringList{"BookCover/Test Series/1.jpg", "pics/apple.enjpg", "pics/cat.enjpg",
                                            "sentence-in-unit/SID-1-1-1-1.wav", "sentence-voice/SID1111.wav",
+                                           "sentence-voice/apple.wav", "sentence-voice/cat.wav",
+                                           "sentence-voice/color.wav",
                                            "voice/apple.enw", "voice/cat.enw", "voice/color.enw"}));
+        // the words' sentences by key, spoken like the unit sentences
+        QCOMPARE(Unscrambled(root.filePath("app/dat/sentences.dat")),
+                 QStringLiteral("$TALLIVO SENTENCES\r\napple\tI like apples.\t我喜欢苹果。\r\n"
+                                "cat\tI see a cat.\t我看见一只猫。\r\n"
+                                "color\tWhat colour is it?\t它是什么颜色的？\r\n")
+                     .toUtf8());
+        QVERIFY(Unscrambled(root.filePath("app/sentence-voice/apple.wav")).startsWith("RIFF"));
+        const QString catSaid = root.filePath("app/sentence-voice/cat.wav");
+        QCOMPARE(Unscrambled(catSaid), Unscrambled(root.filePath("app/sentence-in-unit/SID-1-1-1-1.wav")));
         const QString apple = root.filePath("app/pics/apple.enjpg");
+        const QString appleSaid = root.filePath("app/sentence-voice/apple.wav");
         const QDateTime appleMade = QFileInfo(apple).lastModified();
+        const QDateTime appleSaidMade = QFileInfo(appleSaid).lastModified();
+        const QDateTime catSaidMade = QFileInfo(catSaid).lastModified();
 
-        // cat loses its picture, colour leaves the dictionary and the unit,
-        // the sentence goes
+        // cat loses its picture, colour leaves the dictionary, the unit and
+        // the sentences, the unit sentence goes
         src.pictures.removeLast();
         src.dictionary.removeLast();
         src.bank = src.bank.mid(0, 6);
+        src.sentences.removeLast();
         QVERIFY(src.write(root.filePath("data")));
         Run second = RunDataBuild(root);
         QVERIFY2(second.exitCode == 0, qPrintable(second.err));
-        QCOMPARE(Media(root), (QStringList{"BookCover/Test Series/1.jpg", "pics/apple.enjpg", "voice/apple.enw",
+        QCOMPARE(Media(root), (QStringList{"BookCover/Test Series/1.jpg", "pics/apple.enjpg",
+                                            "sentence-voice/apple.wav", "sentence-voice/cat.wav", "voice/apple.enw",
                                             "voice/cat.enw"}));
-        QCOMPARE(QFileInfo(apple).lastModified(), appleMade); // unchanged input, not made again
+        // unchanged input, not made again, also where the unit's sentence went
+        QCOMPARE(QFileInfo(apple).lastModified(), appleMade);
+        QCOMPARE(QFileInfo(appleSaid).lastModified(), appleSaidMade);
+        QCOMPARE(QFileInfo(catSaid).lastModified(), catSaidMade);
+
+        // a changed sentence is spoken again, the others are kept
+        src.sentences.last() = QStringLiteral("cat\tThe cat is asleep.\t猫睡着了。");
+        QVERIFY(src.write(root.filePath("data")));
+        const QByteArray oldVoice = Unscrambled(catSaid);
+        Run third = RunDataBuild(root);
+        QVERIFY2(third.exitCode == 0, qPrintable(third.err));
+        QVERIFY(Unscrambled(catSaid).startsWith("RIFF"));
+        QVERIFY(Unscrambled(catSaid) != oldVoice);
+        QCOMPARE(QFileInfo(appleSaid).lastModified(), appleSaidMade);
+    }
+
+    void sentenceWithoutItsWordIsReported()
+    {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        Source src;
+        src.sentences = QStringList{QStringLiteral("cat\tThe dog is big.\t狗很大。"),
+                                    QStringLiteral("apple\tTwo apples.\t两个苹果。")};
+        QVERIFY(src.write(root.filePath("data")));
+        const Run r = RunDataBuild(root);
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err)); // the authors are told, the build goes on
+        QVERIFY2(r.err.contains(QStringLiteral("s.tsv:1: the sentence does not contain \"cat\"")), qPrintable(r.err));
+        QVERIFY2(!r.err.contains(QStringLiteral("\"apple\"")), qPrintable(r.err));
     }
 
     void dataTheProgramWouldMisreadStopsTheBuild_data()
@@ -126,6 +180,13 @@ private slots:
         QTest::addRow("two entries with one key") << "ice cream" << "already defined";
         QTest::addRow("a spelling mapped to itself") << "grey" << "maps to itself";
         QTest::addRow("two sentences with one voice file") << "sentences" << "would share the voice file";
+        QTest::addRow("a sentence for a word not in the dictionary") << "kiwi\tA kiwi.\t一个猕猴桃。"
+                                                                  << "s.tsv:5: \"kiwi\" is not a dictionary word";
+        QTest::addRow("a sentence without its Chinese") << "cat\tA cat." << "s.tsv:5: a sentence line is word";
+        QTest::addRow("a sentence with an empty English") << "cat\t \t猫。" << "s.tsv:5: a sentence line is word";
+        QTest::addRow("a sentence with a fourth field") << "cat\tA cat.\t猫。\tx" << "s.tsv:5: a sentence line is word";
+        QTest::addRow("two sentences for one word, two spellings")
+            << "color\tA red color.\t红色。" << "s.tsv:5: \"color\" has a sentence already at s.tsv:4";
     }
     void dataTheProgramWouldMisreadStopsTheBuild()
     {
@@ -139,6 +200,8 @@ private slots:
                            << QStringLiteral("ice cream\tˌaɪs ˈkriːm\t冰淇淋\tn. 冰淇淋");
         } else if (what == QLatin1String("grey")) {
             src.spellings += QStringLiteral("grey\tgrey\n");
+        } else if (what.contains('\t')) {
+            src.sentences << what;
         } else {
             // book 1 unit 11 sentence 1 and book 11 unit 1 sentence 1 share "SID11111"
             QStringList bank{QStringLiteral("@Test Series"), QStringLiteral("!desc")};

@@ -7,15 +7,18 @@
 #include "helpers/envelope.h"
 #include "helpers/texthelpers.h"
 #include "helpers/textfile.h"
+#include "helpers/wordforms.h"
 #include "course/booktext.h"
 #include "wordbank/classdbdictionary.h"
 #include "wordbank/cseries.h"
 #include "wordbank/cword.h"
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
+#include "wordbank/wordsentences.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QSet>
 
@@ -157,6 +160,60 @@ private slots:
         QVERIFY(units >= 80);
         // the start-up falls back to series 1, book 1, unit 1
         QVERIFY(gWordBank->SetCurrUnit(1, 1, 1, 1, QStringLiteral("全部")));
+    }
+
+    void unitWordsHaveSentencesWithTheWordAndAVoice()
+    {
+        const int given = LoadWordSentences(*gDictionary);
+        QVERIFY2(given > 0, "dat/sentences.dat is missing or unreadable");
+        // every word of the standard units once, with the spellings its units use
+        QHash<CWord *, QStringList> spellings;
+        QList<CWord *> order;
+        for (int s = 1; s <= gWordBank->SeriesNum(); ++s) {
+            CSeries *series = nullptr;
+            QVERIFY(gWordBank->GetSeriesByID(s, series));
+            QVERIFY(series->LoadStandardSeries());
+            for (int b = 1; b <= series->BookNum(); ++b) {
+                ClassBook *book = nullptr;
+                QVERIFY(series->GetBookByID(b, book));
+                for (int u = 1; u <= book->UnitNum(); ++u) {
+                    ClassUnit *unit = nullptr;
+                    QVERIFY(book->GetUnitbyID(u, unit));
+                    CWord *w = nullptr;
+                    for (int i = 1; unit->GetWord(i, w); ++i) {
+                        if (!spellings.contains(w))
+                            order << w;
+                        spellings[w] << unit->English(i);
+                    }
+                }
+            }
+        }
+        QStringList missing, problems;
+        for (CWord *w : std::as_const(order)) {
+            if (w->SentenceEN.isEmpty()) {
+                missing << w->UserEN;
+                continue;
+            }
+            bool shown = SentenceHasWord(w->SentenceEN, w->English);
+            for (const QString &spelling : spellings.value(w))
+                shown = shown || SentenceHasWord(w->SentenceEN, spelling);
+            if (!shown)
+                problems << w->UserEN + ": not in \"" + w->SentenceEN + "\"";
+            if (w->SentenceCH.isEmpty())
+                problems << w->UserEN + ": no Chinese";
+            // spoken the way the learning window asks for it
+            m_fake.plays.clear();
+            w->ReadSentence(true);
+            if (m_fake.plays.size() != 1 || !isPlayableWav(m_fake.plays.first().wav))
+                problems << w->UserEN + ": no voice";
+        }
+        QVERIFY(order.size() >= 700);
+        const double share = 1.0 - double(missing.size()) / double(order.size());
+        QVERIFY2(share >= 0.95, qPrintable(QStringLiteral("%1 of %2 words have no sentence: %3")
+                                                .arg(missing.size())
+                                                .arg(order.size())
+                                                .arg(missing.mid(0, 30).join(", "))));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 20).join("\n")));
     }
 
     void picturesDecode()
