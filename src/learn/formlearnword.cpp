@@ -362,6 +362,8 @@ void FormLearnWord::TimerAutoRead_Timer()
 
 void FormLearnWord::AfterWindow(bool fromFirstWord)
 {
+    // keys come here again, also where no window manager hands the focus back
+    activateWindow();
     BookUnitTitleCtl1->SetCurrCaption();
     if (fromFirstWord && gUser)
         gUser->nLastWord = 1;
@@ -450,6 +452,7 @@ void FormLearnWord::BookUnitTitleCtl1_Click()
     for (QWidget *p : parts)
         p->show();
     if (confirmed) {
+        activateWindow();
         BookUnitTitleCtl1->SetCaption(gCurrSeries, gCurrBook, gCurrUnit);
         ReselectUnit();
     } else {
