@@ -345,15 +345,22 @@ QByteArray wordSentenceText(const QList<WordSentence> &sentences)
 
 // ---------------------------------------------------------------- voices
 
+// One flite run, written to every file that says the same text. Each file
+// keeps its own stamp, so a file that moves from one text to another is
+// remade even when it moves back.
+struct VoiceOutput {
+    QString path, stamp;
+};
+
 struct VoiceJob {
     QString text;
-    QStringList outputs; // enveloped copies of the same sound
-    QString stamp;
+    QList<VoiceOutput> outputs; // enveloped copies of the same sound
 };
 
 bool makeVoice(const VoiceJob &job, const QString &tmpDir)
 {
-    const QString wav = tmpDir + "/" + QFileInfo(job.outputs.first()).completeBaseName() + ".wav";
+    // named by the stamp: a word's voice and its sentence share a base name
+    const QString wav = tmpDir + "/" + job.outputs.first().stamp + ".wav";
     QProcess p;
     p.start("flite", {"-voice", "rms", "-t", job.text, "-o", wav});
     if (!p.waitForFinished(60000) || p.exitCode() != 0) {
@@ -366,8 +373,8 @@ bool makeVoice(const VoiceJob &job, const QString &tmpDir)
         fail("flite gave no sound for \"" + job.text + "\"");
         return false;
     }
-    for (const QString &out : job.outputs)
-        writeIfChanged(out, EnvelopeBytes(clear));
+    for (const VoiceOutput &out : job.outputs)
+        writeIfChanged(out.path, EnvelopeBytes(clear));
     return true;
 }
 
@@ -376,8 +383,8 @@ void buildVoices(const QList<VoiceJob> &all, const Stamps &stamps, const QString
     QList<VoiceJob> todo;
     for (const VoiceJob &j : all) {
         bool fresh = true;
-        for (const QString &o : j.outputs)
-            fresh = fresh && stamps.upToDate(j.stamp, j.text + kVoiceStyle, o);
+        for (const VoiceOutput &o : j.outputs)
+            fresh = fresh && stamps.upToDate(o.stamp, j.text + kVoiceStyle, o.path);
         if (!fresh)
             todo << j;
     }
@@ -388,7 +395,8 @@ void buildVoices(const QList<VoiceJob> &all, const Stamps &stamps, const QString
     std::atomic<int> done{0};
     QtConcurrent::blockingMap(todo, [&](const VoiceJob &j) {
         if (makeVoice(j, tmpDir))
-            stamps.mark(j.stamp, j.text + kVoiceStyle);
+            for (const VoiceOutput &o : j.outputs)
+                stamps.mark(o.stamp, j.text + kVoiceStyle);
         ++done;
     });
 }
@@ -697,14 +705,26 @@ int main(int argc, char **argv)
 
     QList<VoiceJob> jobs;
     for (const Entry &e : entries)
-        jobs << VoiceJob{e.userEN, {appDir + "/voice/" + e.key + ".enw"}, "voice-" + e.key};
-    for (const Sentence &s : sentences)
+        jobs << VoiceJob{e.userEN, {{appDir + "/voice/" + e.key + ".enw", "voice-" + e.key}}};
+    // Many words reuse a unit sentence or share one: each text is spoken once.
+    QHash<QString, qsizetype> jobOfSentence;
+    for (const Sentence &s : sentences) {
+        const QString stamp = "sentence-" + s.id;
+        jobOfSentence.insert(s.english, jobs.size());
         jobs << VoiceJob{s.english,
-                         {appDir + "/sentence-in-unit/" + s.id + ".wav",
-                          appDir + "/sentence-voice/" + NormalizeWordKey(s.id) + ".wav"},
-                         "sentence-" + s.id};
-    for (const WordSentence &s : wordSentences)
-        jobs << VoiceJob{s.english, {appDir + "/sentence-voice/" + s.key + ".wav"}, "wordsentence-" + s.key};
+                         {{appDir + "/sentence-in-unit/" + s.id + ".wav", stamp},
+                          {appDir + "/sentence-voice/" + NormalizeWordKey(s.id) + ".wav", stamp}}};
+    }
+    for (const WordSentence &s : wordSentences) {
+        const VoiceOutput out{appDir + "/sentence-voice/" + s.key + ".wav", "wordsentence-" + s.key};
+        const auto it = jobOfSentence.constFind(s.english);
+        if (it != jobOfSentence.constEnd()) {
+            jobs[*it].outputs << out;
+        } else {
+            jobOfSentence.insert(s.english, jobs.size());
+            jobs << VoiceJob{s.english, {out}};
+        }
+    }
     QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());
     buildVoices(jobs, stamps, cacheDir + "/tmp");
 

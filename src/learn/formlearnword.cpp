@@ -3,7 +3,10 @@
 #include "course/formselunit.h"
 #include "helpers/apppaths.h"
 #include "helpers/texthelpers.h"
+#include "games/formgames.h"
+#include "learn/formwordpiclist.h"
 #include "learn/learnwordctl.h"
+#include "records/formrecord.h"
 #include "platform/platform.h"
 #include "sound/classplaysound.h"
 #include "widgets/bookunittitlectl.h"
@@ -48,13 +51,6 @@ enum ToolButton {
     kHelp = 9,
 };
 
-// A window that is not there yet says so, like the main menu.
-int ComingSoon(QWidget *)
-{
-    plat().MsgBox(QStringLiteral("即将推出"), MsgButtons::OK, MsgIcon::Information, QStringLiteral("Tallivo"));
-    return 0;
-}
-
 QCheckBox *MakeCheck(const QString &text, QWidget *parent)
 {
     auto *c = new QCheckBox(text, parent);
@@ -84,9 +80,21 @@ QFrame *Separator(QWidget *parent)
 FormLearnWord::Windows &FormLearnWord::DefaultWindows()
 {
     static Windows w{
-        ComingSoon,
-        ComingSoon,
-        ComingSoon,
+        [](QWidget *parent) {
+            FormRecord form(parent);
+            form.exec();
+            return form.iRet;
+        },
+        [](QWidget *parent) {
+            FormWordPicList form(parent);
+            form.exec();
+            return 0;
+        },
+        [](QWidget *parent) {
+            FormGames form(parent);
+            form.exec();
+            return 0;
+        },
         [](QWidget *parent) {
             FormAddUserBookUnit form(parent);
             form.exec();
@@ -354,6 +362,8 @@ void FormLearnWord::TimerAutoRead_Timer()
 
 void FormLearnWord::AfterWindow(bool fromFirstWord)
 {
+    // keys come here again, also where no window manager hands the focus back
+    activateWindow();
     BookUnitTitleCtl1->SetCurrCaption();
     if (fromFirstWord && gUser)
         gUser->nLastWord = 1;
@@ -374,8 +384,6 @@ void FormLearnWord::RunWindow(const std::function<int(QWidget *)> &show, bool fr
     QPointer<FormLearnWord> self(this);
     if (show)
         show(this);
-    else
-        ComingSoon(this);
     if (!self)
         return;
     m_inWindow = false;
@@ -444,6 +452,7 @@ void FormLearnWord::BookUnitTitleCtl1_Click()
     for (QWidget *p : parts)
         p->show();
     if (confirmed) {
+        activateWindow();
         BookUnitTitleCtl1->SetCaption(gCurrSeries, gCurrBook, gCurrUnit);
         ReselectUnit();
     } else {

@@ -1,5 +1,6 @@
 #include "learn/learnwordctl.h"
 #include "helpers/apppaths.h"
+#include "helpers/wordforms.h"
 #include "helpers/texthelpers.h"
 #include "platform/platform.h"
 #include "sound/classplaysound.h"
@@ -18,7 +19,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QToolButton>
 #include <algorithm>
 #include <chrono>
@@ -403,9 +403,12 @@ void LearnWordCtl::UpdateWord(bool bMute)
         return;
     WordPicCtl1->setVisible(gUser->bPicture);
     ShowSentence();
-    WordPicCtl1->SetPicWord(myWord, bEffect, gUser->bChinese, gUser->iCHType);
-    if (!self || myWord != word || !gUser)
-        return;
+    // the card shows the new picture already; it is given again only to turn over
+    if (bEffect) {
+        WordPicCtl1->SetPicWord(myWord, true, gUser->bChinese, gUser->iCHType);
+        if (!self || myWord != word || !gUser)
+            return;
+    }
     if (!bMute) {
         if (!SpeakWord(gUser->nReadTimes) || myWord != word || !gUser)
             return;
@@ -436,6 +439,9 @@ void LearnWordCtl::ShowWordInfo()
 
 void LearnWordCtl::CheckPhoneticFont()
 {
+    // a font once there stays for the run; asking the font list is slow
+    if (m_fontReady)
+        return;
     if (!IsPhoneticFontInstalled()) {
         // the shipped font is registered first; help is only for when that fails
         InstallPhoneticFont();
@@ -449,6 +455,7 @@ void LearnWordCtl::CheckPhoneticFont()
             return;
         }
     }
+    m_fontReady = true;
     if (lblSound->font().family() != kPhoneticFontFamily) {
         QFont f = lblSound->font();
         f.setFamily(kPhoneticFontFamily);
@@ -460,33 +467,6 @@ void LearnWordCtl::CheckPhoneticFont()
 bool LearnWordCtl::SentenceShown() const
 {
     return gUser && gUser->bSentenceEN && myWord && !myWord->SentenceEN.isEmpty();
-}
-
-QPair<int, int> LearnWordCtl::FindWordInSentence(const QString &sentence, const QString &word)
-{
-    const QString w = word.trimmed();
-    if (w.isEmpty() || sentence.isEmpty())
-        return {-1, 0};
-    // the word itself, as a whole word
-    const QRegularExpression exact(QStringLiteral("\\b") + QRegularExpression::escape(w) + QStringLiteral("\\b"),
-                                   QRegularExpression::CaseInsensitiveOption);
-    QRegularExpressionMatch m = exact.match(sentence);
-    if (m.hasMatch())
-        return {int(m.capturedStart()), int(m.capturedLength())};
-    // a form of it: the same beginning and a short ending (apples, liked,
-    // running, happier, children), not a longer word that merely starts so
-    if (w.size() < 3)
-        return {-1, 0};
-    const int stem = std::max<int>(3, int(w.size()) - 2);
-    const QRegularExpression form(QStringLiteral("\\b") + QRegularExpression::escape(w.left(stem))
-                                      + QStringLiteral("[A-Za-z]*"),
-                                  QRegularExpression::CaseInsensitiveOption);
-    for (QRegularExpressionMatchIterator it = form.globalMatch(sentence); it.hasNext();) {
-        const QRegularExpressionMatch f = it.next();
-        if (f.capturedLength() - w.size() <= 4)
-            return {int(f.capturedStart()), int(f.capturedLength())};
-    }
-    return {-1, 0};
 }
 
 QString LearnWordCtl::SentenceHtml() const
@@ -503,15 +483,15 @@ void LearnWordCtl::ShowSentence()
         return;
     }
     const QString &s = myWord->SentenceEN;
-    const QPair<int, int> at = FindWordInSentence(s, myWord->UserEN);
+    const WordSpan at = FindWordInSentence(s, myWord->UserEN);
     QString html;
-    if (at.first < 0) {
+    if (!at.found()) {
         html = s.toHtmlEscaped();
     } else {
-        html = s.left(at.first).toHtmlEscaped()
+        html = s.left(at.start).toHtmlEscaped()
                + QStringLiteral("<span style=\"color:#E0700A; font-weight:bold\">")
-               + s.mid(at.first, at.second).toHtmlEscaped() + QStringLiteral("</span>")
-               + s.mid(at.first + at.second).toHtmlEscaped();
+               + s.mid(at.start, at.length).toHtmlEscaped() + QStringLiteral("</span>")
+               + s.mid(at.start + at.length).toHtmlEscaped();
     }
     lblSentenceEN->setText(html);
     lblSentenceEN->adjustSize();

@@ -1,6 +1,5 @@
 #pragma once
 #include <QCursor>
-#include <QPair>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -64,9 +63,6 @@ public:
 
     // The sentence line as shown (rich text with the word highlighted).
     QString SentenceHtml() const;
-    // Where the word of a sentence starts and how long it is (-1: not found).
-    // Also finds its forms: plural, past, -ing, comparative.
-    static QPair<int, int> FindWordInSentence(const QString &sentence, const QString &word);
 
     static constexpr int kWidth = 858;
     static constexpr int kHeight = 444;
@@ -132,6 +128,7 @@ private:
     bool bChanging = false;
     bool m_enabled = true;
     bool m_fontOffered = false;
+    bool m_fontReady = false;
     bool m_staleBarrier = false;
     qint64 m_busyEndMs = -1;
     Pointer m_pointer = Pointer::Normal;

@@ -7,7 +7,9 @@
 #include "app/startup.h"
 #include "course/formselunit.h"
 #include "wordbank/classbook.h"
+#include "wordbank/classunit.h"
 #include "wordbank/classuser.h"
+#include "wordbank/cword.h"
 #include "wordbank/cseries.h"
 #include "wordbank/cwordbank.h"
 #include <QDir>
@@ -175,6 +177,27 @@ private slots:
         QVERIFY(!gUser->SaveUserFeature());
         ShutdownData();
         QVERIFY(QFileInfo(env.dir.file(QStringLiteral("usrdat/ustatus-0.dat"))).isDir());
+    }
+
+    // The words of the restored course carry their example sentences.
+    void wordsComeWithTheirSentences()
+    {
+        AppEnv env;
+        QVERIFY(env.Install());
+        QVERIFY(env.dir.writeEnvelopedText(QStringLiteral("dat/sentences.dat"),
+                                           QStringLiteral("$TALLIVO SENTENCES\r\napple\tI like apples.\t我喜欢苹果。\r\n")));
+        QVERIFY(env.WriteStatus(0, {1, 1, 1, 1}));
+        ModalDriver driver;
+        driver.Then(Login(0));
+        QCOMPARE(RunStartup(), StartupResult::Ready);
+        QVERIFY(gCurrUnit);
+        CWord *apple = nullptr, *banana = nullptr;
+        QVERIFY(gCurrUnit->GetWord(1, apple));
+        QVERIFY(gCurrUnit->GetWord(2, banana));
+        QCOMPARE(apple->SentenceEN, QStringLiteral("I like apples."));
+        QCOMPARE(apple->SentenceCH, QStringLiteral("我喜欢苹果。"));
+        QCOMPARE(banana->SentenceEN, QString());
+        QVERIFY(env.fake->msgBoxes.isEmpty());
     }
 
     // A missing or broken dictionary: message 001 and the end, with no other

@@ -37,6 +37,7 @@ struct Source {
                      QStringLiteral("colour"),       QStringLiteral("*\tI see a cat.\t我看见一只猫。")};
     QStringList pictures{QStringLiteral("apple\t🍎"), QStringLiteral("cat\t🐱")};
     QStringList sentences{QStringLiteral("# the words' own sentences"), QStringLiteral("apple\tI like apples.\t我喜欢苹果。"),
+                          QStringLiteral("cat\tI see a cat.\t我看见一只猫。"), // the unit's own sentence
                           QStringLiteral("colour\tWhat colour is it?\t它是什么颜色的？")};
 
     bool write(const QString &dir) const
@@ -112,18 +113,23 @@ private slots:
         QVERIFY2(first.exitCode == 0, qPrintable(first.err));
         QCOMPARE(Media(root), (QStringList{"BookCover/Test Series/1.jpg", "pics/apple.enjpg", "pics/cat.enjpg",
                                            "sentence-in-unit/SID-1-1-1-1.wav", "sentence-voice/SID1111.wav",
-                                           "sentence-voice/apple.wav", "sentence-voice/color.wav",
+                                           "sentence-voice/apple.wav", "sentence-voice/cat.wav",
+                                           "sentence-voice/color.wav",
                                            "voice/apple.enw", "voice/cat.enw", "voice/color.enw"}));
         // the words' sentences by key, spoken like the unit sentences
         QCOMPARE(Unscrambled(root.filePath("app/dat/sentences.dat")),
                  QStringLiteral("$TALLIVO SENTENCES\r\napple\tI like apples.\t我喜欢苹果。\r\n"
+                                "cat\tI see a cat.\t我看见一只猫。\r\n"
                                 "color\tWhat colour is it?\t它是什么颜色的？\r\n")
                      .toUtf8());
         QVERIFY(Unscrambled(root.filePath("app/sentence-voice/apple.wav")).startsWith("RIFF"));
+        const QString catSaid = root.filePath("app/sentence-voice/cat.wav");
+        QCOMPARE(Unscrambled(catSaid), Unscrambled(root.filePath("app/sentence-in-unit/SID-1-1-1-1.wav")));
         const QString apple = root.filePath("app/pics/apple.enjpg");
         const QString appleSaid = root.filePath("app/sentence-voice/apple.wav");
         const QDateTime appleMade = QFileInfo(apple).lastModified();
         const QDateTime appleSaidMade = QFileInfo(appleSaid).lastModified();
+        const QDateTime catSaidMade = QFileInfo(catSaid).lastModified();
 
         // cat loses its picture, colour leaves the dictionary, the unit and
         // the sentences, the unit sentence goes
@@ -135,19 +141,22 @@ private slots:
         Run second = RunDataBuild(root);
         QVERIFY2(second.exitCode == 0, qPrintable(second.err));
         QCOMPARE(Media(root), (QStringList{"BookCover/Test Series/1.jpg", "pics/apple.enjpg",
-                                            "sentence-voice/apple.wav", "voice/apple.enw", "voice/cat.enw"}));
-        // unchanged input, not made again
+                                            "sentence-voice/apple.wav", "sentence-voice/cat.wav", "voice/apple.enw",
+                                            "voice/cat.enw"}));
+        // unchanged input, not made again, also where the unit's sentence went
         QCOMPARE(QFileInfo(apple).lastModified(), appleMade);
         QCOMPARE(QFileInfo(appleSaid).lastModified(), appleSaidMade);
+        QCOMPARE(QFileInfo(catSaid).lastModified(), catSaidMade);
 
-        // a changed sentence is spoken again
-        src.sentences.last() = QStringLiteral("apple\tAn apple a day.\t一天一个苹果。");
+        // a changed sentence is spoken again, the others are kept
+        src.sentences.last() = QStringLiteral("cat\tThe cat is asleep.\t猫睡着了。");
         QVERIFY(src.write(root.filePath("data")));
-        const QByteArray oldVoice = Unscrambled(appleSaid);
+        const QByteArray oldVoice = Unscrambled(catSaid);
         Run third = RunDataBuild(root);
         QVERIFY2(third.exitCode == 0, qPrintable(third.err));
-        QVERIFY(Unscrambled(appleSaid).startsWith("RIFF"));
-        QVERIFY(Unscrambled(appleSaid) != oldVoice);
+        QVERIFY(Unscrambled(catSaid).startsWith("RIFF"));
+        QVERIFY(Unscrambled(catSaid) != oldVoice);
+        QCOMPARE(QFileInfo(appleSaid).lastModified(), appleSaidMade);
     }
 
     void sentenceWithoutItsWordIsReported()
@@ -172,12 +181,12 @@ private slots:
         QTest::addRow("a spelling mapped to itself") << "grey" << "maps to itself";
         QTest::addRow("two sentences with one voice file") << "sentences" << "would share the voice file";
         QTest::addRow("a sentence for a word not in the dictionary") << "kiwi\tA kiwi.\t一个猕猴桃。"
-                                                                  << "s.tsv:4: \"kiwi\" is not a dictionary word";
-        QTest::addRow("a sentence without its Chinese") << "cat\tA cat." << "s.tsv:4: a sentence line is word";
-        QTest::addRow("a sentence with an empty English") << "cat\t \t猫。" << "s.tsv:4: a sentence line is word";
-        QTest::addRow("a sentence with a fourth field") << "cat\tA cat.\t猫。\tx" << "s.tsv:4: a sentence line is word";
+                                                                  << "s.tsv:5: \"kiwi\" is not a dictionary word";
+        QTest::addRow("a sentence without its Chinese") << "cat\tA cat." << "s.tsv:5: a sentence line is word";
+        QTest::addRow("a sentence with an empty English") << "cat\t \t猫。" << "s.tsv:5: a sentence line is word";
+        QTest::addRow("a sentence with a fourth field") << "cat\tA cat.\t猫。\tx" << "s.tsv:5: a sentence line is word";
         QTest::addRow("two sentences for one word, two spellings")
-            << "color\tA red color.\t红色。" << "s.tsv:4: \"color\" has a sentence already at s.tsv:3";
+            << "color\tA red color.\t红色。" << "s.tsv:5: \"color\" has a sentence already at s.tsv:4";
     }
     void dataTheProgramWouldMisreadStopsTheBuild()
     {

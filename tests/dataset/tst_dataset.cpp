@@ -201,7 +201,10 @@ private slots:
                 problems << w->UserEN + ": not in \"" + w->SentenceEN + "\"";
             if (w->SentenceCH.isEmpty())
                 problems << w->UserEN + ": no Chinese";
-            if (!isPlayableWav(unscrambled(AppPath("sentence-voice/" + NormalizeWordKey(w->English) + ".wav"))))
+            // spoken the way the learning window asks for it
+            m_fake.plays.clear();
+            w->ReadSentence(true);
+            if (m_fake.plays.size() != 1 || !isPlayableWav(m_fake.plays.first().wav))
                 problems << w->UserEN + ": no voice";
         }
         QVERIFY(order.size() >= 700);

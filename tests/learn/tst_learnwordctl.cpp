@@ -80,8 +80,6 @@ private slots:
     void sentenceShownAndSpokenAfterWord_data();
     void sentenceShownAndSpokenAfterWord();
     void wordWithoutSentenceShowsNone();
-    void wordFoundInSentence_data();
-    void wordFoundInSentence();
     void fontHelpOnlyWhenRegistrationFails_data();
     void fontHelpOnlyWhenRegistrationFails();
     void missingVoiceWarnsOwnerFirst();
@@ -330,30 +328,6 @@ void TestLearnWordCtl::wordWithoutSentenceShowsNone()
     QVERIFY(!s.reader->lblSentenceEN->isVisible());
     QVERIFY(!s.reader->lblSentenceCH->isVisible());
     QVERIFY(!s.reader->btnReadSentence->isVisible());
-}
-
-void TestLearnWordCtl::wordFoundInSentence_data()
-{
-    QTest::addColumn<QString>("sentence");
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("found");
-    QTest::addRow("as written") << "The cat is small." << "cat" << "cat";
-    QTest::addRow("capital") << "Apples are red." << "apple" << "Apples";
-    QTest::addRow("not inside a word") << "A category of cats." << "cat" << "cats";
-    QTest::addRow("-ing") << "She is running fast." << "run" << "running";
-    QTest::addRow("comparative") << "He is happier now." << "happy" << "happier";
-    QTest::addRow("irregular plural") << "The children play." << "child" << "children";
-    QTest::addRow("phrase") << "I like ice-cream very much." << "ice-cream" << "ice-cream";
-    QTest::addRow("absent") << "We go home." << "school" << "";
-}
-
-void TestLearnWordCtl::wordFoundInSentence()
-{
-    QFETCH(QString, sentence);
-    QFETCH(QString, word);
-    QFETCH(QString, found);
-    const QPair<int, int> at = LearnWordCtl::FindWordInSentence(sentence, word);
-    QCOMPARE(at.first < 0 ? QString() : sentence.mid(at.first, at.second), found);
 }
 
 void TestLearnWordCtl::fontHelpOnlyWhenRegistrationFails_data()
