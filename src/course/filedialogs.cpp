@@ -34,7 +34,7 @@ QString ShowOpenDialog(QString &title, const QString &initFolder)
 
 QString ShowSaveDialog(const QString &title)
 {
-    QString path = plat().SaveFileDialog(title, kTextFilter, DocumentsFolder());
+    QString path = plat().SaveFileDialog(title, kTextFilter, ExportStartFolder());
     if (path.isEmpty())
         return QString();
     const QFileInfo fi(path);
@@ -55,6 +55,13 @@ QString DocumentsFolder()
     if (dir.isEmpty())
         dir = QDir::homePath();
     return dir;
+}
+
+QString ExportStartFolder()
+{
+    // a dialog given a folder that is not there takes its name for a file name
+    const QString docs = DocumentsFolder();
+    return QDir().mkpath(docs) ? docs : QDir::homePath();
 }
 
 void SetDocumentsFolder(const QString &folder)

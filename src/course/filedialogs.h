@@ -13,6 +13,8 @@ QString ShowSaveDialog(const QString &title);
 
 // Where exports go: the user's documents folder (or the one set below).
 QString DocumentsFolder();
+// DocumentsFolder(), made when it is missing; the home folder when it cannot be.
+QString ExportStartFolder();
 // Overrides DocumentsFolder(); "" goes back to the user's documents folder.
 void SetDocumentsFolder(const QString &folder);
 

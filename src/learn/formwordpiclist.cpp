@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QPointer>
 #include <QRadioButton>
@@ -34,15 +35,22 @@ constexpr int kUnusedColour = 0xFF00FF; // magenta, in none of the pictures
 
 const QString kNothingMore = QStringLiteral("没有了！");
 
-StdPicture Art(const QString &name)
+// Each picture is loaded once per window; every group rebuild reuses it.
+StdPicture Art(QHash<QString, StdPicture> &cache, const QString &name)
 {
-    return StdPicture::Load(QStringLiteral(":/learn/") + name);
+    auto it = cache.find(name);
+    if (it == cache.end())
+        it = cache.insert(name, StdPicture::Load(QStringLiteral(":/learn/") + name));
+    return *it;
 }
 
 // The pictures are see-through by their alpha; no colour of theirs may be.
-void SetButtonPicture(cTransPictureBox *b, const QString &file)
+void SetButtonPicture(QHash<QString, StdPicture> &cache, cTransPictureBox *b, const QString &file)
 {
-    b->SetPictureFile(Art(file));
+    const StdPicture pic = Art(cache, file);
+    if (b->PictureFile() == pic)
+        return;
+    b->SetPictureFile(pic);
     b->SetTransparentColor(kUnusedColour);
 }
 
@@ -92,7 +100,7 @@ FormWordPicList::FormWordPicList(QWidget *parent) : QDialog(parent)
 
     picBorder = new cTransPictureBox(PicBase);
     picBorder->SetStyle(cTransPictureBox::StyleStretch);
-    SetButtonPicture(picBorder, QStringLiteral("card_frame.svg"));
+    SetButtonPicture(m_art, picBorder, QStringLiteral("card_frame.svg"));
     picBorder->hide();
     add_newwordICON = MakePictureButton(PicBase, QStringLiteral("add_newword"), QStringLiteral("添加到生词本"),
                                         QSize(kIconW, kIconW), false);
@@ -192,7 +200,7 @@ cTransPictureBox *FormWordPicList::MakePictureButton(QWidget *parent, const QStr
 {
     auto *b = new cTransPictureBox(parent);
     b->SetStyle(cTransPictureBox::StyleStretch);
-    SetButtonPicture(b, name + QStringLiteral(".png"));
+    SetButtonPicture(m_art, b, name + QStringLiteral(".png"));
     b->resize(size);
     b->setToolTip(tip);
     b->setCursor(Qt::PointingHandCursor);
@@ -261,10 +269,10 @@ void FormWordPicList::LoadPics(int groupIndex)
 
 void FormWordPicList::UpdatePagingButtons()
 {
-    const auto set = [](cTransPictureBox *b, bool on) {
+    const auto set = [this](cTransPictureBox *b, bool on) {
         b->setEnabled(on);
         const QString name = b->property(kPicProperty).toString();
-        SetButtonPicture(b, on ? name + QStringLiteral(".png") : OffName(name));
+        SetButtonPicture(m_art, b, on ? name + QStringLiteral(".png") : OffName(name));
     };
     set(cmdPrevGroup, nCurrGroup > 1);
     // a unit without words has no next group either
@@ -494,7 +502,7 @@ bool FormWordPicList::eventFilter(QObject *o, QEvent *e)
         auto *b = qobject_cast<cTransPictureBox *>(o);
         const QString name = b ? b->property(kPicProperty).toString() : QString();
         if (b && !name.isEmpty() && b->isEnabled())
-            SetButtonPicture(b, name + (e->type() == QEvent::Enter ? QStringLiteral("_hi.png") : QStringLiteral(".png")));
+            SetButtonPicture(m_art, b, name + (e->type() == QEvent::Enter ? QStringLiteral("_hi.png") : QStringLiteral(".png")));
     }
     return QDialog::eventFilter(o, e);
 }

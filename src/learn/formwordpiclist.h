@@ -1,5 +1,7 @@
 #pragma once
+#include "widgets/widgetutil.h"
 #include <QDialog>
+#include <QHash>
 #include <QRect>
 #include <array>
 #include <vector>
@@ -105,4 +107,5 @@ private:
     std::vector<CWord *> m_pageWords; // [0] unused
     QButtonGroup *m_chineseGroup = nullptr;
     QButtonGroup *m_pageGroup = nullptr;
+    QHash<QString, StdPicture> m_art;
 };

@@ -104,7 +104,7 @@ void FormNewWord::btnImport_Click()
         return;
     const int n = sUnitID;
     QString title = QStringLiteral("导入自定义生词本");
-    const QString path = ShowOpenDialog(title, DocumentsFolder());
+    const QString path = ShowOpenDialog(title, ExportStartFolder());
     if (path.isEmpty())
         return;
     QStringList lines;
