@@ -78,7 +78,8 @@ void UC_XXK::EnText_MouseMove(int Index)
     picBorder->hide();
     m_borderTag = Index;
     gamemarks::ShowFrameRound(picBorder, EnText[size_t(Index)]);
-    PlayBlocking([] { GetPlaySound()->PlaySelectionSound(6); });
+    // the click that follows at once still counts: nothing changed meanwhile
+    GetPlaySound()->PlaySelectionSound(6);
 }
 
 void UC_XXK::mouseMoveEvent(QMouseEvent *e)

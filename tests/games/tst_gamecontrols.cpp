@@ -109,6 +109,28 @@ private slots:
         QVERIFY(!x.iconWrongAnswer->isVisible());
     }
 
+    void aClickDuringTheHoverSoundCounts()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(4);
+        UC_XXK x;
+        x.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&x));
+        x.StartGame();
+        const int right = ChoiceSlot(x.Round(), true);
+        env.fake.onBlockingPlay = [&] {
+            env.fake.onBlockingPlay = nullptr;
+            QueueClick(x.EnText[size_t(right)]);
+        };
+        x.EnText_MouseMove(right);
+        QVERIFY(x.picBorder->isVisible());
+        QCoreApplication::processEvents();
+        // the word is still the same, so the click answers it
+        QVERIFY(x.timMoveEnText->isActive());
+        QCOMPARE(gUser->myScore, 10);
+    }
+
     void gameOverOnceQueuedAfterTheLastWord()
     {
         GamesEnv env;
