@@ -23,6 +23,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <random>
 
@@ -182,11 +183,11 @@ void BM_DecodeCardPictures_Baseline(benchmark::State &state)
 void BM_WordChoiceAnswer(benchmark::State &state)
 {
     W();
-    FormGames dlg;
-    dlg.show();
-    QCoreApplication::processEvents();
-    dlg.GameModeCtl1->btnTestMode_Click(1);
-    UC_XXK *x = dlg.UC_XXK1;
+    // the control alone: the result window of a finished game would wait for a click
+    UC_XXK game;
+    game.show();
+    UC_XXK *x = &game;
+    x->StartGame();
     for (auto _ : state) {
         if (!x->Playing()) {
             state.PauseTiming();
@@ -199,17 +200,16 @@ void BM_WordChoiceAnswer(benchmark::State &state)
             x->timMoveEnText_Timer();
         QCoreApplication::processEvents();
     }
-    dlg.EndAllGames();
+    x->EndGame();
 }
 
 void BM_FlipCardMatch(benchmark::State &state)
 {
     W();
-    FormGames dlg;
-    dlg.show();
-    QCoreApplication::processEvents();
-    dlg.GameModeCtl1->btnTestMode_Click(2);
-    UC_FFK *f = dlg.UC_FFK1;
+    UC_FFK game;
+    game.show();
+    UC_FFK *f = &game;
+    f->StartGame();
     DealAll(f);
     int id = 0;
     for (auto _ : state) {
@@ -231,7 +231,7 @@ void BM_FlipCardMatch(benchmark::State &state)
         f->picWord_Click(pic);
         f->picWord_Click(en);
     }
-    dlg.EndAllGames();
+    f->EndGame();
 }
 
 void BM_RepaintGamesWindow_Baseline(benchmark::State &state)

@@ -125,8 +125,16 @@ void GameModeCtl::paintEvent(QPaintEvent *)
 void GameModeCtl::mouseMoveEvent(QMouseEvent *e)
 {
     QWidget::mouseMoveEvent(e);
+    HideTip();
+}
+
+void GameModeCtl::HideTip()
+{
     lblTip->clear();
     lblTip->hide();
+    // the tip stands where the chosen game's title stands
+    if (!lblSelected->text().isEmpty() && gTestMode >= 0 && gTestMode < gamerules::kGameCount)
+        lblSelected->show();
 }
 
 void GameModeCtl::CentreUnder(QLabel *label, const QWidget *over)
@@ -144,6 +152,7 @@ void GameModeCtl::ShowTipUnder(const QString &text, const QWidget *over)
         lblTip->move(width() - 4 - lblTip->width(), lblTip->y());
     lblTip->show();
     lblTip->raise();
+    lblSelected->hide();
 }
 
 void GameModeCtl::UpdateScoreShow()
@@ -208,6 +217,7 @@ void GameModeCtl::ShowTestMode(int testMode)
         return;
     lblSelected->setText(gamerules::GameTitle(testMode));
     CentreUnder(lblSelected, btnTestMode[size_t(testMode)]);
+    HideTip();
     lblSelected->show();
     UpdateMyShow();
 }

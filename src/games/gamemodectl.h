@@ -66,6 +66,7 @@ protected:
 private:
     void CentreUnder(QLabel *label, const QWidget *over);
     void ShowTipUnder(const QString &text, const QWidget *over);
+    void HideTip();
 
     std::array<bool, 7> m_playable{true, true, true, true, true, true, true};
 };

@@ -135,7 +135,8 @@ void UC_FFK::picWord_Click(int Index)
     case FlipDeck::Outcome::Selected:
         gamemarks::ShowFrameRound(borderSel, picWord[size_t(Index)]);
         picBorder->hide();
-        PlayBlocking([] { GetPlaySound()->PlaySelectionSound(1); });
+        // the second card may be clicked while this sounds
+        GetPlaySound()->PlaySelectionSound(1);
         return;
     case FlipDeck::Outcome::WrongPair:
         picBorder->hide();

@@ -1,12 +1,9 @@
 #include "uc_rrk.h"
 #include "gamemarks.h"
 #include "platform/platform.h"
-#include "sound/classplaysound.h"
 #include "widgets/ctranspicturebox.h"
 #include "widgets/entextctl.h"
-#include "widgets/look.h"
 #include "widgets/newwordpicctl.h"
-#include "wordbank/classunit.h"
 #include "wordbank/classuser.h"
 #include "wordbank/cword.h"
 #include "wordbank/globals.h"
@@ -18,14 +15,9 @@ namespace {
 constexpr QPoint kCardPos[ChoiceRound::kSlots] = {{112, 144}, {600, 144}, {112, 424}, {600, 424}};
 } // namespace
 
-UC_RRK::UC_RRK(QWidget *parent) : GameControl(parent)
+UC_RRK::UC_RRK(QWidget *parent) : ChoiceGameControl(parent, kMarkMs)
 {
     setObjectName(QStringLiteral("UC_RRK"));
-    setMouseTracking(true);
-    resize(1000, 640);
-
-    picBorder = gamemarks::MakeFrame(this, Look::kOrange);
-    picBorder->setObjectName(QStringLiteral("picBorder"));
     for (int j = 0; j < ChoiceRound::kSlots; ++j) {
         auto *card = new NewWordPicCtl(this);
         card->setObjectName(QStringLiteral("img2Word%1").arg(j));
@@ -40,25 +32,8 @@ UC_RRK::UC_RRK(QWidget *parent) : GameControl(parent)
     EnText->resize(320, 70);
     EnText->hide();
     PlaceStrip();
-
-    iconRightAnswer = gamemarks::MakeRightMark(this);
-    iconWrongAnswer = gamemarks::MakeWrongMark(this);
-
-    lblNum = new QLabel(this);
-    lblNum->setObjectName(QStringLiteral("lblNum"));
-    lblNum->setFont(EnglishFont(24, true));
-    lblNum->setStyleSheet(QStringLiteral("color: #2B2D42;"));
     lblNum->setGeometry(24, 30, 160, 40);
-
-    timHideIcon = new QTimer(this);
-    timHideIcon->setObjectName(QStringLiteral("timHideIcon"));
-    timHideIcon->setInterval(kMarkMs);
-    connect(timHideIcon, &QTimer::timeout, this, &UC_RRK::timHideIcon_Timer);
-    timMoveEnText = new QTimer(this);
-    timMoveEnText->setObjectName(QStringLiteral("timMoveEnText"));
-    timMoveEnText->setTimerType(Qt::PreciseTimer);
-    timMoveEnText->setInterval(gamerules::SlideSteps::kStepMs);
-    connect(timMoveEnText, &QTimer::timeout, this, &UC_RRK::timMoveEnText_Timer);
+    RaiseMarks();
 }
 
 void UC_RRK::PlaceStrip()
@@ -68,8 +43,8 @@ void UC_RRK::PlaceStrip()
 
 void UC_RRK::resizeEvent(QResizeEvent *e)
 {
-    GameControl::resizeEvent(e);
-    if (EnText && timMoveEnText && !timMoveEnText->isActive())
+    ChoiceGameControl::resizeEvent(e);
+    if (EnText && !timMoveEnText->isActive())
         PlaceStrip();
 }
 
@@ -124,7 +99,7 @@ void UC_RRK::img2Word_MouseMove(int Index)
 
 void UC_RRK::mouseMoveEvent(QMouseEvent *e)
 {
-    GameControl::mouseMoveEvent(e);
+    ChoiceGameControl::mouseMoveEvent(e);
     picBorder->hide();
 }
 
@@ -137,59 +112,13 @@ void UC_RRK::img2Word_Click(int Index)
     if (outcome == ChoiceRound::Outcome::Ignored)
         return;
     picBorder->hide();
-    timHideIcon->stop();
     if (outcome == ChoiceRound::Outcome::Wrong) {
-        gamemarks::ShowMarkOn(iconWrongAnswer, card->geometry());
-        gamemarks::HideIfVisible(iconRightAnswer);
-        timHideIcon->start();
-        GetPlaySound()->FailedSound();
+        ShowWrongOn(card->geometry());
         return;
     }
+    timHideIcon->stop();
     gamemarks::ShowMarkOn(iconRightAnswer, card->geometry());
     gamemarks::HideIfVisible(iconWrongAnswer);
-    m_target = Index;
-    m_slide = gamerules::SlideSteps(EnText->pos(), QPoint(card->x(), card->y() - EnText->height()));
     EnText->ShowEnglish();
-    EnText->raise();
-    iconRightAnswer->raise();
-    timMoveEnText->start();
-}
-
-void UC_RRK::timHideIcon_Timer()
-{
-    timHideIcon->stop();
-    HideMarks();
-    m_round.Resume();
-}
-
-void UC_RRK::timMoveEnText_Timer()
-{
-    if (m_target < 0) {
-        timMoveEnText->stop();
-        return;
-    }
-    m_slide.Tick();
-    EnText->move(m_slide.Pos());
-    if (!m_slide.Done())
-        return;
-    timMoveEnText->stop();
-    m_target = -1;
-    AfterRightAnswer();
-}
-
-void UC_RRK::AfterRightAnswer()
-{
-    CWord *w = m_round.TestWord();
-    if (!PlayBlocking([w] { w->ReadMe(1, false); }))
-        return;
-    if (!PlayBlocking([] { GetPlaySound()->SuceessSound(); }))
-        return;
-    if (!GetNextWord() && Guard().Alive())
-        FinishGame(m_round.Perfect());
-}
-
-void UC_RRK::HideMarks()
-{
-    gamemarks::HideIfVisible(iconRightAnswer);
-    gamemarks::HideIfVisible(iconWrongAnswer);
+    StartSlide(EnText, QPoint(card->x(), card->y() - EnText->height()));
 }

@@ -4,9 +4,7 @@
 #include "sound/classplaysound.h"
 #include "widgets/ctranspicturebox.h"
 #include "widgets/entextctl.h"
-#include "widgets/look.h"
 #include "widgets/newwordpicctl.h"
-#include "wordbank/classunit.h"
 #include "wordbank/cword.h"
 #include "wordbank/globals.h"
 #include <QLabel>
@@ -18,18 +16,12 @@ constexpr int kStripTops[ChoiceRound::kSlots] = {96, 208, 328, 448};
 constexpr int kStripLeft = 584;
 } // namespace
 
-UC_XXK::UC_XXK(QWidget *parent) : GameControl(parent)
+UC_XXK::UC_XXK(QWidget *parent) : ChoiceGameControl(parent, kMarkMs)
 {
     setObjectName(QStringLiteral("UC_XXK"));
-    setMouseTracking(true);
-    resize(1000, 640);
-
     myPicWord = new NewWordPicCtl(this);
     myPicWord->setObjectName(QStringLiteral("myPicWord"));
     myPicWord->setGeometry(32, 208, 320, 200);
-
-    picBorder = gamemarks::MakeFrame(this, Look::kOrange);
-    picBorder->setObjectName(QStringLiteral("picBorder"));
     for (int i = 0; i < ChoiceRound::kSlots; ++i) {
         auto *strip = new EnTextCtl(this);
         strip->setObjectName(QStringLiteral("EnText%1").arg(i));
@@ -40,25 +32,9 @@ UC_XXK::UC_XXK(QWidget *parent) : GameControl(parent)
         EnText.push_back(strip);
         m_home.push_back(strip->pos());
     }
-    iconRightAnswer = gamemarks::MakeRightMark(this);
-    iconWrongAnswer = gamemarks::MakeWrongMark(this);
-
-    lblNum = new QLabel(this);
-    lblNum->setObjectName(QStringLiteral("lblNum"));
-    lblNum->setFont(EnglishFont(24, true));
-    lblNum->setStyleSheet(QStringLiteral("color: #2B2D42;"));
     lblNum->setGeometry(32, 560, 320, 40);
     lblNum->setAlignment(Qt::AlignCenter);
-
-    timHideIcon = new QTimer(this);
-    timHideIcon->setObjectName(QStringLiteral("timHideIcon"));
-    timHideIcon->setInterval(kMarkMs);
-    connect(timHideIcon, &QTimer::timeout, this, &UC_XXK::timHideIcon_Timer);
-    timMoveEnText = new QTimer(this);
-    timMoveEnText->setObjectName(QStringLiteral("timMoveEnText"));
-    timMoveEnText->setTimerType(Qt::PreciseTimer);
-    timMoveEnText->setInterval(gamerules::SlideSteps::kStepMs);
-    connect(timMoveEnText, &QTimer::timeout, this, &UC_XXK::timMoveEnText_Timer);
+    RaiseMarks();
 }
 
 void UC_XXK::StartGame()
@@ -73,8 +49,7 @@ void UC_XXK::StartGame()
 
 bool UC_XXK::GetNextWord()
 {
-    gamemarks::HideIfVisible(iconWrongAnswer);
-    gamemarks::HideIfVisible(iconRightAnswer);
+    HideMarks();
     if (!m_round.NextWord())
         return false;
     myPicWord->SetPicWord(m_round.TestWord(), false, true, 0);
@@ -103,12 +78,13 @@ void UC_XXK::EnText_MouseMove(int Index)
     picBorder->hide();
     m_borderTag = Index;
     gamemarks::ShowFrameRound(picBorder, EnText[size_t(Index)]);
-    PlayBlocking([] { GetPlaySound()->PlaySelectionSound(6); });
+    // the click that follows at once still counts: nothing changed meanwhile
+    GetPlaySound()->PlaySelectionSound(6);
 }
 
 void UC_XXK::mouseMoveEvent(QMouseEvent *e)
 {
-    GameControl::mouseMoveEvent(e);
+    ChoiceGameControl::mouseMoveEvent(e);
     if (m_borderTag != -2) {
         picBorder->hide();
         m_borderTag = -2;
@@ -124,58 +100,12 @@ void UC_XXK::EnText_Click(int Index)
     case ChoiceRound::Outcome::Ignored:
         return;
     case ChoiceRound::Outcome::Wrong:
-        timHideIcon->stop();
-        gamemarks::ShowMarkOn(iconWrongAnswer, strip->geometry());
-        gamemarks::HideIfVisible(iconRightAnswer);
-        timHideIcon->start();
-        GetPlaySound()->FailedSound();
+        ShowWrongOn(strip->geometry());
         return;
     case ChoiceRound::Outcome::Right:
         picBorder->hide();
         m_borderTag = -2;
-        m_moving = Index;
-        m_slide = gamerules::SlideSteps(strip->pos(), QPoint(myPicWord->x(), myPicWord->y() - strip->height()));
-        strip->raise();
-        timMoveEnText->start();
+        StartSlide(strip, QPoint(myPicWord->x(), myPicWord->y() - strip->height()));
         return;
     }
-}
-
-void UC_XXK::timHideIcon_Timer()
-{
-    timHideIcon->stop();
-    HideMarks();
-    m_round.Resume();
-}
-
-void UC_XXK::timMoveEnText_Timer()
-{
-    if (m_moving < 0 || m_moving >= ChoiceRound::kSlots) {
-        timMoveEnText->stop();
-        return;
-    }
-    m_slide.Tick();
-    EnText[size_t(m_moving)]->move(m_slide.Pos());
-    if (!m_slide.Done())
-        return;
-    timMoveEnText->stop();
-    m_moving = -1;
-    AfterRightAnswer();
-}
-
-void UC_XXK::AfterRightAnswer()
-{
-    CWord *w = m_round.TestWord();
-    if (!PlayBlocking([w] { w->ReadMe(1, false); }))
-        return;
-    if (!PlayBlocking([] { GetPlaySound()->SuceessSound(); }))
-        return;
-    if (!GetNextWord())
-        FinishGame(m_round.Perfect());
-}
-
-void UC_XXK::HideMarks()
-{
-    gamemarks::HideIfVisible(iconRightAnswer);
-    gamemarks::HideIfVisible(iconWrongAnswer);
 }

@@ -5,6 +5,8 @@
 #include "support/fakeplatform.h"
 #include "support/fixture.h"
 #include "support/modaldriver.h"
+#include "games/choiceround.h"
+#include "games/flipdeck.h"
 #include "wordbank/wbfixture.h"
 #include "helpers/texthelpers.h"
 #include "wordbank/classbook.h"
@@ -81,6 +83,41 @@ inline int Tick(QWidget *control, const char *timer, int n = 1)
     return done;
 }
 
+// The first slot whose choice is (or is not) the word asked; -1 for none.
+inline int ChoiceSlot(const ChoiceRound &r, bool right)
+{
+    for (int s = 0; s < r.ChoiceCount(); ++s) {
+        if (r.IsRight(s) == right)
+            return s;
+    }
+    return -1;
+}
+
+// The picture card and the English card of word id (its number in the unit).
+inline QPair<int, int> CardsOfWord(const FlipDeck &d, int wordId)
+{
+    QPair<int, int> out{0, 0};
+    for (int k = 1; k <= d.CardCount(); ++k) {
+        if (d.CardAt(k).wordId == wordId)
+            (d.CardAt(k).face == FlipDeck::Face::Picture ? out.first : out.second) = k;
+    }
+    return out;
+}
+
+// Two words of one spelling under two keys, in a unit of their own.
+struct TwinWords {
+    CWord a, b;
+    ClassUnit unit;
+    TwinWords()
+    {
+        a.English = QStringLiteral("bank1");
+        b.English = QStringLiteral("bank2");
+        a.UserEN = b.UserEN = QStringLiteral("bank");
+        unit.AddNewWord(&a);
+        unit.AddNewWord(&b);
+    }
+};
+
 struct GamesEnv {
     GamesPlatform fake;
     PlatformGuard guard{fake};
@@ -121,6 +158,9 @@ struct GamesEnv {
         gWordBank = new CWordBank;
         return true;
     }
+
+    // Load, then Select.
+    bool LoadAt(int series, int book, int first, int last) { return Load() && Select(series, book, first, last); }
 
     // A standard unit made current the way the course window does it.
     bool Select(int series, int book, int first, int last, const QString &caption = kSelectAll)

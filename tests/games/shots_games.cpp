@@ -10,25 +10,13 @@
 #include "games/uc_rrk.h"
 #include "games/uc_xxk.h"
 
-namespace {
-int Slot(const ChoiceRound &r, bool right)
-{
-    for (int s = 0; s < r.ChoiceCount(); ++s) {
-        if (r.IsRight(s) == right)
-            return s;
-    }
-    return 0;
-}
-} // namespace
-
 class GameShots : public QObject {
     Q_OBJECT
 private slots:
     void eachGameInPlay()
     {
         GamesEnv env;
-        QVERIFY(env.Load());
-        QVERIFY(env.Select(1, 1, 3, 3));
+        QVERIFY(env.LoadAt(1, 1, 3, 3));
         gUser->myCoin = 23;
         gUser->myScore = 480;
         gCurrUnit->SetUnitStatus(0, 100);
@@ -39,17 +27,17 @@ private slots:
         QCoreApplication::processEvents();
 
         UC_RRK *r = dlg.UC_RRK1;
-        r->img2Word_Click(Slot(r->Round(), false));
+        r->img2Word_Click(ChoiceSlot(r->Round(), false));
         QVERIFY(shots::Save(dlg, QStringLiteral("games_0_wrong.png")));
         Tick(r, "timHideIcon");
-        r->img2Word_Click(Slot(r->Round(), true));
+        r->img2Word_Click(ChoiceSlot(r->Round(), true));
         Tick(r, "timMoveEnText", 6);
         QVERIFY(shots::Save(dlg, QStringLiteral("games_0_slide.png")));
 
         dlg.GameModeCtl1->btnTestMode_Click(1);
         UC_XXK *x = dlg.UC_XXK1;
-        x->EnText_MouseMove(Slot(x->Round(), true));
-        x->EnText_Click(Slot(x->Round(), false));
+        x->EnText_MouseMove(ChoiceSlot(x->Round(), true));
+        x->EnText_Click(ChoiceSlot(x->Round(), false));
         QVERIFY(shots::Save(dlg, QStringLiteral("games_1_wrong.png")));
 
         dlg.GameModeCtl1->btnTestMode_Click(2);

@@ -32,26 +32,21 @@ void PlayFlipCardsPerfectly(UC_FFK *f)
     RunTimers(f);
     const FlipDeck &d = f->Deck();
     for (int id = 1; id <= gCurrUnit->WordNum(); ++id) {
-        int pic = 0, en = 0;
-        for (int k = 1; k <= d.CardCount(); ++k) {
-            if (d.CardAt(k).wordId == id)
-                (d.CardAt(k).face == FlipDeck::Face::Picture ? pic : en) = k;
-        }
-        f->picWord_Click(pic);
-        f->picWord_Click(en);
+        const auto c = CardsOfWord(d, id);
+        f->picWord_Click(c.first);
+        f->picWord_Click(c.second);
     }
 }
 
-int RightSlot(const ChoiceRound &r)
+// Game 1 begun on the window's unit and its first word answered right.
+UC_XXK *WordChoiceOneAnswered(FormGames &dlg, int slideSteps = 100)
 {
-    for (int s = 0; s < r.ChoiceCount(); ++s) {
-        if (r.IsRight(s))
-            return s;
-    }
-    return -1;
+    dlg.GameModeCtl1->btnTestMode_Click(1);
+    UC_XXK *x = dlg.UC_XXK1;
+    x->EnText_Click(ChoiceSlot(x->Round(), true));
+    Tick(x, "timMoveEnText", slideSteps);
+    return x;
 }
-
-const QString kExitPrefix = QStringLiteral("游戏还有");
 } // namespace
 
 class TestFormGames : public QObject {
@@ -60,8 +55,7 @@ private slots:
     void gameZeroStartsOnceAfterShowing()
     {
         GamesEnv env;
-        QVERIFY(env.Load());
-        QVERIFY(env.Select(1, 1, 3, 3));
+        QVERIFY(env.LoadAt(1, 1, 3, 3));
         FormGames dlg;
         QVERIFY(dlg.UC_RRK1->isHidden());
         QCOMPARE(env.WaitPlays(), 0);
@@ -72,7 +66,7 @@ private slots:
         QCOMPARE(dlg.GameModeCtl1->lblSelected->text(), QStringLiteral("单词认认看"));
         QCOMPARE(dlg.GameModeCtl1->lblUserName->text(), QStringLiteral("当前用户：小明"));
         const quint64 generation = dlg.UC_RRK1->Generation();
-        dlg.UC_RRK1->img2Word_Click(RightSlot(dlg.UC_RRK1->Round()));
+        dlg.UC_RRK1->img2Word_Click(ChoiceSlot(dlg.UC_RRK1->Round(), true));
         RunTimers(dlg.UC_RRK1);
         // neither a resize nor a second show discards the game
         dlg.resize(dlg.width() + 10, dlg.height());
@@ -86,8 +80,7 @@ private slots:
     void aPerfectFlipCardGameEarnsACoin()
     {
         GamesEnv env;
-        QVERIFY(env.Load());
-        QVERIFY(env.Select(1, 1, 1, 1));
+        QVERIFY(env.LoadAt(1, 1, 1, 1));
         gUser->myCoin = 4;
         const QString profile = env.dir.file(QStringLiteral("usrdat/ustatus-0.dat"));
         QVERIFY(!QFileInfo::exists(profile));
@@ -130,8 +123,7 @@ private slots:
     void redoFromTheLastMatchRunsClean()
     {
         GamesEnv env;
-        QVERIFY(env.Load());
-        QVERIFY(env.Select(1, 1, 1, 1));
+        QVERIFY(env.LoadAt(1, 1, 1, 1));
         FormGames dlg;
         QVERIFY(Open(dlg));
         dlg.GameModeCtl1->btnTestMode_Click(2);
@@ -142,14 +134,10 @@ private slots:
         driver.Then([](QWidget *w) { qobject_cast<FormGameTip *>(w)->Choose(1); });
         QPointer<NewWordPicCtl> lastClicked;
         for (int id = 1; id <= 3; ++id) {
-            int pic = 0, en = 0;
-            for (int k = 1; k <= d.CardCount(); ++k) {
-                if (d.CardAt(k).wordId == id)
-                    (d.CardAt(k).face == FlipDeck::Face::Picture ? pic : en) = k;
-            }
-            f->picWord_Click(pic);
+            const auto c = CardsOfWord(d, id);
+            f->picWord_Click(c.first);
             // the last card is clicked as the learner clicks it
-            lastClicked = f->picWord[size_t(en)];
+            lastClicked = f->picWord[size_t(c.second)];
             QTest::mouseClick(lastClicked, Qt::LeftButton, {}, QPoint(20, 20));
         }
         QTRY_VERIFY(!driver.StepsLeft() && f->Playing());
@@ -164,15 +152,11 @@ private slots:
     void escapeInAHalfPlayedGameAsks()
     {
         GamesEnv env;
-        QVERIFY(env.Load());
-        QVERIFY(env.Select(1, 1, 3, 3));
+        QVERIFY(env.LoadAt(1, 1, 3, 3));
         gUser->myCoin = 5;
         FormGames dlg;
         QVERIFY(Open(dlg));
-        dlg.GameModeCtl1->btnTestMode_Click(1);
-        UC_XXK *x = dlg.UC_XXK1;
-        x->EnText_Click(RightSlot(x->Round()));
-        RunTimers(x);
+        UC_XXK *x = WordChoiceOneAnswered(dlg);
 
         env.fake.msgAnswers.enqueue(MsgResult::Cancel);
         QTest::keyClick(&dlg, Qt::Key_Escape);
@@ -199,8 +183,7 @@ private slots:
     void leavingBeforeAnyAnswerAsksNothing()
     {
         GamesEnv env;
-        QVERIFY(env.Load());
-        QVERIFY(env.Select(1, 1, 3, 3));
+        QVERIFY(env.LoadAt(1, 1, 3, 3));
         gUser->myCoin = 5;
         FormGames dlg;
         QVERIFY(Open(dlg));
@@ -214,15 +197,11 @@ private slots:
     void aCourseChangeRestartsGameZeroWithoutAsking()
     {
         GamesEnv env;
-        QVERIFY(env.Load());
-        QVERIFY(env.Select(1, 1, 3, 3));
+        QVERIFY(env.LoadAt(1, 1, 3, 3));
         gUser->myCoin = 5;
         FormGames dlg;
         QVERIFY(Open(dlg));
-        dlg.GameModeCtl1->btnTestMode_Click(1);
-        UC_XXK *x = dlg.UC_XXK1;
-        x->EnText_Click(RightSlot(x->Round()));
-        Tick(x, "timMoveEnText", 3);
+        UC_XXK *x = WordChoiceOneAnswered(dlg, 3);
 
         ModalDriver driver;
         driver.Then([](QWidget *w) {
@@ -266,8 +245,7 @@ private slots:
     void letterGameButtonsStartNothingUntilTheirGamesExist()
     {
         GamesEnv env;
-        QVERIFY(env.Load());
-        QVERIFY(env.Select(1, 1, 3, 3));
+        QVERIFY(env.LoadAt(1, 1, 3, 3));
         FormGames dlg;
         QVERIFY(Open(dlg));
         for (int k = 4; k <= 6; ++k) {
@@ -291,8 +269,7 @@ private slots:
         QFETCH(int, gameThree);
         QFETCH(bool, congratulated);
         GamesEnv env;
-        QVERIFY(env.Load());
-        QVERIFY(env.Select(1, 1, 1, 1));
+        QVERIFY(env.LoadAt(1, 1, 1, 1));
         FormGames dlg;
         QVERIFY(Open(dlg));
         for (int g = 0; g < 6; ++g)
@@ -325,8 +302,7 @@ private slots:
     void theScoreHookGoesWithTheWindow()
     {
         GamesEnv env;
-        QVERIFY(env.Load());
-        QVERIFY(env.Select(1, 1, 1, 1));
+        QVERIFY(env.LoadAt(1, 1, 1, 1));
         {
             FormGames dlg;
             QVERIFY(bool(gUpdateGameShow));
@@ -390,8 +366,7 @@ private slots:
     void belongToTheirSelection()
     {
         GamesEnv env;
-        QVERIFY(env.Load());
-        QVERIFY(env.Select(1, 1, 1, 2));
+        QVERIFY(env.LoadAt(1, 1, 1, 2));
         ClassUnit *merged = gCurrUnit;
         merged->SetUnitStatus(0, 100);
         // the same selection collected again keeps its results

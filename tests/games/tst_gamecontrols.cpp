@@ -11,31 +11,11 @@
 #include <QSignalSpy>
 
 namespace {
-// The first slot whose choice is (or is not) the word asked.
-int SlotWhere(const ChoiceRound &r, bool right)
-{
-    for (int s = 0; s < r.ChoiceCount(); ++s) {
-        if (r.IsRight(s) == right)
-            return s;
-    }
-    return -1;
-}
-
 QLabel *EnglishOf(EnTextCtl *strip)
 {
     return strip->findChild<QLabel *>(QStringLiteral("lblEnglish"));
 }
 
-// Picture card and English card of word id in the deck.
-QPair<int, int> CardsOfWord(const FlipDeck &d, int wordId)
-{
-    QPair<int, int> out{0, 0};
-    for (int k = 1; k <= d.CardCount(); ++k) {
-        if (d.CardAt(k).wordId == wordId)
-            (d.CardAt(k).face == FlipDeck::Face::Picture ? out.first : out.second) = k;
-    }
-    return out;
-}
 } // namespace
 
 class TestWordChoiceGame : public QObject {
@@ -51,8 +31,8 @@ private slots:
         x.StartGame();
         QCOMPARE(gTestMode, 1);
         CWord *asked = x.Round().TestWord();
-        const int wrong = SlotWhere(x.Round(), false);
-        const int right = SlotWhere(x.Round(), true);
+        const int wrong = ChoiceSlot(x.Round(), false);
+        const int right = ChoiceSlot(x.Round(), true);
 
         x.EnText_Click(wrong);
         QVERIFY(x.iconWrongAnswer->isVisible());
@@ -85,8 +65,8 @@ private slots:
         x.show();
         x.StartGame();
         CWord *asked = x.Round().TestWord();
-        const int right = SlotWhere(x.Round(), true);
-        const int wrong = SlotWhere(x.Round(), false);
+        const int right = ChoiceSlot(x.Round(), true);
+        const int wrong = ChoiceSlot(x.Round(), false);
         x.EnText_Click(right);
         QCOMPARE(gUser->myScore, 10);
         Tick(&x, "timMoveEnText", 4);
@@ -113,7 +93,7 @@ private slots:
         x.show();
         QVERIFY(QTest::qWaitForWindowExposed(&x));
         x.StartGame();
-        x.EnText_Click(SlotWhere(x.Round(), true));
+        x.EnText_Click(ChoiceSlot(x.Round(), true));
         // the learner clicks every strip while the word is spoken
         env.fake.onBlockingPlay = [&] {
             env.fake.onBlockingPlay = nullptr;
@@ -129,6 +109,28 @@ private slots:
         QVERIFY(!x.iconWrongAnswer->isVisible());
     }
 
+    void aClickDuringTheHoverSoundCounts()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(4);
+        UC_XXK x;
+        x.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&x));
+        x.StartGame();
+        const int right = ChoiceSlot(x.Round(), true);
+        env.fake.onBlockingPlay = [&] {
+            env.fake.onBlockingPlay = nullptr;
+            QueueClick(x.EnText[size_t(right)]);
+        };
+        x.EnText_MouseMove(right);
+        QVERIFY(x.picBorder->isVisible());
+        QCoreApplication::processEvents();
+        // the word is still the same, so the click answers it
+        QVERIFY(x.timMoveEnText->isActive());
+        QCOMPARE(gUser->myScore, 10);
+    }
+
     void gameOverOnceQueuedAfterTheLastWord()
     {
         GamesEnv env;
@@ -140,7 +142,7 @@ private slots:
         x.StartGame();
         for (int i = 1; i <= 3; ++i) {
             QCOMPARE(x.lblNum->text(), QStringLiteral("%1 / 3").arg(i));
-            x.EnText_Click(SlotWhere(x.Round(), true));
+            x.EnText_Click(ChoiceSlot(x.Round(), true));
             RunTimers(&x);
         }
         QCOMPARE(over.count(), 0);
@@ -163,7 +165,7 @@ private slots:
         x.show();
         QSignalSpy over(&x, &GameControl::GameOver);
         x.StartGame();
-        x.EnText_Click(SlotWhere(x.Round(), true));
+        x.EnText_Click(ChoiceSlot(x.Round(), true));
         Tick(&x, "timMoveEnText", 3);
         x.EndGame();
         x.EndGame();
@@ -240,14 +242,14 @@ private slots:
         // the word was spoken before the pictures came
         QCOMPARE(env.WaitPlays(), 1);
         QCOMPARE(EnglishOf(r.EnText)->isVisible(), shownAtFirst);
-        r.img2Word_Click(SlotWhere(r.Round(), false));
+        r.img2Word_Click(ChoiceSlot(r.Round(), false));
         QVERIFY(r.iconWrongAnswer->isVisible());
         QCOMPARE(EnglishOf(r.EnText)->isVisible(), shownAtFirst);
         Tick(&r, "timHideIcon");
-        r.img2Word_Click(SlotWhere(r.Round(), true));
+        r.img2Word_Click(ChoiceSlot(r.Round(), true));
         QVERIFY(r.iconRightAnswer->isVisible());
         QVERIFY(EnglishOf(r.EnText)->isVisible());
-        const QRect card = r.img2Word[size_t(SlotWhere(r.Round(), true))]->geometry();
+        const QRect card = r.img2Word[size_t(ChoiceSlot(r.Round(), true))]->geometry();
         const QPoint target(card.left(), card.top() - r.EnText->height());
         QCOMPARE(Tick(&r, "timMoveEnText", 9), 9);
         QVERIFY(r.EnText->pos() != target);
@@ -266,10 +268,10 @@ private slots:
         r.show();
         r.StartGame();
         CWord *asked = r.Round().TestWord();
-        const int wrong = SlotWhere(r.Round(), false);
+        const int wrong = ChoiceSlot(r.Round(), false);
         r.img2Word_Click(wrong);
         r.img2Word_Click(wrong);
-        r.img2Word_Click(SlotWhere(r.Round(), true));
+        r.img2Word_Click(ChoiceSlot(r.Round(), true));
         QCOMPARE(asked->iTestResult, -2);
         QVERIFY(!r.timMoveEnText->isActive());
         RunTimers(&r);

@@ -148,15 +148,9 @@ private slots:
     {
         GamesEnv env;
         QVERIFY(env.Load());
-        CWord a, b;
-        a.English = QStringLiteral("bank1");
-        b.English = QStringLiteral("bank2");
-        a.UserEN = b.UserEN = QStringLiteral("bank");
-        ClassUnit u;
-        u.AddNewWord(&a);
-        u.AddNewWord(&b);
+        TwinWords twins;
         ChoiceRound r;
-        r.Start(&u);
+        r.Start(&twins.unit);
         QVERIFY(r.NextWord());
         QVERIFY(r.IsRight(0));
         QVERIFY(r.IsRight(1));
@@ -340,18 +334,12 @@ private slots:
     {
         GamesEnv env;
         QVERIFY(env.Load());
-        CWord a, b;
-        a.English = QStringLiteral("bank1");
-        b.English = QStringLiteral("bank2");
-        a.UserEN = b.UserEN = QStringLiteral("bank");
-        ClassUnit u;
-        u.AddNewWord(&a);
-        u.AddNewWord(&b);
+        TwinWords twins;
         FlipDeck d;
-        d.Start(&u);
+        d.Start(&twins.unit);
         while (d.DealNext() > 0) {
         }
-        const auto ca = CardsOf(d, &a), cb = CardsOf(d, &b);
+        const auto ca = CardsOfWord(d, 1), cb = CardsOfWord(d, 2);
         d.Click(ca.first);
         // the picture of one and the English of the other are the same word
         QCOMPARE(d.Click(cb.second), FlipDeck::Outcome::Match);
