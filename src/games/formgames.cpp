@@ -4,6 +4,9 @@
 #include "gamemodectl.h"
 #include "gamerules.h"
 #include "uc_ffk.h"
+#include "uc_jjk.h"
+#include "uc_moxie.h"
+#include "uc_ppk2.h"
 #include "uc_rrk.h"
 #include "uc_xxk.h"
 #include "platform/platform.h"
@@ -43,7 +46,12 @@ FormGames::FormGames(QWidget *parent) : QDialog(parent)
     PlaceGame(UC_RRK1);
     PlaceGame(UC_XXK1);
     PlaceGame(UC_FFK1, 647);
-    // the letter games are placed here
+    UC_JJK1 = new UC_JJK(this);
+    UC_PPK21 = new UC_PPK2(this);
+    UC_MOXIE1 = new UC_MOXIE(this);
+    PlaceGame(UC_JJK1);
+    PlaceGame(UC_PPK21);
+    PlaceGame(UC_MOXIE1);
 
     for (int k = 0; k < gamerules::kGameCount; ++k)
         GameModeCtl1->SetPlayable(k, ControlFor(k) != nullptr);

@@ -1,4 +1,5 @@
 #include "uc_jjk.h"
+#include "games/gamemarks.h"
 #include "games/lettergame.h"
 #include "platform/platform.h"
 #include "sound/classplaysound.h"
@@ -28,7 +29,7 @@ FillInRound::Rnd PlatformRnd()
 }
 } // namespace
 
-UC_JJK::UC_JJK(QWidget *parent) : QWidget(parent)
+UC_JJK::UC_JJK(QWidget *parent) : GameControl(parent)
 {
     setMouseTracking(true);
     resize(1000, 640);
@@ -60,7 +61,7 @@ UC_JJK::UC_JJK(QWidget *parent) : QWidget(parent)
         lblSelChar.push_back(c);
     }
 
-    iconWrongAnswer = lettergame::MakeMark(this, "cross", "iconWrongAnswer", QSize(72, 72));
+    iconWrongAnswer = gamemarks::MakeWrongMark(this);
 
     lblNum = lettergame::MakeProgressLabel(this);
 
@@ -70,10 +71,9 @@ UC_JJK::UC_JJK(QWidget *parent) : QWidget(parent)
 
 void UC_JJK::StartGame()
 {
-    ++m_generation;
-    m_overRaised = false;
+    BeginGame();
     m_asked = 0;
-    if (!gCurrUnit)
+    if (!gCurrUnit || gCurrUnit->WordNum() == 0)
         return;
     gCurrUnit->InitTestStatus();
     if (ShowNextWord() == Next::NoneLeft)
@@ -82,12 +82,14 @@ void UC_JJK::StartGame()
 
 void UC_JJK::EndGame()
 {
-    ++m_generation;
-    timFlash->stop();
-    timHideIcon->stop();
-    iconWrongAnswer->hide();
+    GameControl::EndGame();
     CloseChoices();
     DestroyLetters();
+}
+
+void UC_JJK::HideMarks()
+{
+    iconWrongAnswer->hide();
 }
 
 bool UC_JJK::GetNextWord()
@@ -111,7 +113,7 @@ UC_JJK::Next UC_JJK::ShowNextWord()
     m_round.SetWord(english, FillInRound::PickGaps(english, PlatformRnd()));
     LayOutWord(english);
     lblNum->setText(lettergame::ProgressText(m_asked, gCurrUnit->WordNum()));
-    const lettergame::RoundGuard guard(this, m_generation);
+    const GameGuard guard = Guard();
     // the flip lets events run: a key typed now finds the choices closed
     NewWordPicCtl1->SetPicWord(word, true, true, 0);
     if (!guard.Alive())
@@ -211,7 +213,7 @@ void UC_JJK::timHideIcon_Timer()
 
 void UC_JJK::UserControlKeyPress(int KeyAscii)
 {
-    if (!isVisible())
+    if (!isVisible() || InputBlocked())
         return;
     const int k = m_round.ChoiceForKey(KeyAscii);
     if (k > 0)
@@ -220,7 +222,7 @@ void UC_JJK::UserControlKeyPress(int KeyAscii)
 
 void UC_JJK::lblSelChar_Click(int k)
 {
-    if (!m_testWord)
+    if (!m_testWord || InputBlocked())
         return;
     const int pos = m_round.GapPosition();
     const QChar correct = m_round.Correct();
@@ -231,9 +233,7 @@ void UC_JJK::lblSelChar_Click(int k)
     case FillInRound::Outcome::Wrong: {
         timHideIcon->stop();
         const QRect choice = lblSelChar[size_t(k)]->geometry();
-        iconWrongAnswer->move(choice.center() - QPoint(iconWrongAnswer->width() / 2, iconWrongAnswer->height() / 2));
-        iconWrongAnswer->show();
-        iconWrongAnswer->raise();
+        gamemarks::ShowMarkOn(iconWrongAnswer, choice);
         timHideIcon->start(kCrossMs);
         m_testWord->SetStatus(-1);
         GetPlaySound()->FailedSound();
@@ -250,7 +250,7 @@ void UC_JJK::lblSelChar_Click(int k)
         l->show();
         l->repaint();
     }
-    const lettergame::RoundGuard guard(this, m_generation);
+    const GameGuard guard = Guard();
     plat().Sleep(kFilledPauseMs);
     if (!guard.Alive())
         return;
@@ -260,11 +260,9 @@ void UC_JJK::lblSelChar_Click(int k)
     }
     CWord *word = m_testWord;
     word->SetStatus(1);
-    word->ReadMe(1, false);
-    if (!guard.Alive())
+    if (!PlayBlocking([word] { word->ReadMe(1, false); }))
         return;
-    GetPlaySound()->SuceessSound();
-    if (!guard.Alive())
+    if (!PlayBlocking([] { GetPlaySound()->SuceessSound(); }))
         return;
     if (ShowNextWord() == Next::NoneLeft)
         Finish();
@@ -272,11 +270,7 @@ void UC_JJK::lblSelChar_Click(int k)
 
 void UC_JJK::Finish()
 {
-    EndGame();
-    if (m_overRaised)
-        return;
-    m_overRaised = true;
-    lettergame::QueueGameOver(this, m_generation, [this](bool ok) { emit GameOver(ok); });
+    FinishGame(gCurrUnit && gCurrUnit->CorrectNum() == gCurrUnit->WordNum());
 }
 
 void UC_JJK::HoverChoice(int k)
@@ -297,15 +291,4 @@ void UC_JJK::mouseMoveEvent(QMouseEvent *e)
             c->SetForeColor(kChoiceColor);
     }
     QWidget::mouseMoveEvent(e);
-}
-
-void UC_JJK::paintEvent(QPaintEvent *)
-{
-    lettergame::PaintFace(this);
-}
-
-void UC_JJK::resizeEvent(QResizeEvent *e)
-{
-    QWidget::resizeEvent(e);
-    lettergame::ShapeFace(this);
 }

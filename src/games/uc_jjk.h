@@ -1,6 +1,6 @@
 #pragma once
 #include "games/fillinround.h"
-#include <QWidget>
+#include "games/gamecontrol.h"
 #include <vector>
 
 class ClickLabel;
@@ -13,7 +13,7 @@ class cTransPictureBox;
 // Letter fill-in: the word's picture and Chinese, the English with one to
 // three letters left out, and four letters to fill the blinking gap with, by
 // a click or a key.
-class UC_JJK : public QWidget {
+class UC_JJK : public GameControl {
     Q_OBJECT
 public:
     explicit UC_JJK(QWidget *parent = nullptr);
@@ -25,15 +25,13 @@ public:
     static constexpr int kChoicePx = 64;
     static constexpr int kChoiceHoverPx = 69; // 52 pt
 
-    bool Enabled() const { return isEnabled(); }
-    void SetEnabled(bool on) { setEnabled(on); }
-
-    void StartGame();
-    void EndGame();
+    void StartGame() override;
+    void EndGame() override;
+    bool TakesTypedKeys() const override { return true; }
     bool GetNextWord();
     bool SetTestChar();
     // A character typed while the games window shows this game.
-    void UserControlKeyPress(int KeyAscii);
+    void UserControlKeyPress(int KeyAscii) override;
 
     const FillInRound &Round() const { return m_round; }
     CWord *TestWord() const { return m_testWord; }
@@ -46,18 +44,14 @@ public:
     QTimer *timFlash = nullptr;
     QTimer *timHideIcon = nullptr;
 
-signals:
-    void GameOver(bool bOK);
-
 public slots:
     void timFlash_Timer();
     void timHideIcon_Timer();
     void lblSelChar_Click(int k);
 
 protected:
-    void paintEvent(QPaintEvent *) override;
-    void resizeEvent(QResizeEvent *) override;
     void mouseMoveEvent(QMouseEvent *) override;
+    void HideMarks() override;
 
 private:
     enum class Next { Shown, NoneLeft, Interrupted };
@@ -70,7 +64,5 @@ private:
 
     FillInRound m_round;
     CWord *m_testWord = nullptr;
-    quint64 m_generation = 0;
     int m_asked = 0;
-    bool m_overRaised = false;
 };

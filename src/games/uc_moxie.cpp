@@ -1,5 +1,6 @@
 #include "uc_moxie.h"
 #include "games/dictationjudge.h"
+#include "games/gamemarks.h"
 #include "games/lettergame.h"
 #include "helpers/texthelpers.h"
 #include "platform/platform.h"
@@ -15,7 +16,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-UC_MOXIE::UC_MOXIE(QWidget *parent) : QWidget(parent)
+UC_MOXIE::UC_MOXIE(QWidget *parent) : GameControl(parent)
 {
     resize(1000, 640);
 
@@ -44,7 +45,7 @@ UC_MOXIE::UC_MOXIE(QWidget *parent) : QWidget(parent)
     btnOK->setDefault(false);
     connect(btnOK, &QPushButton::clicked, this, &UC_MOXIE::btnOK_Click);
 
-    btnAnswer = lettergame::MakeMark(this, "answer", "btnAnswer", QSize(48, 48));
+    btnAnswer = lettergame::MakeButton(this, "answer", "btnAnswer", QSize(48, 48));
     btnAnswer->move(753, 336);
     btnAnswer->setToolTip(QStringLiteral("看答案"));
     btnAnswer->show();
@@ -59,8 +60,8 @@ UC_MOXIE::UC_MOXIE(QWidget *parent) : QWidget(parent)
     lblAnswer->setGeometry(192, 336, 550, 48);
     lblAnswer->hide();
 
-    iconRightAnswer = lettergame::MakeMark(this, "tick", "iconRightAnswer", QSize(56, 56));
-    iconWrongAnswer = lettergame::MakeMark(this, "cross", "iconWrongAnswer", QSize(56, 56));
+    iconRightAnswer = gamemarks::MakeRightMark(this);
+    iconWrongAnswer = gamemarks::MakeWrongMark(this);
 
     lblNum = lettergame::MakeProgressLabel(this);
 
@@ -69,10 +70,9 @@ UC_MOXIE::UC_MOXIE(QWidget *parent) : QWidget(parent)
 
 void UC_MOXIE::StartGame()
 {
-    ++m_generation;
-    m_overRaised = false;
+    BeginGame();
     m_asked = 0;
-    if (!gCurrUnit)
+    if (!gCurrUnit || gCurrUnit->WordNum() == 0)
         return;
     gCurrUnit->InitTestStatus();
     if (ShowNextWord() == Next::NoneLeft)
@@ -81,9 +81,13 @@ void UC_MOXIE::StartGame()
 
 void UC_MOXIE::EndGame()
 {
-    ++m_generation;
+    GameControl::EndGame();
     m_asking = false;
-    timHideIcon->stop();
+    txtWord->setEnabled(false);
+}
+
+void UC_MOXIE::HideMarks()
+{
     iconRightAnswer->hide();
     iconWrongAnswer->hide();
 }
@@ -113,7 +117,7 @@ UC_MOXIE::Next UC_MOXIE::ShowNextWord()
     m_cardWord.CopyWord(*word);
     m_cardWord.DetailCH = DictationJudge::HideWord(word->DetailCH, StripTabsTrim(word->UserEN));
     m_cardWord.Chinese = DictationJudge::HideWord(word->Chinese, StripTabsTrim(word->UserEN));
-    const lettergame::RoundGuard guard(this, m_generation);
+    const GameGuard guard = Guard();
     NewWordPicCtl1->SetPicWord(&m_cardWord, true, true, 1);
     if (!guard.Alive())
         return Next::Interrupted;
@@ -151,7 +155,7 @@ void UC_MOXIE::ShowMark(cTransPictureBox *mark, cTransPictureBox *other)
 
 void UC_MOXIE::btnOK_Click()
 {
-    if (!m_testWord || !m_asking)
+    if (!m_testWord || !m_asking || InputBlocked())
         return;
     const DictationJudge::Verdict v = DictationJudge::Judge(txtWord->text(), m_testWord->UserEN);
     if (v == DictationJudge::Verdict::Empty) {
@@ -169,14 +173,12 @@ void UC_MOXIE::btnOK_Click()
     m_asking = false;
     txtWord->setEnabled(false);
     ShowMark(iconRightAnswer, iconWrongAnswer);
-    const lettergame::RoundGuard guard(this, m_generation);
-    m_testWord->SetStatus(1);
+    CWord *word = m_testWord;
+    word->SetStatus(1);
     emit OneWordOK();
-    m_testWord->ReadMe(1, false);
-    if (!guard.Alive())
+    if (!PlayBlocking([word] { word->ReadMe(1, false); }))
         return;
-    GetPlaySound()->SuceessSound();
-    if (!guard.Alive())
+    if (!PlayBlocking([] { GetPlaySound()->SuceessSound(); }))
         return;
     if (ShowNextWord() == Next::NoneLeft)
         Finish();
@@ -184,7 +186,7 @@ void UC_MOXIE::btnOK_Click()
 
 void UC_MOXIE::btnAnswer_Click()
 {
-    if (!m_testWord || !m_asking)
+    if (!m_testWord || !m_asking || InputBlocked())
         return;
     lblAnswer->setText(m_testWord->UserEN);
     lblAnswer->show();
@@ -202,20 +204,5 @@ void UC_MOXIE::timHideIcon_Timer()
 
 void UC_MOXIE::Finish()
 {
-    EndGame();
-    if (m_overRaised)
-        return;
-    m_overRaised = true;
-    lettergame::QueueGameOver(this, m_generation, [this](bool ok) { emit GameOver(ok); });
-}
-
-void UC_MOXIE::paintEvent(QPaintEvent *)
-{
-    lettergame::PaintFace(this);
-}
-
-void UC_MOXIE::resizeEvent(QResizeEvent *e)
-{
-    QWidget::resizeEvent(e);
-    lettergame::ShapeFace(this);
+    FinishGame(gCurrUnit && gCurrUnit->CorrectNum() == gCurrUnit->WordNum());
 }

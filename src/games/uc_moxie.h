@@ -1,6 +1,6 @@
 #pragma once
+#include "games/gamecontrol.h"
 #include "wordbank/cword.h"
-#include <QWidget>
 
 class NewWordPicCtl;
 class QLabel;
@@ -11,18 +11,15 @@ class cTransPictureBox;
 
 // Dictation: the word's picture and detailed meaning; the learner types the
 // English and confirms it with "确定" or Enter.
-class UC_MOXIE : public QWidget {
+class UC_MOXIE : public GameControl {
     Q_OBJECT
 public:
     explicit UC_MOXIE(QWidget *parent = nullptr);
 
     static constexpr int kMarkMs = 800;
 
-    bool Enabled() const { return isEnabled(); }
-    void SetEnabled(bool on) { setEnabled(on); }
-
-    void StartGame();
-    void EndGame();
+    void StartGame() override;
+    void EndGame() override;
     bool GetNextWord();
 
     CWord *TestWord() const { return m_testWord; }
@@ -39,11 +36,6 @@ public:
     QLabel *lblNum = nullptr;
     QTimer *timHideIcon = nullptr;
 
-signals:
-    void GotNewWord();
-    void OneWordOK();
-    void GameOver(bool bOK);
-
 public slots:
     void btnOK_Click();
     void btnAnswer_Click();
@@ -51,8 +43,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
-    void paintEvent(QPaintEvent *) override;
-    void resizeEvent(QResizeEvent *) override;
+    void HideMarks() override;
 
 private:
     enum class Next { Shown, NoneLeft, Interrupted };
@@ -62,8 +53,6 @@ private:
 
     CWord *m_testWord = nullptr;
     CWord m_cardWord;
-    quint64 m_generation = 0;
     int m_asked = 0;
-    bool m_overRaised = false;
     bool m_asking = false; // the box is open for the word on the card
 };

@@ -26,7 +26,7 @@ ArrangeBoard::Rnd PlatformRnd()
 }
 } // namespace
 
-UC_PPK2::UC_PPK2(QWidget *parent) : QWidget(parent)
+UC_PPK2::UC_PPK2(QWidget *parent) : GameControl(parent)
 {
     setMouseTracking(true);
     resize(1000, 640);
@@ -46,7 +46,7 @@ UC_PPK2::UC_PPK2(QWidget *parent) : QWidget(parent)
     connect(cmdTip, &ClickLabel::Click, this, &UC_PPK2::cmdTip_Click);
     connect(cmdTip, &ClickLabel::MouseMove, this, [] { SetHandCursor(); });
 
-    btnNext = lettergame::MakeMark(this, "hint", "btnNext", QSize(48, 48));
+    btnNext = lettergame::MakeButton(this, "hint", "btnNext", QSize(48, 48));
     btnNext->move(872, 14);
     btnNext->show();
     connect(btnNext, &cTransPictureBox::Click, this, &UC_PPK2::btnNext_Click);
@@ -85,18 +85,19 @@ void UC_PPK2::FitBoard(int n)
 
 void UC_PPK2::StartGame()
 {
-    ++m_generation;
-    m_overRaised = false;
+    BeginGame();
     m_busy = false;
     m_asked = 0;
     InitGameStatus();
+    if (!gCurrUnit || gCurrUnit->WordNum() == 0)
+        return;
     if (ShowNextWord() == Next::NoneLeft)
         Finish();
 }
 
 void UC_PPK2::EndGame()
 {
-    ++m_generation;
+    GameControl::EndGame();
     m_busy = false;
     m_dealing = false;
     ResetDrag();
@@ -129,7 +130,7 @@ UC_PPK2::Next UC_PPK2::ShowNextWord()
         word->SetStatus(1);
     }
     DestroyLetters();
-    const lettergame::RoundGuard guard(this, m_generation);
+    const GameGuard guard = Guard();
     if (!Deal() || !guard.Alive())
         return Next::Interrupted;
     emit GotNewWord();
@@ -146,7 +147,7 @@ bool UC_PPK2::Deal()
     for (int i = int(cells.size()); i < n; ++i)
         cells << 1 + i % std::max(1, m_board.FreeCells());
     m_dealing = true;
-    const lettergame::RoundGuard guard(this, m_generation);
+    const GameGuard guard = Guard();
     const QFont letterFont = lettergame::LetterFont(m_letterPx);
     const QFont blankFont = lettergame::LetterFont(std::max(kMinLetterPx, m_letterPx * kBlankPx / kLetterPx));
     const QFontMetrics fm(letterFont);
@@ -235,8 +236,8 @@ bool UC_PPK2::IsCorrectWord() const
 
 void UC_PPK2::mousePressEvent(QMouseEvent *e)
 {
-    if (e->button() != Qt::LeftButton || m_dealing || m_busy || !m_testWord) {
-        QWidget::mousePressEvent(e);
+    if (e->button() != Qt::LeftButton || m_dealing || m_busy || !m_testWord || InputBlocked()) {
+        GameControl::mousePressEvent(e);
         return;
     }
     const QPoint p = e->position().toPoint();
@@ -274,7 +275,7 @@ void UC_PPK2::mouseMoveEvent(QMouseEvent *e)
 void UC_PPK2::mouseReleaseEvent(QMouseEvent *e)
 {
     if (e->button() != Qt::LeftButton || !m_dragging) {
-        QWidget::mouseReleaseEvent(e);
+        GameControl::mouseReleaseEvent(e);
         return;
     }
     QLabel *l = size_t(m_dragged) < picChar.size() && m_dragged >= 1 ? picChar[size_t(m_dragged)] : nullptr;
@@ -305,11 +306,10 @@ void UC_PPK2::WordArranged()
     if (m_busy || !m_testWord)
         return;
     m_busy = true;
-    const lettergame::RoundGuard guard(this, m_generation);
+    const GameGuard guard = Guard();
     m_testWord->SetStatus(1);
     emit OneWordOK();
-    GetPlaySound()->SuceessSound();
-    if (!guard.Alive())
+    if (!PlayBlocking([] { GetPlaySound()->SuceessSound(); }))
         return;
     ShowTip();
     if (!guard.Alive())
@@ -330,13 +330,14 @@ void UC_PPK2::ShowTip()
 
 void UC_PPK2::cmdTip_Click()
 {
-    if (m_testWord && !m_dealing && !m_busy)
-        m_testWord->ReadMe(1, false);
+    CWord *word = m_testWord;
+    if (word && !m_dealing && !m_busy && !InputBlocked())
+        PlayBlocking([word] { word->ReadMe(1, false); });
 }
 
 void UC_PPK2::btnNext_Click()
 {
-    if (!m_testWord || m_dealing || m_busy)
+    if (!m_testWord || m_dealing || m_busy || InputBlocked())
         return;
     ResetDrag();
     m_testWord->SetStatus(2);
@@ -345,33 +346,18 @@ void UC_PPK2::btnNext_Click()
 
 void UC_PPK2::Finish()
 {
-    EndGame();
-    if (m_overRaised)
-        return;
-    m_overRaised = true;
-    lettergame::QueueGameOver(this, m_generation, [this](bool ok) { emit GameOver(ok); });
+    FinishGame(gCurrUnit && gCurrUnit->CorrectNum() == gCurrUnit->WordNum());
 }
 
 void UC_PPK2::hideEvent(QHideEvent *e)
 {
     ResetDrag();
-    QWidget::hideEvent(e);
+    GameControl::hideEvent(e);
 }
 
 void UC_PPK2::changeEvent(QEvent *e)
 {
     if (e->type() == QEvent::ActivationChange && !isActiveWindow())
         ResetDrag();
-    QWidget::changeEvent(e);
-}
-
-void UC_PPK2::paintEvent(QPaintEvent *)
-{
-    lettergame::PaintFace(this);
-}
-
-void UC_PPK2::resizeEvent(QResizeEvent *e)
-{
-    QWidget::resizeEvent(e);
-    lettergame::ShapeFace(this);
+    GameControl::changeEvent(e);
 }

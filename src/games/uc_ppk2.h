@@ -1,7 +1,7 @@
 #pragma once
 #include "games/arrangeboard.h"
+#include "games/gamecontrol.h"
 #include <QPoint>
-#include <QWidget>
 #include <vector>
 
 class CWord;
@@ -12,7 +12,7 @@ class cTransPictureBox;
 // Letter arranging: the letters of the word fly to random cells of the board
 // and are dragged into one row that spells the word; a hint shows the word in
 // the tip window at the price of the word's result.
-class UC_PPK2 : public QWidget {
+class UC_PPK2 : public GameControl {
     Q_OBJECT
 public:
     explicit UC_PPK2(QWidget *parent = nullptr);
@@ -23,11 +23,8 @@ public:
     static constexpr int kDealSteps = 10;
     static constexpr int kDealStepMs = 15;
 
-    bool Enabled() const { return isEnabled(); }
-    void SetEnabled(bool on) { setEnabled(on); }
-
-    void StartGame();
-    void EndGame();
+    void StartGame() override;
+    void EndGame() override;
     bool GetNextWord();
     void InitGameStatus();
     bool IsComplete() const;
@@ -46,18 +43,11 @@ public:
     ClickLabel *lblNext = nullptr;
     QLabel *lblNum = nullptr;
 
-signals:
-    void GotNewWord();
-    void OneWordOK();
-    void GameOver(bool bOK);
-
 public slots:
     void cmdTip_Click();
     void btnNext_Click();
 
 protected:
-    void paintEvent(QPaintEvent *) override;
-    void resizeEvent(QResizeEvent *) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
@@ -85,9 +75,7 @@ private:
     int m_letterPx = kLetterPx;
     CWord *m_testWord = nullptr;
     QString m_target;
-    quint64 m_generation = 0;
     int m_asked = 0;
-    bool m_overRaised = false;
     bool m_dealing = false;
     bool m_busy = false; // a completed word is being cheered
     bool m_dragging = false;
