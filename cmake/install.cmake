@@ -66,9 +66,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, fonts-noto-color-emoji, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Children meet the words of their textbook units as picture cards with
- spelling, phonetics, Chinese meaning and voice, play seven word games,
- keep new-word books and follow their learning record. Up to three
- learners share one account; every account keeps its own profiles.")
+# the summary above becomes the first line; CPack indents these
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Children meet the words of their textbook units as picture cards with
+spelling, phonetics, Chinese meaning and voice, play seven word games,
+keep new-word books and follow their learning record. Up to three
+learners share one account; every account keeps its own profiles.")
 include(CPack)
