@@ -96,8 +96,8 @@ QImage LoadWordPicture(const QString &english)
 NewWordPicCtl::NewWordPicCtl(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
-    imgBackup = StdPicture::Load(QStringLiteral(":/widgets/card/card_default.svg"));
-    m_background = StdPicture::Load(QStringLiteral(":/widgets/card/card_background.svg"));
+    imgBackup = SharedPicture(QStringLiteral(":/widgets/card/card_default.svg"));
+    m_background = SharedPicture(QStringLiteral(":/widgets/card/card_background.svg"));
     // The first flip turns away from the card's own background.
     baseImage = m_background;
 
