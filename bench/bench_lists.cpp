@@ -99,8 +99,11 @@ World &W()
     return *w;
 }
 
+// What the event loop does between two clicks: the events the rebuild posted,
+// then the deletions. Left queued, they pile up and every deletion searches them.
 void DeleteLeftovers()
 {
+    QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -43,7 +43,7 @@ EnTextCtl::EnTextCtl(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
-    srcImage = StdPicture::Load(QStringLiteral(":/widgets/card/strip_background.svg"));
+    srcImage = SharedPicture(QStringLiteral(":/widgets/card/strip_background.svg"));
 
     lblSound = new QLabel(this);
     lblSound->setObjectName(QStringLiteral("lblSound"));

@@ -91,13 +91,25 @@ QImage LoadWordPicture(const QString &english)
     return QImage();
 }
 
+// The picture stretched into target on the canvas. A premultiplied canvas is
+// the form the screen paints from: no conversion on every repaint.
+QImage PaintedOver(QImage canvas, const StdPicture &pic, const QRectF &target)
+{
+    if (canvas.isNull())
+        return canvas;
+    QPainter p(&canvas);
+    pic.Paint(p, target);
+    p.end();
+    return canvas;
+}
+
 } // namespace
 
 NewWordPicCtl::NewWordPicCtl(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
-    imgBackup = StdPicture::Load(QStringLiteral(":/widgets/card/card_default.svg"));
-    m_background = StdPicture::Load(QStringLiteral(":/widgets/card/card_background.svg"));
+    imgBackup = SharedPicture(QStringLiteral(":/widgets/card/card_default.svg"));
+    m_background = SharedPicture(QStringLiteral(":/widgets/card/card_background.svg"));
     // The first flip turns away from the card's own background.
     baseImage = m_background;
 
@@ -165,7 +177,6 @@ bool NewWordPicCtl::SetPicWord(CWord *new_word, bool bEffect, bool bChinese, int
     SyncSize();
     myWord = new_word;
     const QImage picture = LoadWordPicture(new_word->English);
-    lblChinese->setText(new_word->Chinese);
     bHasPic = !picture.isNull();
     srcImage = bHasPic ? StdPicture(picture) : imgBackup;
     lblChinese->hide();
@@ -267,7 +278,7 @@ bool NewWordPicCtl::DrawImage(bool bEffect)
     SyncSize();
     // Any drawing supersedes a flip still running further down the stack.
     const quint64 generation = ++m_drawGeneration;
-    srcPic = srcImage.Render(size(), devicePixelRatioF());
+    srcPic = PaintedOver(BlankFace(), srcImage, QRectF(rect()));
     if (bEffect && !bUnloading) {
         bool superseded = false;
         if (!RunFlip(generation, &superseded))

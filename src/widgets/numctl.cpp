@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
-#include <map>
 
 namespace {
 // The design size of a tile in the course window.
@@ -18,16 +17,9 @@ QString TwoDigits(int v)
     return v < 0 ? QLatin1Char('-') + TwoDigits(-v) : QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
 }
 
-const StdPicture &StockPicture(const char *name)
+StdPicture StockPicture(const char *name)
 {
-    // Loaded once; the pictures are shared by every tile.
-    // Deliberately never destroyed: nothing runs in a static destructor at exit.
-    static auto *cache = new std::map<QString, StdPicture>;
-    const QString path = QStringLiteral(":/widgets/tiles/%1.svg").arg(QLatin1String(name));
-    auto it = cache->find(path);
-    if (it == cache->end())
-        it = cache->emplace(path, StdPicture::Load(path)).first;
-    return it->second;
+    return SharedPicture(QStringLiteral(":/widgets/tiles/%1.svg").arg(QLatin1String(name)));
 }
 }
 

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 #include <cmath>
+#include <QHash>
 
 int RoundHalfEven(double v)
 {
@@ -51,6 +52,16 @@ StdPicture StdPicture::Load(const QString &path)
     }
     QImage img(path);
     return img.isNull() ? StdPicture() : StdPicture(img);
+}
+
+StdPicture SharedPicture(const QString &path)
+{
+    // Deliberately never destroyed: nothing runs in a static destructor at exit.
+    static auto *cache = new QHash<QString, StdPicture>;
+    auto it = cache->find(path);
+    if (it == cache->end())
+        it = cache->insert(path, StdPicture::Load(path));
+    return *it;
 }
 
 void StdPicture::Paint(QPainter &p, const QRectF &target, bool smooth) const

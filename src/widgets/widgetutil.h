@@ -60,6 +60,10 @@ private:
     QSize m_size;
 };
 
+// The program's own art (resource paths, ":/..."), loaded once per process and
+// shared by every control that shows it. Not for files that may change on disk.
+StdPicture SharedPicture(const QString &path);
+
 // A hidden-or-shown image part that stretches its picture over its whole
 // area. It never takes the mouse: events go to the control that holds it.
 class ImageCtl : public QWidget {
