@@ -42,6 +42,8 @@ public:
     void cmdSave_Click();
     void cmdHelp_Click();
     bool LoadBookText(const QString &path, const QString &name);
+    // Why a chosen file cannot be a word list (empty, not text, unreadable); "" when it can.
+    static QString BookFileProblem(const QString &path);
     bool CheckDicWords();
     bool CheckBookFormat();
 

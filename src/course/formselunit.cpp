@@ -136,6 +136,7 @@ void FormSelUnit::BuildUi()
     NumCtl1.push_back(tmpl);
 
     ImageBook = new QLabel(right);
+    ImageBook->setTextFormat(Qt::PlainText);
     ImageBook->setGeometry(440, 16, 210, 280);
     ImageBook->setAlignment(Qt::AlignCenter);
     ImageBook->hide();

@@ -195,6 +195,22 @@ private slots:
         QCOMPARE(again.btnUserName[size_t(slot)]->text(), FormLogin::ShownName(shown));
     }
 
+    // A nickname is the child's text: markup in it shows as typed, at the
+    // label's own size, and no picture is loaded for it.
+    void nicknameIsPlainText()
+    {
+        AppEnv env;
+        const QString markup = QStringLiteral("<font color=red size=7>BIG</font><img src=/x.png>");
+        QVERIFY(env.dir.writeText(QStringLiteral("usrdat/uname.dat"), NameFile({markup, "Riduvaz", "Voro"})));
+        gUser = new ClassUser;
+        FormLogin login;
+        login.show();
+        ClickLabel *name = login.btnUserName[0];
+        QCOMPARE(name->textFormat(), Qt::PlainText);
+        QCOMPARE(name->text(), FormLogin::ShownName(markup));
+        QCOMPARE(name->sizeHint().height(), login.btnUserName[1]->sizeHint().height());
+    }
+
     // Leaving by the exit button ends the start-up: nothing loaded, no
     // message, every status file as it was.
     void exitButton()
