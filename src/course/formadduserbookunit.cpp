@@ -101,6 +101,9 @@ FormAddUserBookUnit::FormAddUserBookUnit(QWidget *parent) : QDialog(parent)
     btnCheck->setGeometry(220, 704, 188, 48);
     cmdSave = MakeButton(QStringLiteral("3.保存词库"), this, ButtonKind::Main, QStringLiteral(":/course/save.png"));
     cmdSave->setGeometry(424, 704, 192, 48);
+    btnClose = MakeButton(QStringLiteral("关闭"), this, ButtonKind::Normal);
+    btnClose->setGeometry(820, 704, 188, 48);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 
     frmResult = new FormResult(this);
 
@@ -229,7 +232,8 @@ void FormAddUserBookUnit::cmdSave_Click()
         return;
     }
     const QString name = StripTabsTrim(txtBookName->text());
-    if (name == QStringLiteral("系统生词本")) {
+    // both reserved names are refused here, with one message
+    if (name == QStringLiteral("系统生词本") || name == CSeries::kUserSeriesName) {
         plat().MsgBox(QStringLiteral("非法的教材名称，请先更换教材名称！"), MsgButtons::OK, MsgIcon::Critical, kAddCaption);
         return;
     }

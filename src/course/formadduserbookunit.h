@@ -24,6 +24,8 @@ public:
     QPushButton *cmdSave = nullptr;
     QPushButton *btnSampleTXT = nullptr;
     QPushButton *cmdHelp = nullptr;
+    // A visible way out where no window manager draws a title bar.
+    QPushButton *btnClose = nullptr;
     QLabel *lblHelp = nullptr;
     // The review window, one instance for the life of this window.
     FormResult *frmResult = nullptr;

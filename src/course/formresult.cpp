@@ -82,7 +82,7 @@ FormResult::FormResult(QWidget *parent) : QDialog(parent)
     List2->setFont(EnglishFont(16));
     List2->setSelectionMode(QAbstractItemView::NoSelection);
 
-    btnSaveFile = MakeButton(QStringLiteral("保存修改后的词库文件"), this, ButtonKind::Main, QStringLiteral(":/course/save.png"));
+    btnSaveFile = MakeButton(QStringLiteral("使用修改后的词库"), this, ButtonKind::Main, QStringLiteral(":/course/save.png"));
     btnSaveFile->setGeometry(576, 622, 248, 48);
     cmdExit = MakeButton(QStringLiteral("取消"), this, ButtonKind::Normal, QStringLiteral(":/course/cancel.png"));
     cmdExit->setGeometry(836, 622, 108, 48);

@@ -686,6 +686,9 @@ void FormSelUnit::mnu_BOOK_DEL_Click()
     myBook = nullptr;
     if (mySeries->DelUserWordBook(bookID)) {
         KeepProfileBookIndexes(bookID);
+        // the book shown next is another one: its selection starts at unit 1
+        sTmpUnitID = 1;
+        eTmpUnitID = 1;
         if (!mySeries->SaveUserWordBook())
             ShowUnknownFailure();
     }

@@ -184,11 +184,10 @@ QString QtPlatform::ClipboardText()
     return QString();
 }
 
-void QtPlatform::ShellOpen(const QString &target)
+bool QtPlatform::ShellOpen(const QString &target)
 {
     const QUrl url = ShellTargetUrl(target);
-    if (url.isValid() && !url.isEmpty())
-        QDesktopServices::openUrl(url);
+    return url.isValid() && !url.isEmpty() && QDesktopServices::openUrl(url);
 }
 
 void QtPlatform::SetHandCursor()

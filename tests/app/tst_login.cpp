@@ -152,8 +152,8 @@ private slots:
         QTest::addColumn<QString>("shown"); // empty: unchanged
         QTest::addRow("chinese") << 1 << Qt::RightButton << "小明" << "小明";
         QTest::addRow("middle button") << 0 << Qt::MiddleButton << "Lily" << "Lily";
-        QTest::addRow("long name in full") << 2 << Qt::RightButton << "TwentyCharacterName!"
-                                           << "TwentyCharacterName!";
+        QTest::addRow("long name cut at once") << 2 << Qt::RightButton << "TwentyCharacterName!"
+                                               << "TwentyCharacterName!";
         QTest::addRow("cancel") << 1 << Qt::RightButton << "" << "";
         QTest::addRow("blank") << 1 << Qt::RightButton << "   " << "";
     }
@@ -185,7 +185,7 @@ private slots:
             QCOMPARE(login.btnUserName[size_t(slot)]->text(), FormLogin::ShownName(before.at(slot)));
             return;
         }
-        QCOMPARE(login.btnUserName[size_t(slot)]->text(), shown);
+        QCOMPARE(login.btnUserName[size_t(slot)]->text(), FormLogin::ShownName(shown));
         QStringList after = before;
         after[slot] = shown;
         QCOMPARE(QString::fromUtf8(env.Bytes(file)), NameFile(after));

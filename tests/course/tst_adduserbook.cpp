@@ -119,7 +119,7 @@ private slots:
         QTest::addRow("the new-word book's name") << "系统生词本" << kFourWords
                                                   << QStringList{QStringLiteral("非法的教材名称，请先更换教材名称！")};
         QTest::addRow("the series' name") << "我的词库" << kFourWords
-                                          << QStringList{QStringLiteral("非法的课本名称!请更改课本名称"), kConflict};
+                                          << QStringList{QStringLiteral("非法的教材名称，请先更换教材名称！")};
         QTest::addRow("one unit name twice") << "Pets" << kFourWords + "#Home\nduck\nhorse\ncow\npig\n"
                                              << QStringList{kConflict};
     }
@@ -293,6 +293,21 @@ private slots:
         form.cmdLoad->click();
         QVERIFY(env.fake->msgBoxes.isEmpty());
         QCOMPARE(form.txtWords->toPlainText(), QStringLiteral("#Zoo\ncat\n\n"));
+    }
+
+    void closeButtonLeavesWithoutSaving()
+    {
+        CourseEnv env;
+        QVERIFY(env.Load());
+        FormAddUserBookUnit form;
+        form.txtBookName->setText(QStringLiteral("Pets"));
+        form.txtWords->setPlainText(kFourWords);
+        ModalDriver steps;
+        steps.Then([](QWidget *w) { qobject_cast<FormAddUserBookUnit *>(w)->btnClose->click(); });
+        QCOMPARE(form.exec(), int(QDialog::Rejected));
+        QCOMPARE(steps.seen, QStringList{QStringLiteral("FormAddUserBookUnit")});
+        QVERIFY(!form.bAdded);
+        QCOMPARE(UserSeries()->BookNum(), 0);
     }
 
     void sampleButton()
