@@ -9,6 +9,7 @@
 #include "widgets/bookunittitlectl.h"
 #include "widgets/numctl.h"
 #include "widgets/widgetutil.h"
+#include "wordbank/scoring.h"
 #include "wordbank/classbook.h"
 #include "wordbank/classunit.h"
 #include "wordbank/classuser.h"
@@ -38,8 +39,6 @@ constexpr int kTile = 36;      // unit tiles, ten to a row
 constexpr int kTilesPerRow = 10;
 constexpr int kResultTile = 44;
 constexpr int kResultPitch = 88;
-const char *const kGameTitles[7] = {"单词认认看", "单词选选看", "单词翻翻看", "单词听听看",
-                                    "字母填填看", "单词排排看", "单词默写"};
 
 void SelectRowQuietly(QListWidget *list, int row)
 {
@@ -158,14 +157,14 @@ void FormSelUnit::BuildUi()
     lblWordNum->setGeometry(18, 44, 610, 26);
     Label4 = MakeLabel(QStringLiteral("闯关记录"), info, 16, true);
     Label4->setGeometry(18, 82, 200, 26);
-    for (int g = 0; g < 7; ++g) {
+    for (int g = 0; g < scoring::kGameCount; ++g) {
         const int x = 18 + g * kResultPitch;
         auto *t = new NumCtl(info);
         t->setGeometry(x + (kResultPitch - kResultTile) / 2, 116, kResultTile, kResultTile);
         t->setAttribute(Qt::WA_TransparentForMouseEvents);
         t->hide();
         NumCtl2.push_back(t);
-        auto *l = MakeLabel(QString::fromUtf8(kGameTitles[g]), info, 13);
+        auto *l = MakeLabel(scoring::GameTitle(g), info, 13);
         l->setGeometry(x, 166, kResultPitch, 22);
         l->setAlignment(Qt::AlignCenter);
         lblGame.push_back(l);

@@ -65,7 +65,7 @@ FormGames::FormGames(QWidget *parent) : QDialog(parent)
         if (frame)
             frame->UpdateMyShow();
     };
-    gTestMode = -1;
+    gTestMode = gamerules::kNoGame;
     GameModeCtl1->UpdateMyShow();
 }
 
@@ -134,7 +134,7 @@ void FormGames::showEvent(QShowEvent *e)
 
 void FormGames::BeginGames()
 {
-    gTestMode = -1;
+    gTestMode = gamerules::kNoGame;
     GameModeCtl1->SetTestMode(0);
     GameModeCtl1->setFocus();
 }
@@ -222,7 +222,7 @@ void FormGames::OnUnitChange()
                                kSelectAll);
     if (gUser)
         gUser->nLastWord = 1;
-    gTestMode = -1;
+    gTestMode = gamerules::kNoGame;
     GameModeCtl1->SetTestMode(0);
     GameModeCtl1->setFocus();
 }

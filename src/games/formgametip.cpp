@@ -124,8 +124,9 @@ void FormGameTip::ShowGameResult()
     lblUntestedNum->setText(QString::number(gCurrUnit->UnTestedNum()));
     const int ratio = gamerules::CorrectRatio(right, words);
     lblCorrectRatio->setText(QString::number(ratio) + QStringLiteral("%"));
-    gCurrUnit->SetUnitStatus(gTestMode, ratio);
-    lblScore->setText(gamerules::ResultScoreText(gamerules::CoinsForResult(gTestMode, ratio), right));
+    // the text names the coins the unit actually credited
+    const int coins = gCurrUnit->SetUnitStatus(gTestMode, ratio);
+    lblScore->setText(gamerules::ResultScoreText(coins, right));
     for (QLabel *l : {lblCorrectNum, lblWrongNum, lblUntestedNum, lblCorrectRatio})
         l->adjustSize();
     gCurrUnit->InitTestStatus();

@@ -1,17 +1,7 @@
 #include "gamerules.h"
-#include <array>
 #include <cmath>
 
 namespace gamerules {
-
-QString GameTitle(int testMode)
-{
-    static const std::array<const char16_t *, kGameCount> titles = {
-        u"单词认认看", u"单词选选看", u"单词翻翻看", u"单词听听看", u"字母填填看", u"单词排排看", u"单词默写"};
-    if (testMode < 0 || testMode >= kGameCount)
-        return QString();
-    return QString::fromUtf16(titles[size_t(testMode)]);
-}
 
 QString RankCaption(int coins)
 {
@@ -32,25 +22,10 @@ QString RankCaption(int coins)
     return QStringLiteral("军衔：") + name;
 }
 
-int CorrectRatio(int right, int words)
-{
-    if (words <= 0 || right <= 0)
-        return 0;
-    // whole numbers: 29 of 50 is 58, where floating point gave 57
-    return int((100LL * right) / words);
-}
-
-int CoinsForResult(int testMode, int ratio)
-{
-    if (ratio != 100)
-        return 0;
-    return IsLetterGame(testMode) ? 3 : 1;
-}
-
 QString ResultScoreText(int coins, int right)
 {
     return QStringLiteral("恭喜你获得") + QString::number(coins) + QStringLiteral("个金币,积")
-           + QString::number(qint64(right) * 10) + QStringLiteral("分");
+           + QString::number(scoring::ResultPoints(right)) + QStringLiteral("分");
 }
 
 QString ProgressText(int words, int untested)
@@ -85,7 +60,7 @@ ResultChoice ChooseAfterResult(int userSelect, int testMode, int firstUnfinished
     case 2:
         if (testMode < kGameCount - 1)
             return {AfterResult::Start, testMode + 1};
-        if (firstUnfinished == kNoGame)
+        if (firstUnfinished == scoring::kAllGamesDone)
             return bOK ? ResultChoice{AfterResult::Congratulate, -1} : ResultChoice{AfterResult::Choose, -1};
         return {AfterResult::Start, firstUnfinished};
     default:

@@ -1,31 +1,25 @@
 #pragma once
-// The rules of the games window apart from pixels: titles, ranks, the correct
-// ratio, coins, the question before a started game is left, and where the
-// result window's choice leads.
+// The rules of the games window apart from pixels: ranks, the result text,
+// the question before a started game is left, and where the result window's
+// choice leads. Points, coins, ratios and titles are the word bank's scoring.
+#include "wordbank/scoring.h"
 #include <QPoint>
 #include <QPointF>
 #include <QString>
 
 namespace gamerules {
 
-constexpr int kGameCount = 7;
-// gTestMode when no game is shown
-constexpr int kNoGame = 100;
-
-// "单词认认看" ... "单词默写"; "" outside 0..6.
-QString GameTitle(int testMode);
-// Games 4 to 6 are spelled letter by letter.
-inline bool IsLetterGame(int testMode) { return testMode >= 4; }
+using scoring::CoinsForResult;
+using scoring::CorrectRatio;
+using scoring::GameTitle;
+using scoring::IsLetterGame;
+using scoring::IsPerfect;
+using scoring::kGameCount;
+using scoring::kNoGame;
 
 // "军衔：新兵" ... "军衔：大将" for a coin count.
 QString RankCaption(int coins);
 
-// (100 × right) div words, in whole numbers; 0 for no words.
-int CorrectRatio(int right, int words);
-// Every word answered right at the first try; never for no words.
-inline bool IsPerfect(int right, int words) { return words > 0 && right == words; }
-// Coins of a game with the given ratio: 1 or 3 for a perfect game, else 0.
-int CoinsForResult(int testMode, int ratio);
 // "恭喜你获得<coins>个金币,积<10 × right>分"
 QString ResultScoreText(int coins, int right);
 // "3 / 12": the place of the word now asked.

@@ -1,6 +1,7 @@
 #include "numctl.h"
 #include "widgets/look.h"
 #include "helpers/texthelpers.h"
+#include "wordbank/scoring.h"
 #include "wordbank/classunit.h"
 #include <QFontMetrics>
 #include <QLabel>
@@ -56,7 +57,7 @@ void NumCtl::SetUnit(ClassUnit *inUnit, bool bSelected)
     const QString status = inUnit->GetUnitStatus();
     if (status.isEmpty())
         Show(img_Gray[k], 0, TwoDigits(inUnit->UnitID));
-    else if (inUnit->IsAllCompleted() == 100)
+    else if (inUnit->IsAllCompleted() == scoring::kAllGamesDone)
         Show(img_Green[k], 0xFFFFFF, TwoDigits(inUnit->UnitID));
     else
         Show(img_Red[k], 0xFFFFFF, TwoDigits(inUnit->UnitID));
@@ -79,7 +80,7 @@ void NumCtl::SetUnitStatus(ClassUnit *inUnit, int testMode)
         v = status.mid(3 * testMode, 3).toInt();
     if (v == 0)
         Show(img_Gray[0], 0, TwoDigits(v));
-    else if (v == 100)
+    else if (v == scoring::kFullRatio)
         Show(img_Green[0], 0xFFFFFF, TwoDigits(v));
     else
         Show(img_Red[0], 0xFFFFFF, TwoDigits(v));

@@ -2,6 +2,7 @@
 #include "classdbdictionary.h"
 #include "classuser.h"
 #include "globals.h"
+#include "scoring.h"
 #include "wbtext.h"
 #include "helpers/texthelpers.h"
 #include "platform/platform.h"
@@ -76,17 +77,18 @@ bool ClassUnit::GetSentenceByID(const QString &sID, CSentence *&outSentence) con
     return ok && GetSentence(k, outSentence);
 }
 
-void ClassUnit::SetUnitStatus(int tmode, int inScore)
+int ClassUnit::SetUnitStatus(int tmode, int inScore)
 {
-    if (tmode < 0 || tmode >= kGameCount)
-        return;
+    if (!scoring::GameOf(tmode))
+        return 0;
     // three digits per game in the saved text
     inScore = std::clamp(inScore, 0, 100);
     m_scores[size_t(tmode)] = std::max(m_scores[size_t(tmode)], inScore);
-    if (inScore == 100 && gUser) {
-        const int coins = tmode >= 4 ? 3 : 1;
-        gUser->myCoin = int(std::min<qint64>(qint64(gUser->myCoin) + coins, INT_MAX));
-    }
+    if (!gUser)
+        return 0;
+    const int coins = scoring::CoinsForResult(tmode, inScore);
+    gUser->myCoin = scoring::AddClamped(gUser->myCoin, coins);
+    return coins;
 }
 
 void ClassUnit::LoadUnitStatus(const QString &sUnitStatus)
@@ -99,11 +101,11 @@ void ClassUnit::LoadUnitStatus(const QString &sUnitStatus)
 
 int ClassUnit::IsAllCompleted() const
 {
-    for (int g = 0; g < kGameCount; ++g) {
-        if (m_scores[size_t(g)] != 100)
+    for (int g = 0; g < scoring::kGameCount; ++g) {
+        if (m_scores[size_t(g)] != scoring::kFullRatio)
             return g;
     }
-    return 100;
+    return scoring::kAllGamesDone;
 }
 
 QString ClassUnit::GetUnitStatus() const

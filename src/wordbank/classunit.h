@@ -11,7 +11,6 @@
 class ClassUnit {
 public:
     static constexpr int kScoreSlots = 9;  // games 0..6 and two spare slots
-    static constexpr int kGameCount = 7;
 
     int BookID = 0;
     QString UnitName;
@@ -29,10 +28,13 @@ public:
     QString Chinese(int Index) const;
     bool GetSentence(int Index, CSentence *&outSentence) const;
     bool GetSentenceByID(const QString &sID, CSentence *&outSentence) const;
-    void SetUnitStatus(int tmode, int inScore);
+    // Keeps the better score of game tmode and credits the coins of a perfect
+    // game; returns the coins credited.
+    int SetUnitStatus(int tmode, int inScore);
     void LoadUnitStatus(const QString &sUnitStatus);
     // Every game's result back to 0.
     void ResetUnitStatus();
+    // The first game not yet at the full ratio, scoring::kAllGamesDone when none.
     int IsAllCompleted() const;
     QString GetUnitStatus() const;
     QString UnitString() const;

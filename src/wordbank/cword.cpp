@@ -1,6 +1,7 @@
 #include "cword.h"
 #include "classuser.h"
 #include "globals.h"
+#include "scoring.h"
 #include "wbtext.h"
 #include "sound/classplaysound.h"
 #include <QStringList>
@@ -70,11 +71,8 @@ void CWord::SetStatus(int tResult)
     } else if (myTestedStatus == 0) {
         iTestResult = std::min(iTestResult + 1, int(SHRT_MAX));
         myTestedStatus = 1;
-        if (gUser) {
-            // the spelling games pay by word length
-            const qint64 points = gTestMode >= 4 ? 5LL * English.size() : 10LL;
-            gUser->myScore = int(std::clamp<qint64>(gUser->myScore + points, INT_MIN, INT_MAX));
-        }
+        if (gUser)
+            gUser->myScore = scoring::AddClamped(gUser->myScore, scoring::PointsForRight(gTestMode, English.size()));
     }
     if (gUpdateGameShow)
         gUpdateGameShow();
