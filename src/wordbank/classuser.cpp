@@ -23,6 +23,7 @@ bool ClassUser::LoadUserFeature()
     m_loadedUnitStatus.clear();
     if (!ValidSlot(userID))
         return true;
+    reviews.Load(ReviewFilePath(userID));
     const QString path = gUserStatusFile[userID];
     if (!QFileInfo::exists(path))
         return true; // a new profile
@@ -73,6 +74,7 @@ bool ClassUser::SaveUserFeature()
         text += QString::number(v) + kCrLf;
     text += gDictionary->SaveWordStatus() + kCrLf;
     text += (gWordBank->SeriesListLoaded() ? gWordBank->SaveUnitStatus() : m_loadedUnitStatus) + kCrLf;
+    reviews.Save(ReviewFilePath(userID));
     return WriteEncodedTextFile(gUserStatusFile[userID], text);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "reviewstore.h"
 #include <QString>
 #include <QStringList>
 
@@ -43,6 +44,9 @@ public:
 
     // The status file of this run could not be read.
     bool StatusFileUnreadable() const { return m_statusUnreadable; }
+
+    // Each word's memory, read and written with the status file.
+    ReviewStore reviews;
 
 private:
     bool m_statusUnreadable = false;
