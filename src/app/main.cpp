@@ -1,5 +1,7 @@
 #include "app/checkinstall.h"
 #include "app/formmain.h"
+#include "app/instancelock.h"
+#include "app/sessionend.h"
 #include "app/menuwiring.h"
 #include "widgets/phoneticfont.h"
 #include "helpers/apppaths.h"
@@ -54,6 +56,8 @@ int main(int argc, char *argv[])
     InitAppPaths();
     EnsurePhoneticFont();
     RegisterMenuActions();
+    // from here on a logout, Ctrl+C or a lost display saves the profile
+    sessionend::Install();
 
     int code = 0;
     {
@@ -61,6 +65,7 @@ int main(int argc, char *argv[])
         mainWindow.show(); // the login window and the start-up come first
         code = mainWindow.ProgramEnded() ? mainWindow.ExitCode() : app.exec();
     }
+    ReleaseInstanceLock();
     SetPlatform(nullptr);
     return code;
 }

@@ -1,5 +1,6 @@
 #include "startup.h"
 #include "formlogin.h"
+#include "instancelock.h"
 #include "widgets/phoneticfont.h"
 #include "course/formselunit.h"
 #include "helpers/apppaths.h"
@@ -60,21 +61,29 @@ StartupResult RunStartup(QWidget *owner)
     ReleaseSharedObjects();
     gUser = new ClassUser;
     // told once, before anything is learnt that could not be kept
-    if (!PrepareUserDir())
+    if (!PrepareUserDir()) {
         plat().MsgBox(Text(kMsgUserDirUnusable) + QDir::toNativeSeparators(gUserDir), MsgButtons::OK,
                       MsgIcon::Warning, Text(kCaptionProgram));
+    } else if (AcquireInstanceLock() == InstanceLock::HeldElsewhere) {
+        // before the login and before anything is read: this copy opens nothing
+        plat().MsgBox(Text(kMsgAlreadyRunning), MsgButtons::OK, MsgIcon::Information, Text(kCaptionProgram));
+        ReleaseSharedObjects();
+        return StartupResult::Exit;
+    }
 
     {
         FormLogin login;
         login.exec();
         if (login.ChosenSlot() < 0) {
             ReleaseSharedObjects();
+            ReleaseInstanceLock();
             return StartupResult::Exit;
         }
     }
 
     if (!LoadStartupData(owner)) {
         ReleaseSharedObjects();
+        ReleaseInstanceLock();
         return StartupResult::Fatal;
     }
 
@@ -126,9 +135,15 @@ bool LoadStartupData(QWidget *owner)
     return true;
 }
 
+bool SaveUserData()
+{
+    return !gUser || gUser->SaveUserFeature();
+}
+
 void ShutdownData()
 {
-    if (gUser)
-        gUser->SaveUserFeature();
+    SaveUserData();
     ReleaseSharedObjects();
+    // nothing is written after this
+    ReleaseInstanceLock();
 }

@@ -9,13 +9,17 @@ enum class StartupResult {
     Fatal, // the dictionary could not be loaded: message shown, nothing saved
 };
 
-// Profile, data, course: the whole start-up in order. On Exit and Fatal the
-// shared objects are released again without saving.
+// Profile, data, course: the whole start-up in order. It takes the user
+// folder's lock first; another copy holding it ends the start-up (Exit) with
+// one message. On Exit and Fatal the shared objects and the lock are
+// released again without saving.
 StartupResult RunStartup(QWidget *owner = nullptr);
 // Dictionary, word bank, the profile's progress, a course for a new profile,
 // the current series. False after the fatal dictionary message.
 bool LoadStartupData(QWidget *owner = nullptr);
-// Saves the profile and releases the shared objects.
+// Saves what the quit question's Yes saves: the profile. True when nothing failed.
+bool SaveUserData();
+// Saves (as above), releases the shared objects and lets the user folder's lock go.
 void ShutdownData();
 
 // The start-up's and the course window's texts.

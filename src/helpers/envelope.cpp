@@ -1,8 +1,8 @@
 #include "envelope.h"
 #include "textfile.h"
+#include "platform/platform.h"
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -36,14 +36,7 @@ bool ReadWholeFile(const QString &path, QByteArray &bytes)
 
 bool WriteWholeFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return plat().WriteFileAtomic(path, bytes);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "textfile.h"
-#include <QSaveFile>
+#include "platform/platform.h"
 #include <QStringDecoder>
 
 namespace {
@@ -44,17 +44,7 @@ QStringList SplitLines(const QString &text)
 
 bool WriteTextFileAtomic(const QString &path, const QString &text)
 {
-    if (path.trimmed().isEmpty())
-        return false;
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = ToCrLf(text).toUtf8();
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return plat().WriteFileAtomic(path, ToCrLf(text).toUtf8());
 }
 
 QString ToCrLf(const QString &text)

@@ -1,5 +1,6 @@
 #include "platform.h"
 #include "qtplatform.h"
+#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -25,6 +26,20 @@ Platform *SetPlatform(Platform *p)
     Platform *prev = gInstalled;
     gInstalled = p;
     return prev;
+}
+
+bool Platform::WriteFileAtomic(const QString &path, const QByteArray &bytes)
+{
+    if (path.trimmed().isEmpty())
+        return false;
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
 }
 
 QRegion RoundRectRegion(int w, int h, int ew, int eh)

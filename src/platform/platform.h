@@ -56,6 +56,12 @@ public:
     // Returns false when nothing could be played (empty or undecodable data).
     virtual bool PlayWav(const QByteArray &wav, bool wait) = 0;
     virtual void StopSound() = 0;
+
+    // Replaces path with bytes through a temporary file and an atomic rename:
+    // afterwards the file holds the old bytes or the new ones, never a part.
+    // False when nothing was replaced (full disk, read-only folder, a folder
+    // in the way).
+    virtual bool WriteFileAtomic(const QString &path, const QByteArray &bytes);
 };
 
 // The current platform; a real one is installed by main(), a fake by tests.

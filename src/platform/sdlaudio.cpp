@@ -1,4 +1,5 @@
 #include "sdlaudio.h"
+#include "quitsignals.h"
 #include <QCoreApplication>
 #include <SDL.h>
 #include <cstdlib>
@@ -53,6 +54,8 @@ bool Start()
     if (g.failed)
         return false;
     HookCleanup();
+    // termination signals are the program's own (they save the profile)
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && OpenDevice()) {
         g.started = true;
         return true;
@@ -147,7 +150,8 @@ bool SdlAudioPlay(const QByteArray &wav, bool wait)
     const Uint32 bufferMs = g.have.freq ? Uint32(quint64(g.have.samples) * 1000 / Uint32(g.have.freq)) : 0;
     // a device that stops pulling must not freeze the program
     const Uint64 deadline = SDL_GetTicks64() + soundMs + bufferMs + 2000;
-    while (SDL_GetQueuedAudioSize(g.dev) > 0 && SDL_GetTicks64() < deadline)
+    // a termination signal cuts the wait short: the program must end soon
+    while (SDL_GetQueuedAudioSize(g.dev) > 0 && SDL_GetTicks64() < deadline && !QuitSignals::Pending())
         SDL_Delay(2);
     // the last buffer handed to the device still has to sound
     SDL_Delay(bufferMs);

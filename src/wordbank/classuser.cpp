@@ -2,6 +2,7 @@
 #include "classdbdictionary.h"
 #include "cwordbank.h"
 #include "globals.h"
+#include "savenotice.h"
 #include "wbtext.h"
 #include "helpers/apppaths.h"
 #include "helpers/envelope.h"
@@ -59,23 +60,28 @@ bool ClassUser::SaveUserFeature()
     // could not be read must not be replaced by defaults
     if (!gWordBank || !gDictionary || !ValidSlot(userID) || m_statusUnreadable || !gUserFilesWritable)
         return false;
-    // the next start reopens the course, never a new-word book
-    if (nLastSeries == 0 && nLastBook == 0) {
-        nLastSeries = nOldSeries;
-        nLastBook = nOldBook;
-        nLastStartUnit = nOldStartUnit;
-        nLastEndUnit = nOldEndUnit;
-    } else if (nLastStartUnit == 0) {
-        nLastStartUnit = nOldStartUnit;
-        nLastEndUnit = nOldEndUnit;
+    // The next start reopens the course, never a new-word book. Saves come
+    // during the run too, so the selection in use stays as it is.
+    int series = nLastSeries, book = nLastBook, startUnit = nLastStartUnit, endUnit = nLastEndUnit;
+    if (series == 0 && book == 0) {
+        series = nOldSeries;
+        book = nOldBook;
+        startUnit = nOldStartUnit;
+        endUnit = nOldEndUnit;
+    } else if (startUnit == 0) {
+        startUnit = nOldStartUnit;
+        endUnit = nOldEndUnit;
     }
     QString text;
-    for (int v : {nLastSeries, nLastBook, nLastStartUnit, nLastEndUnit, myScore, myLevel, myCoin, nNewWordBookID})
+    for (int v : {series, book, startUnit, endUnit, myScore, myLevel, myCoin, nNewWordBookID})
         text += QString::number(v) + kCrLf;
     text += gDictionary->SaveWordStatus() + kCrLf;
     text += (gWordBank->SeriesListLoaded() ? gWordBank->SaveUnitStatus() : m_loadedUnitStatus) + kCrLf;
-    reviews.Save(ReviewFilePath(userID));
-    return WriteEncodedTextFile(gUserStatusFile[userID], text);
+    const QString reviewPath = ReviewFilePath(userID);
+    NoteUserFileSave(reviewPath, reviews.Save(reviewPath));
+    const bool saved = WriteEncodedTextFile(gUserStatusFile[userID], text);
+    NoteUserFileSave(gUserStatusFile[userID], saved);
+    return saved;
 }
 
 QStringList DefaultUserNames()

@@ -7,9 +7,11 @@
 #include "support/fixture.h"
 #include "support/modaldriver.h"
 #include "wordbank/wbfixture.h"
+#include "app/instancelock.h"
 #include "app/menuactions.h"
 #include "helpers/apppaths.h"
 #include "wordbank/globals.h"
+#include "wordbank/savenotice.h"
 #include <QFile>
 
 struct AppEnv {
@@ -20,12 +22,15 @@ struct AppEnv {
     AppEnv()
     {
         ReleaseSharedObjects();
+        ResetSaveNotices();
         menuactions::Clear();
         qputenv("TALLIVO_HOME", dir.path().toUtf8());
     }
     ~AppEnv()
     {
+        ReleaseInstanceLock();
         ReleaseSharedObjects();
+        ResetSaveNotices();
         menuactions::Clear();
         if (savedHome.isEmpty())
             qunsetenv("TALLIVO_HOME");

@@ -3,6 +3,7 @@
 #include "support/fixture.h"
 #include "wordbank/wbfixture.h"
 #include <QDirIterator>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -178,6 +179,25 @@ private slots:
             QVERIFY2(lines.contains(e), qPrintable(e + QStringLiteral("\n--- got:\n") + out));
         QCOMPARE(p.exitCode(), exitCode);
         QCOMPARE(Snapshot(root.path()), before);
+    }
+
+    // A running copy holds its user folder: the check neither waits for nor
+    // touches that lock, and writes nothing.
+    void besideARunningCopy()
+    {
+        TempAppDir dir;
+        Build(dir, Setup::Full);
+        QLockFile running(dir.file(QStringLiteral("usrdat/tallivo.lock")));
+        QVERIFY(running.tryLock(0));
+        const QStringList before = Snapshot(dir.path());
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TALLIVO_HOME"), dir.path());
+        p.setProcessEnvironment(env);
+        p.start(TallivoPath(), {QStringLiteral("--check")});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(Snapshot(dir.path()), before);
     }
 
     void badLineIsReportedOnStderr()

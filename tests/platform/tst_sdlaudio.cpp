@@ -1,8 +1,10 @@
 #include "platform/qtplatform.h"
 #include "platform/sdlaudio.h"
+#include "platform/quitsignals.h"
 #include "support/fixture.h"
 #include "support/testmain.h"
 #include <QElapsedTimer>
+#include <csignal>
 
 // The real SDL2 output (the dummy driver on a machine without sound).
 class SdlAudioTest : public QObject {
@@ -44,6 +46,30 @@ private slots:
         const qint64 ms = timedPlay(MakeSineWav(500, rate, channels), true, &ok);
         QVERIFY(ok);
         QVERIFY2(ms >= 400 && ms <= 2000, qPrintable(QString::number(ms)));
+    }
+
+    // A logout must not wait for a long sound to end.
+    void terminationSignalCutsAWaitingPlayShort()
+    {
+        QVERIFY(QuitSignals::Install());
+        QCOMPARE(std::raise(SIGTERM), 0);
+        bool ok = false;
+        const qint64 ms = timedPlay(MakeSineWav(4000), true, &ok);
+        QuitSignals::Uninstall();
+        QVERIFY(ok);
+        QVERIFY2(ms < 2000, qPrintable(QString::number(ms)));
+    }
+
+    // SDL would otherwise take SIGINT and SIGTERM for itself and swallow them.
+    void sdlLeavesTheSignalsAlone()
+    {
+        SdlAudioShutdown();
+        QVERIFY(real.PlayWav(MakeSineWav(20), true));
+        for (int sig : {SIGTERM, SIGINT}) {
+            struct sigaction sa = {};
+            QCOMPARE(::sigaction(sig, nullptr, &sa), 0);
+            QVERIFY(sa.sa_handler == SIG_DFL);
+        }
     }
 
     void asyncPlayReturnsAtOnce()

@@ -1,5 +1,6 @@
 #include "fakeplatform.h"
 #include <QCoreApplication>
+#include <QSaveFile>
 
 FakePlatform::FakePlatform(quint64 seed) : m_rng(seed) {}
 
@@ -125,6 +126,8 @@ bool FakePlatform::PlayWav(const QByteArray &wav, bool wait)
     }
     plays.append({wav.size(), wait, duration, clockMs, wav});
     events << QStringLiteral("play %1 %2").arg(wav.size()).arg(wait ? QStringLiteral("wait") : QStringLiteral("async"));
+    if (onPlay)
+        onPlay(plays.constLast());
     if (wait)
         clockMs += duration;
     return true;
@@ -134,6 +137,21 @@ void FakePlatform::StopSound()
 {
     ++stopCount;
     events << QStringLiteral("stop");
+}
+
+bool FakePlatform::WriteFileAtomic(const QString &path, const QByteArray &bytes)
+{
+    fileWrites << path;
+    if (onFileWrite)
+        onFileWrite(path);
+    if (diskFreeBytes < 0 || bytes.size() <= diskFreeBytes)
+        return Platform::WriteFileAtomic(path, bytes);
+    QSaveFile f(path);
+    if (f.open(QIODevice::WriteOnly)) {
+        f.write(bytes.left(diskFreeBytes));
+        f.cancelWriting();
+    }
+    return false;
 }
 
 int FakePlatform::totalSleepMs() const

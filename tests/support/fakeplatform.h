@@ -85,6 +85,16 @@ public:
     QList<PlayCall> plays;       // every sound that was played
     int rejectedPlays = 0;       // empty or undecodable data handed to PlayWav
     int stopCount = 0;
+    // Called for each sound as it starts (e.g. to act while a waiting play "sounds").
+    std::function<void(const PlayCall &)> onPlay;
+
+    // --- files: every atomic write goes to the real disk unless a fault is set
+    QStringList fileWrites;     // paths, in order
+    // A write larger than this fails the way a full disk does: the temporary
+    // file takes what fits, then the write is abandoned. < 0: no limit.
+    qint64 diskFreeBytes = -1;
+    // Called with each path before it is written (e.g. to signal mid-save).
+    std::function<void(const QString &)> onFileWrite;
 
     // A compact trace of everything above in order: "msg <caption>",
     // "input <title>", "open <title>", "save <title>", "shell <target>",
@@ -113,6 +123,7 @@ public:
     qint64 TickMs() override;
     bool PlayWav(const QByteArray &wav, bool wait) override;
     void StopSound() override;
+    bool WriteFileAtomic(const QString &path, const QByteArray &bytes) override;
 
     // Virtual time spent in Sleep calls.
     int totalSleepMs() const;

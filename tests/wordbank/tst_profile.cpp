@@ -3,8 +3,11 @@
 #include "support/testmain.h"
 #include "wbenv.h"
 #include "helpers/envelope.h"
+#include "wordbank/savenotice.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <unistd.h>
 
 namespace {
 
@@ -132,6 +135,78 @@ private slots:
         QVERIFY(gUser->SaveUserFeature());
         const QStringList lines = StatusLines(0);
         QCOMPARE((QList<int>{lines[0].toInt(), lines[1].toInt(), lines[2].toInt(), lines[3].toInt()}), saved);
+        // saves come during the run: the selection in use stays
+        QCOMPARE((QList<int>{gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit, gUser->nLastEndUnit}),
+                 last);
+    }
+
+    // A save that cannot be written leaves the previous file whole, says so
+    // once naming the file, and the next good save is told nothing.
+    void failedSave_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addRow("full disk") << "full";
+        QTest::addRow("folder in place of the file") << "folder";
+        QTest::addRow("read-only folder") << "readonly";
+    }
+    void failedSave()
+    {
+        QFETCH(QString, fault);
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        const QString path = gUserStatusFile[0];
+        gUser->myScore = 11;
+        QVERIFY(gUser->SaveUserFeature());
+        QByteArray before;
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            before = f.readAll();
+        }
+        const QString usrdat = QFileInfo(path).absolutePath();
+        if (fault == QLatin1String("full")) {
+            env.fake->diskFreeBytes = 16;
+        } else if (fault == QLatin1String("folder")) {
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QDir().mkpath(path + QStringLiteral("/inside")));
+            before.clear();
+        } else {
+            if (::geteuid() == 0)
+                QSKIP("root writes into a read-only folder");
+            QVERIFY(QFile::setPermissions(usrdat, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+
+        gUser->myScore = 22;
+        QVERIFY(!gUser->SaveUserFeature());
+        gUser->myScore = 33;
+        QVERIFY(!gUser->SaveUserFeature());
+        const QString told = QString::fromUtf8(kMsgSaveFailed);
+        QCOMPARE(env.fake->msgBoxes.size(), 1);
+        QVERIFY(env.fake->msgBoxes.first().text.startsWith(told));
+        QVERIFY(env.fake->msgBoxes.first().text.contains(QDir::toNativeSeparators(path)));
+        if (fault == QLatin1String("folder")) {
+            QVERIFY(QFileInfo(path + QStringLiteral("/inside")).isDir());
+        } else {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), before);
+        }
+        // nothing half-written left beside it
+        const QStringList expectFiles =
+            fault == QLatin1String("folder") ? QStringList() : QStringList{QFileInfo(path).fileName()};
+        QCOMPARE(QDir(usrdat).entryList(QDir::Files | QDir::Hidden), expectFiles);
+
+        // room again: saved silently, and a later failure is told again
+        env.fake->diskFreeBytes = -1;
+        QFile::setPermissions(usrdat, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (fault == QLatin1String("folder"))
+            QVERIFY(QDir(path).removeRecursively());
+        QVERIFY(gUser->SaveUserFeature());
+        QCOMPARE(StatusLines(0).at(4), QStringLiteral("33"));
+        QCOMPARE(env.fake->msgBoxes.size(), 1);
+        env.fake->diskFreeBytes = 16;
+        QVERIFY(!gUser->SaveUserFeature());
+        QCOMPARE(env.fake->msgBoxes.size(), 2);
     }
 
     void statusFileValues_data()

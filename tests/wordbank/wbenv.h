@@ -10,6 +10,7 @@
 #include "wordbank/classuser.h"
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
+#include "wordbank/savenotice.h"
 
 struct WordBankEnv {
     ScopedFakePlatform fake;
@@ -18,9 +19,14 @@ struct WordBankEnv {
     WordBankEnv()
     {
         ReleaseSharedObjects();
+        ResetSaveNotices();
         gUser = new ClassUser;
     }
-    ~WordBankEnv() { ReleaseSharedObjects(); }
+    ~WordBankEnv()
+    {
+        ReleaseSharedObjects();
+        ResetSaveNotices();
+    }
 
     // Writes the installation and builds the dictionary and the word bank.
     bool Load(const wbfix::Install &what = wbfix::Install())

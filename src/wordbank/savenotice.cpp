@@ -1,0 +1,40 @@
+#include "savenotice.h"
+#include "platform/platform.h"
+#include <QDir>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+bool gQuiet = false;
+QStringList gTold;
+} // namespace
+
+void NoteUserFileSave(const QString &path, bool saved)
+{
+    if (saved) {
+        gTold.removeAll(path);
+        return;
+    }
+    if (gTold.contains(path))
+        return;
+    gTold << path;
+    const QString shown = QDir::toNativeSeparators(path);
+    if (gQuiet) {
+        std::fprintf(stderr, "tallivo: could not save %s\n", shown.toLocal8Bit().constData());
+        return;
+    }
+    plat().MsgBox(QString::fromUtf8(kMsgSaveFailed) + QLatin1Char('\n') + shown + QStringLiteral("\n\n")
+                      + QString::fromUtf8(kMsgSaveFailedWhy),
+                  MsgButtons::OK, MsgIcon::Warning, QStringLiteral("Tallivo"));
+}
+
+void SetSaveNoticeQuiet(bool quiet)
+{
+    gQuiet = quiet;
+}
+
+void ResetSaveNotices()
+{
+    gTold.clear();
+    gQuiet = false;
+}
