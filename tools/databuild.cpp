@@ -130,10 +130,16 @@ struct Sentence {
     QString id, english;
 };
 
+struct Unit {
+    QString name, where;
+    QStringList words;
+};
+
 struct Book {
     QString series, name;
     int seriesId = 0, bookId = 0;
     QStringList words;
+    QList<Unit> units;
 };
 
 // ---------------------------------------------------------------- dictionary
@@ -259,6 +265,8 @@ QByteArray wordBankText(const QString &dataDir, const QHash<QString, Entry> &byK
                 unitNames.insert(rest);
                 ++unitId;
                 sentenceNo = 0;
+                if (!books.isEmpty())
+                    books.last().units << Unit{rest, where, {}};
             } else if (c == '*') {
                 const QStringList f = line.split('\t');
                 if (f.size() != 3 || f[0] != "*" || f[1].trimmed().isEmpty() || f[2].trimmed().isEmpty()) {
@@ -275,18 +283,20 @@ QByteArray wordBankText(const QString &dataDir, const QHash<QString, Entry> &byK
                     continue;
                 }
                 if (!byKey.contains(NormalizeWordKey(w).toUpper())) {
-                    warn(where + ": \"" + w + "\" is not in the dictionary");
+                    fail(where + ": \"" + w + "\" is not in the dictionary");
                     ++missing;
                 }
                 if (!books.isEmpty())
                     books.last().words << w;
+                if (!books.isEmpty() && !books.last().units.isEmpty())
+                    books.last().units.last().words << w;
             }
         }
     }
     if (seriesId == 0)
         fail("the word bank has no series");
     if (missing)
-        warn(QString::number(missing) + " word-bank words are not in the dictionary");
+        fail(QString::number(missing) + " word-bank words are not in the dictionary");
     return crlfUtf8(out);
 }
 
@@ -399,6 +409,60 @@ void buildVoices(const QList<VoiceJob> &all, const Stamps &stamps, const QString
                 stamps.mark(o.stamp, j.text + kVoiceStyle);
         ++done;
     });
+}
+
+// ---------------------------------------------------------------- units
+
+// What a unit must be for the games to work and for a child to learn from
+// it: a handful of words, mostly new, each with its example sentence, and no
+// two words behind the same picture (a picture game could not tell them
+// apart). Prints the figures of each book.
+void checkUnits(const QList<Book> &books, const QHash<QString, Entry> &byKey, const QSet<QString> &sentenceKeys,
+                const QHash<QString, QString> &emojiOfKey)
+{
+    QSet<QString> taught; // keys of words of earlier units
+    QSet<QString> pictured;
+    for (const Book &b : books) {
+        int fresh = 0;
+        for (const Unit &u : b.units) {
+            const QString where = u.where + " (" + b.name + " " + u.name + ")";
+            if (u.words.size() < 9 || u.words.size() > 16)
+                warn(where + QString(": %1 words, a unit has 9 to 16").arg(u.words.size()));
+            int repeats = 0;
+            QHash<QString, QString> wordOfPicture;
+            QSet<QString> keys;
+            for (const QString &w : u.words) {
+                const auto it = byKey.constFind(NormalizeWordKey(w).toUpper());
+                if (it == byKey.constEnd())
+                    continue; // reported with the word bank
+                const QString key = it->key;
+                if (keys.contains(key))
+                    fail(where + ": \"" + w + "\" twice");
+                keys << key;
+                if (taught.contains(key))
+                    ++repeats;
+                if (!sentenceKeys.contains(key))
+                    fail(where + ": \"" + w + "\" has no example sentence");
+                const QString emoji = emojiOfKey.value(key);
+                if (emoji.isEmpty())
+                    continue;
+                pictured << key;
+                if (wordOfPicture.contains(emoji))
+                    fail(where + ": \"" + wordOfPicture[emoji] + "\" and \"" + w + "\" have the same picture");
+                wordOfPicture.insert(emoji, w);
+            }
+            if (repeats * 2 > u.words.size())
+                fail(where + QString(": %1 of %2 words were taught in earlier units").arg(repeats).arg(u.words.size()));
+            for (const QString &k : std::as_const(keys))
+                if (!taught.contains(k))
+                    ++fresh;
+            taught.unite(keys);
+        }
+        std::printf("%s %s: %d new words, %lld taught so far\n", qPrintable(b.series), qPrintable(b.name), fresh,
+                    (long long)taught.size());
+    }
+    std::printf("unit words: %lld distinct, %lld with a picture\n", (long long)taught.size(),
+                (long long)pictured.size());
 }
 
 // ---------------------------------------------------------------- pictures
@@ -701,6 +765,14 @@ int main(int argc, char **argv)
 
     QHash<QString, QString> emojiOfKey;
     const int pictures = buildPictures(dataDir, appDir, byUserEN, stamps, emojiOfKey);
+    QSet<QString> sentenceKeys;
+    for (const WordSentence &s : wordSentences)
+        sentenceKeys << s.key;
+    checkUnits(books, byKey, sentenceKeys, emojiOfKey);
+    if (gErrors) {
+        std::fprintf(stderr, "%d errors in data/\n", gErrors);
+        return 1;
+    }
     buildCovers(appDir, books, emojiOfKey, stamps);
 
     QList<VoiceJob> jobs;

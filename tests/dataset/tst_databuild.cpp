@@ -165,7 +165,8 @@ private slots:
         QVERIFY(root.isValid());
         Source src;
         src.sentences = QStringList{QStringLiteral("cat\tThe dog is big.\t狗很大。"),
-                                    QStringLiteral("apple\tTwo apples.\t两个苹果。")};
+                                    QStringLiteral("apple\tTwo apples.\t两个苹果。"),
+                                    QStringLiteral("colour\tRed is a colour.\t红色是一种颜色。")};
         QVERIFY(src.write(root.filePath("data")));
         const Run r = RunDataBuild(root);
         QVERIFY2(r.exitCode == 0, qPrintable(r.err)); // the authors are told, the build goes on
@@ -217,6 +218,46 @@ private slots:
         const Run r = RunDataBuild(root);
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    }
+
+    void unitAChildCannotLearnFromStopsTheBuild_data()
+    {
+        QTest::addColumn<QStringList>("units"); // word lines after "#Unit 1"; "#" starts another unit
+        QTest::addColumn<QStringList>("pictures");
+        QTest::addColumn<QString>("message");
+        const QStringList pics = Source{}.pictures;
+        QTest::addRow("a word not in the dictionary")
+            << QStringList{"apple", "cat", "kiwi"} << pics << "\"kiwi\" is not in the dictionary";
+        QTest::addRow("a word without its sentence")
+            << QStringList{"apple", "cat", "colour", "dog"} << pics << "\"dog\" has no example sentence";
+        QTest::addRow("two words behind one picture")
+            << QStringList{"apple", "cat", "colour"} << QStringList{"apple\t🍎", "cat\t🐱", "colour\t🍎"}
+            << "\"apple\" and \"colour\" have the same picture";
+        QTest::addRow("a unit mostly of taught words")
+            << QStringList{"apple", "cat", "#Unit 2", "apple", "cat", "colour"} << pics
+            << "2 of 3 words were taught in earlier units";
+    }
+    void unitAChildCannotLearnFromStopsTheBuild()
+    {
+        QFETCH(QStringList, units);
+        QFETCH(QStringList, pictures);
+        QFETCH(QString, message);
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        Source src;
+        src.dictionary << QStringLiteral("dog\tdɒɡ\t狗\tn. 狗");
+        src.bank = QStringList{"@Test Series", "!a series for the test", "%Book 1", "#Unit 1"} + units;
+        src.bank << QStringLiteral("*\tI see a cat.\t我看见一只猫。");
+        src.pictures = pictures;
+        QVERIFY(src.write(root.filePath("data")));
+        const Run r = RunDataBuild(root);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+
+        // the unit as it should be builds
+        QVERIFY(Source{}.write(root.filePath("data")));
+        const Run mended = RunDataBuild(root);
+        QVERIFY2(mended.exitCode == 0, qPrintable(mended.err));
     }
 };
 TALLIVO_TEST(TestDataBuild)
