@@ -18,6 +18,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
+#include <QtEndian>
 #include <QProcess>
 #include <QSaveFile>
 #include <QSet>
@@ -27,6 +29,7 @@
 #include <QThreadPool>
 
 #include <atomic>
+#include <cmath>
 #include <functional>
 #include <cstdio>
 
@@ -35,7 +38,7 @@ namespace {
 // Bump when the look of pictures or covers changes, so they are drawn again.
 const char *const kPictureStyle = "pic-v2";
 const char *const kCoverStyle = "cover-v2";
-const char *const kVoiceStyle = "flite-rms-v1";
+const char *const kVoiceStyle = "flite-rms-v2-level-rate";
 
 int gErrors = 0;
 
@@ -124,6 +127,8 @@ struct Stamps {
 
 struct Entry {
     QString userEN, key, ipa, chinese, detail, where;
+    QString speakAs;         // what the voice is given instead of the spelling
+    bool speakAsAlone = false; // only when the word is said by itself (close the door / close to)
 };
 
 struct Sentence {
@@ -164,11 +169,22 @@ QList<Entry> loadDictionary(const QString &dataDir)
     QList<Entry> entries;
     QHash<QString, QString> seen; // upper-cased key -> where
     forEachTsvLine(dataDir + "/dictionary", [&](const QString &where, const QStringList &f) {
-        if (f.size() != 4) {
-            fail(where + ": expected 4 tab-separated fields");
+        if (f.size() != 4 && f.size() != 5) {
+            fail(where + ": expected 4 tab-separated fields and an optional \"speak as\"");
             return;
         }
         Entry e{f[0].trimmed(), {}, f[1].trimmed(), f[2].trimmed(), f[3].trimmed(), where};
+        if (f.size() == 5) {
+            e.speakAs = f[4].trimmed();
+            if (e.speakAs.startsWith(QLatin1String("alone:"))) {
+                e.speakAsAlone = true;
+                e.speakAs = e.speakAs.mid(6).trimmed();
+            }
+            if (e.speakAs.isEmpty()) {
+                fail(where + ": empty \"speak as\"");
+                return;
+            }
+        }
         if (e.userEN.isEmpty() || e.ipa.isEmpty() || e.chinese.isEmpty() || e.detail.isEmpty()) {
             fail(where + ": empty field");
             return;
@@ -365,19 +381,155 @@ struct VoiceOutput {
 struct VoiceJob {
     QString text;
     QList<VoiceOutput> outputs; // enveloped copies of the same sound
+    bool sentence = false;      // spoken more slowly than a single word
 };
+
+// ---- speak as: words the synthesiser reads wrong from their spelling
+
+struct SpeakAs {
+    QRegularExpression pattern;
+    QString spoken;
+};
+
+QList<SpeakAs> speakAsRules(const QList<Entry> &entries)
+{
+    QList<SpeakAs> rules;
+    for (const Entry &e : entries) {
+        if (e.speakAs.isEmpty() || e.speakAsAlone)
+            continue;
+        // the word or its plural, not inside a longer word
+        rules << SpeakAs{QRegularExpression("(?<![A-Za-z])" + QRegularExpression::escape(e.userEN) + "(s?)(?![A-Za-z])",
+                                            QRegularExpression::CaseInsensitiveOption),
+                         e.speakAs};
+    }
+    return rules;
+}
+
+QString spokenWord(const Entry &e)
+{
+    return e.speakAs.isEmpty() ? e.userEN : e.speakAs;
+}
+
+QString spokenSentence(QString text, const QList<SpeakAs> &rules)
+{
+    for (const SpeakAs &r : rules) {
+        QRegularExpressionMatch m;
+        qsizetype from = 0;
+        while ((m = r.pattern.match(text, from)).hasMatch()) {
+            QString say = r.spoken + m.captured(1);
+            if (m.captured(0).at(0).isUpper())
+                say[0] = say[0].toUpper();
+            text.replace(m.capturedStart(), m.capturedLength(), say);
+            from = m.capturedStart() + say.size();
+        }
+    }
+    return text;
+}
+
+// ---- speaking rate: flite reads at about 180 words a minute; a child
+// following a sentence needs about 140.
+
+const char *const kSentenceStretch = "1.27";
+
+QStringList fliteArguments(const VoiceJob &job, const QString &wav)
+{
+    QStringList args{"-voice", "rms"};
+    if (job.sentence)
+        args << "--setf" << QString("duration_stretch=") + kSentenceStretch;
+    return args << "-t" << job.text << "-o" << wav;
+}
+
+// ---- loudness: every voice at one speech level, so no word is a whisper
+// and none a shout next to another.
+
+const double kSpeechLevelDb = -22.0; // level of the spoken parts, dBFS
+const double kPeakLimit = 0.97;      // of full scale
+
+// Level in dBFS of the spoken parts of 16-bit mono PCM: 20 ms frames
+// within 30 dB of the loudest one, so pauses do not count.
+double speechLevelDb(const qint16 *samples, qsizetype count, int rate)
+{
+    const qsizetype frame = qMax(1, rate / 50);
+    QList<double> power;
+    for (qsizetype at = 0; at + frame <= count; at += frame) {
+        double sum = 0;
+        for (qsizetype i = at; i < at + frame; ++i)
+            sum += double(samples[i]) * samples[i];
+        power << sum / frame;
+    }
+    double loudest = 0;
+    for (double p : power)
+        loudest = qMax(loudest, p);
+    if (loudest <= 0)
+        return -120;
+    double sum = 0;
+    int n = 0;
+    for (double p : power)
+        if (p >= loudest / 1000.0) {
+            sum += p;
+            ++n;
+        }
+    return 10.0 * std::log10(sum / n / (32768.0 * 32768.0));
+}
+
+// The data chunk of a canonical 16-bit mono WAV, or an empty span.
+bool pcmOf(QByteArray &wav, qint16 *&samples, qsizetype &count, int &rate)
+{
+    if (wav.size() < 44 || !wav.startsWith("RIFF") || wav.mid(8, 4) != "WAVE")
+        return false;
+    qsizetype at = 12;
+    int channels = 0, bits = 0;
+    while (at + 8 <= wav.size()) {
+        const QByteArray id = wav.mid(at, 4);
+        const quint32 size = qFromLittleEndian<quint32>(wav.constData() + at + 4);
+        if (id == "fmt " && at + 24 <= wav.size()) {
+            channels = qFromLittleEndian<quint16>(wav.constData() + at + 10);
+            rate = int(qFromLittleEndian<quint32>(wav.constData() + at + 12));
+            bits = qFromLittleEndian<quint16>(wav.constData() + at + 22);
+        } else if (id == "data") {
+            if (channels != 1 || bits != 16 || rate <= 0)
+                return false;
+            count = qMin<qsizetype>(size, wav.size() - at - 8) / 2;
+            samples = reinterpret_cast<qint16 *>(wav.data() + at + 8);
+            return true;
+        }
+        at += 8 + size + (size & 1);
+    }
+    return false;
+}
+
+// Brings the speech to kSpeechLevelDb, never past the peak limit.
+QByteArray normaliseLoudness(QByteArray wav)
+{
+    qint16 *samples = nullptr;
+    qsizetype count = 0;
+    int rate = 0;
+    if (!pcmOf(wav, samples, count, rate))
+        return wav;
+    int peak = 1;
+    for (qsizetype i = 0; i < count; ++i)
+        peak = qMax(peak, std::abs(int(qFromLittleEndian<qint16>(samples[i]))));
+    QList<qint16> host(count);
+    for (qsizetype i = 0; i < count; ++i)
+        host[i] = qFromLittleEndian<qint16>(samples[i]);
+    const double level = speechLevelDb(host.constData(), count, rate);
+    const double gain = qMin(std::pow(10.0, (kSpeechLevelDb - level) / 20.0), kPeakLimit * 32767.0 / peak);
+    for (qsizetype i = 0; i < count; ++i)
+        samples[i] = qToLittleEndian<qint16>(qint16(qBound(-32768.0, std::round(host[i] * gain), 32767.0)));
+    return wav;
+}
 
 bool makeVoice(const VoiceJob &job, const QString &tmpDir)
 {
     // named by the stamp: a word's voice and its sentence share a base name
     const QString wav = tmpDir + "/" + job.outputs.first().stamp + ".wav";
     QProcess p;
-    p.start("flite", {"-voice", "rms", "-t", job.text, "-o", wav});
+    p.start("flite", fliteArguments(job, wav));
     if (!p.waitForFinished(60000) || p.exitCode() != 0) {
         fail("flite could not speak \"" + job.text + "\"");
         return false;
     }
-    const QByteArray clear = fileBytes(wav);
+    const QByteArray clear = normaliseLoudness(fileBytes(wav));
     QFile::remove(wav);
     if (clear.size() <= 44) {
         fail("flite gave no sound for \"" + job.text + "\"");
@@ -388,13 +540,18 @@ bool makeVoice(const VoiceJob &job, const QString &tmpDir)
     return true;
 }
 
+QString voiceRecipe(const VoiceJob &j)
+{
+    return j.text + kVoiceStyle + (j.sentence ? kSentenceStretch : "");
+}
+
 void buildVoices(const QList<VoiceJob> &all, const Stamps &stamps, const QString &tmpDir)
 {
     QList<VoiceJob> todo;
     for (const VoiceJob &j : all) {
         bool fresh = true;
         for (const VoiceOutput &o : j.outputs)
-            fresh = fresh && stamps.upToDate(o.stamp, j.text + kVoiceStyle, o.path);
+            fresh = fresh && stamps.upToDate(o.stamp, voiceRecipe(j), o.path);
         if (!fresh)
             todo << j;
     }
@@ -406,7 +563,7 @@ void buildVoices(const QList<VoiceJob> &all, const Stamps &stamps, const QString
     QtConcurrent::blockingMap(todo, [&](const VoiceJob &j) {
         if (makeVoice(j, tmpDir))
             for (const VoiceOutput &o : j.outputs)
-                stamps.mark(o.stamp, j.text + kVoiceStyle);
+                stamps.mark(o.stamp, voiceRecipe(j));
         ++done;
     });
 }
@@ -777,15 +934,17 @@ int main(int argc, char **argv)
 
     QList<VoiceJob> jobs;
     for (const Entry &e : entries)
-        jobs << VoiceJob{e.userEN, {{appDir + "/voice/" + e.key + ".enw", "voice-" + e.key}}};
+        jobs << VoiceJob{spokenWord(e), {{appDir + "/voice/" + e.key + ".enw", "voice-" + e.key}}};
+    const QList<SpeakAs> rules = speakAsRules(entries);
     // Many words reuse a unit sentence or share one: each text is spoken once.
     QHash<QString, qsizetype> jobOfSentence;
     for (const Sentence &s : sentences) {
         const QString stamp = "sentence-" + s.id;
         jobOfSentence.insert(s.english, jobs.size());
-        jobs << VoiceJob{s.english,
+        jobs << VoiceJob{spokenSentence(s.english, rules),
                          {{appDir + "/sentence-in-unit/" + s.id + ".wav", stamp},
-                          {appDir + "/sentence-voice/" + NormalizeWordKey(s.id) + ".wav", stamp}}};
+                          {appDir + "/sentence-voice/" + NormalizeWordKey(s.id) + ".wav", stamp}},
+                         true};
     }
     for (const WordSentence &s : wordSentences) {
         const VoiceOutput out{appDir + "/sentence-voice/" + s.key + ".wav", "wordsentence-" + s.key};
@@ -794,7 +953,7 @@ int main(int argc, char **argv)
             jobs[*it].outputs << out;
         } else {
             jobOfSentence.insert(s.english, jobs.size());
-            jobs << VoiceJob{s.english, {out}};
+            jobs << VoiceJob{spokenSentence(s.english, rules), {out}, true};
         }
     }
     QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());

@@ -174,6 +174,31 @@ private slots:
         QVERIFY2(!r.err.contains(QStringLiteral("\"apple\"")), qPrintable(r.err));
     }
 
+    // A word the voice reads wrong from its spelling is spoken as written in
+    // its "speak as" column, alone and in sentences; "alone:" keeps the
+    // sentences as they are (close the door / close to).
+    void speakAsGivesTheVoiceItsWords()
+    {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        Source src;
+        src.dictionary[0] += QStringLiteral("\tcat");           // apple, said "cat"
+        src.dictionary[2] += QStringLiteral("\talone: cat");    // colour, said "cat" alone only
+        src.sentences = QStringList{QStringLiteral("apple\tTwo apples.\t两个苹果。"),
+                                    QStringLiteral("cat\tTwo cats.\t两只猫。"),
+                                    QStringLiteral("colour\tTwo colours.\t两种颜色。")};
+        QVERIFY(src.write(root.filePath("data")));
+        const Run r = RunDataBuild(root);
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QByteArray cat = Unscrambled(root.filePath("app/voice/cat.enw"));
+        QVERIFY(cat.startsWith("RIFF"));
+        QCOMPARE(Unscrambled(root.filePath("app/voice/apple.enw")), cat);
+        QCOMPARE(Unscrambled(root.filePath("app/voice/color.enw")), cat);
+        const QByteArray cats = Unscrambled(root.filePath("app/sentence-voice/cat.wav"));
+        QCOMPARE(Unscrambled(root.filePath("app/sentence-voice/apple.wav")), cats);
+        QVERIFY(Unscrambled(root.filePath("app/sentence-voice/color.wav")) != cats);
+    }
+
     void dataTheProgramWouldMisreadStopsTheBuild_data()
     {
         QTest::addColumn<QString>("what");

@@ -21,6 +21,10 @@
 #include <QHash>
 #include <QImage>
 #include <QSet>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -67,6 +71,69 @@ QList<StandardUnit> standardUnits()
                 out << StandardUnit{s, book, u, unit};
             }
         }
+    }
+    return out;
+}
+
+// The speech of a 16-bit mono WAV in 20 ms frames of mean power; empty
+// when it is not one.
+struct Speech {
+    QList<double> framePower;
+    int frameMs = 20;
+    double loudest() const { return *std::max_element(framePower.begin(), framePower.end()); }
+    // dB of the frames within 30 dB of the loudest: the voice, not its pauses
+    double levelDb() const
+    {
+        double sum = 0;
+        int n = 0;
+        for (double p : framePower)
+            if (p >= loudest() / 1000.0) {
+                sum += p;
+                ++n;
+            }
+        return 10.0 * std::log10(sum / n / (32768.0 * 32768.0));
+    }
+    // from the first to the last frame within 40 dB of the loudest
+    double spokenSeconds() const
+    {
+        qsizetype first = -1, last = -1;
+        for (qsizetype i = 0; i < framePower.size(); ++i)
+            if (framePower[i] >= loudest() / 10000.0) {
+                first = first < 0 ? i : first;
+                last = i;
+            }
+        return first < 0 ? 0.0 : double(last - first + 1) * frameMs / 1000.0;
+    }
+};
+
+Speech speechOf(const QByteArray &wav)
+{
+    Speech out;
+    if (wav.size() < 44 || !wav.startsWith("RIFF"))
+        return out;
+    qsizetype at = 12;
+    int rate = 0, channels = 0, bits = 0;
+    while (at + 8 <= wav.size()) {
+        const QByteArray id = wav.mid(at, 4);
+        const quint32 size = qFromLittleEndian<quint32>(wav.constData() + at + 4);
+        if (id == "fmt ") {
+            channels = qFromLittleEndian<quint16>(wav.constData() + at + 10);
+            rate = int(qFromLittleEndian<quint32>(wav.constData() + at + 12));
+            bits = qFromLittleEndian<quint16>(wav.constData() + at + 22);
+        } else if (id == "data" && channels == 1 && bits == 16 && rate > 0) {
+            const qsizetype count = qMin<qsizetype>(size, wav.size() - at - 8) / 2;
+            const qsizetype frame = rate * out.frameMs / 1000;
+            for (qsizetype f = 0; f + frame <= count; f += frame) {
+                double sum = 0;
+                for (qsizetype i = f; i < f + frame; ++i) {
+                    const double v = qFromLittleEndian<qint16>(wav.constData() + at + 8 + 2 * i);
+                    sum += v * v;
+                }
+                out.framePower << sum / frame;
+            }
+            return out;
+        }
+        at += 8 + size + (size & 1);
     }
     return out;
 }
@@ -300,6 +367,45 @@ private slots:
         for (int i = 0; i < newPerBook.size(); ++i)
             if (seriesOfBook[i] == 2)
                 QVERIFY2(newPerBook[i] >= 150, qPrintable(QStringLiteral("book %1: %2").arg(i + 1).arg(newPerBook[i])));
+    }
+
+    // Words and sentences side by side sound equally loud, and sentences
+    // come at a pace a young learner can follow.
+    void voicesShareOneLoudnessAndSentencesAChildsPace()
+    {
+        QList<QPair<QString, double>> levels; // file, dB
+        for (const char *dir : {"voice", "sentence-in-unit"}) {
+            const QFileInfoList files = QDir(AppPath(dir)).entryInfoList(QDir::Files, QDir::Name);
+            for (const QFileInfo &fi : files) {
+                const Speech sp = speechOf(unscrambled(fi.absoluteFilePath()));
+                QVERIFY2(!sp.framePower.isEmpty() && sp.loudest() > 0, qPrintable(fi.fileName()));
+                levels << qMakePair(QString(dir) + "/" + fi.fileName(), sp.levelDb());
+            }
+        }
+        QVERIFY(levels.size() >= 2000);
+        std::sort(levels.begin(), levels.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
+        QVERIFY2(levels.last().second - levels.first().second <= 3.0,
+                 qPrintable(QStringLiteral("%1 at %2 dB, %3 at %4 dB")
+                                .arg(levels.first().first)
+                                .arg(levels.first().second, 0, 'f', 1)
+                                .arg(levels.last().first)
+                                .arg(levels.last().second, 0, 'f', 1)));
+
+        int words = 0;
+        double seconds = 0;
+        for (const StandardUnit &su : standardUnits()) {
+            CSentence *sentence = nullptr;
+            for (int k = 1; su.unit->GetSentence(k, sentence); ++k) {
+                words += int(sentence->SentenceEN.split(' ', Qt::SkipEmptyParts).size());
+                seconds += speechOf(unscrambled(AppPath("sentence-in-unit/" + sentence->SentenceID + ".wav")))
+                               .spokenSeconds();
+            }
+        }
+        QVERIFY(seconds > 0);
+        const double perMinute = words * 60.0 / seconds;
+        qInfo("voice levels %.1f to %.1f dB, sentences at %.0f words a minute", levels.first().second,
+              levels.last().second, perMinute);
+        QVERIFY2(perMinute >= 130 && perMinute <= 150, qPrintable(QString::number(perMinute)));
     }
 
     void picturesDecode()
