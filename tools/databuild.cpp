@@ -19,10 +19,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpression>
+#include <QTextBoundaryFinder>
 #include <QtEndian>
 #include <QProcess>
 #include <QSaveFile>
 #include <QSet>
+#include <QSvgRenderer>
 #include <QBuffer>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
@@ -36,7 +38,7 @@
 namespace {
 
 // Bump when the look of pictures or covers changes, so they are drawn again.
-const char *const kPictureStyle = "pic-v2";
+const char *const kPictureStyle = "pic-v3";
 const char *const kCoverStyle = "cover-v2";
 const char *const kVoiceStyle = "flite-rms-v2-level-rate";
 
@@ -644,7 +646,52 @@ QFont emojiFont(int px)
     return f;
 }
 
-QImage renderPicture(const QString &key, const QString &emoji)
+// Graphemes (whole emoji, flags and family sequences) in a string.
+int graphemeCount(const QString &text)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    int n = 0;
+    while (finder.toNextBoundary() != -1)
+        ++n;
+    return n;
+}
+
+// A white card with a number or a short label: numbers, ordinals, dates.
+// "calendar:" adds the red band of a calendar page.
+void drawCard(QPainter &p, const QString &text, bool calendar)
+{
+    const QRectF card(95, 30, 130, 140);
+    QPainterPath path;
+    path.addRoundedRect(card, 16, 16);
+    p.setPen(QPen(QColor(0, 0, 0, 40), 3));
+    p.setBrush(Qt::white);
+    p.drawPath(path);
+    QRectF textRect = card;
+    if (calendar) {
+        p.save();
+        p.setClipPath(path);
+        p.fillRect(QRectF(card.left(), card.top(), card.width(), 34), QColor("#E5484D"));
+        p.restore();
+        textRect.setTop(card.top() + 34);
+    }
+    QFont f;
+    f.setFamilies({"DejaVu Sans", "WenQuanYi Micro Hei"});
+    f.setBold(true);
+    int px = 72;
+    f.setPixelSize(px);
+    while (px > 20 && QFontMetrics(f).horizontalAdvance(text) > card.width() - 16)
+        f.setPixelSize(px -= 4);
+    p.setFont(f);
+    p.setPen(QColor("#2F6FD0"));
+    p.drawText(textRect, Qt::AlignCenter, text);
+}
+
+// How a picture is drawn from its recipe in data/pictures:
+//   emoji          one emoji, or two or three side by side as a scene
+//   front:A|B      A large in front of B (a family member before the family)
+//   card:TEXT      a number card; calendar:TEXT a calendar page
+//   clipart:NAME   data/pictures/clipart/NAME.svg, for what no emoji shows
+QImage renderPicture(const QString &key, const QString &recipe, const QString &clipartDir)
 {
     QImage img(320, 200, QImage::Format_RGB32);
     const QColor bg = colourFor(key);
@@ -658,13 +705,30 @@ QImage renderPicture(const QString &key, const QString &emoji)
     p.drawEllipse(QPointF(305, 15), 50, 50);
     p.setBrush(QColor(255, 255, 255, 150));
     p.drawEllipse(QPointF(160, 100), 92, 92);
-    int px = 140;
-    const int glyphs = emoji.size();
-    if (glyphs > 8) // a sequence of two pictures
-        px = 100;
-    p.setFont(emojiFont(px));
     p.setPen(Qt::black);
-    p.drawText(QRect(0, 0, 320, 200), Qt::AlignCenter, emoji);
+    if (recipe.startsWith(QLatin1String("card:")) || recipe.startsWith(QLatin1String("calendar:"))) {
+        const bool calendar = recipe.startsWith(QLatin1String("calendar:"));
+        drawCard(p, recipe.mid(calendar ? 9 : 5), calendar);
+    } else if (recipe.startsWith(QLatin1String("clipart:"))) {
+        // drawn into the same white disc an emoji sits on
+        QSvgRenderer svg(clipartDir + "/" + recipe.mid(8) + ".svg");
+        QSizeF size = svg.defaultSize();
+        size.scale(150, 150, Qt::KeepAspectRatio);
+        svg.render(&p, QRectF(160 - size.width() / 2, 100 - size.height() / 2, size.width(), size.height()));
+    } else if (recipe.startsWith(QLatin1String("front:"))) {
+        const QStringList parts = recipe.mid(6).split('|');
+        const int behind = graphemeCount(parts.value(1));
+        p.setFont(emojiFont(behind >= 3 ? 50 : behind == 2 ? 62 : 84));
+        p.setOpacity(0.8);
+        p.drawText(QRect(118, 6, 198, 110), Qt::AlignCenter, parts.value(1));
+        p.setOpacity(1.0);
+        p.setFont(emojiFont(120));
+        p.drawText(QRect(30, 40, 180, 160), Qt::AlignCenter, parts.value(0));
+    } else {
+        const int n = graphemeCount(recipe);
+        p.setFont(emojiFont(n >= 4 ? 62 : n == 3 ? 76 : n == 2 ? 100 : 140));
+        p.drawText(QRect(0, 0, 320, 200), Qt::AlignCenter, recipe);
+    }
     p.end();
     return img;
 }
@@ -701,12 +765,21 @@ int buildPictures(const QString &dataDir, const QString &appDir, const QHash<QSt
         }
         emojiOfKey.insert(key, emoji);
         const QString out = appDir + "/pics/" + key + ".enjpg";
-        const QString recipe = emoji + kPictureStyle;
+        const QString clipartDir = dataDir + "/pictures/clipart";
+        QString recipe = emoji + kPictureStyle;
+        if (emoji.startsWith(QLatin1String("clipart:"))) {
+            const QByteArray svg = fileBytes(clipartDir + "/" + emoji.mid(8) + ".svg");
+            if (!QSvgRenderer(svg).isValid()) {
+                fail(where + ": no clip art " + emoji.mid(8) + ".svg");
+                return;
+            }
+            recipe += hashOf(svg);
+        }
         if (stamps.upToDate("pic-" + key, recipe, out)) {
             ++kept;
             return;
         }
-        writeIfChanged(out, EnvelopeBytes(jpegBytes(renderPicture(key, emoji))));
+        writeIfChanged(out, EnvelopeBytes(jpegBytes(renderPicture(key, emoji, clipartDir))));
         stamps.mark("pic-" + key, recipe);
         ++made;
     });
