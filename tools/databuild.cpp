@@ -925,6 +925,27 @@ void copyPlain(const QString &src, const QString &dst, bool crlf)
     writeIfChanged(dst, crlf ? crlfUtf8(readLines(src)) : fileBytes(src));
 }
 
+// The pictures help.html shows (src="help/NAME") are the README's
+// screenshots, copied beside it so the help works without the source tree.
+void copyHelpPictures(const QString &dataDir, const QString &appDir)
+{
+    const QString html = QString::fromUtf8(fileBytes(dataDir + "/help.html"));
+    static const QRegularExpression src(QStringLiteral("src=\"help/([^\"/]+)\""));
+    QSet<QString> keep;
+    for (auto it = src.globalMatch(html); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        const QString from = dataDir + "/../docs/screenshots/" + name;
+        if (!QFileInfo::exists(from)) {
+            fail("help.html: picture " + name + " is not in docs/screenshots");
+            continue;
+        }
+        copyPlain(from, appDir + "/dat/help/" + name, false);
+        keep << name;
+    }
+    if (QFileInfo::exists(appDir + "/dat/help"))
+        pruneStale(appDir + "/dat/help", "*", keep);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -984,6 +1005,7 @@ int main(int argc, char **argv)
     }
 
     copyPlain(dataDir + "/help.html", appDir + "/dat/help.html", false);
+    copyHelpPictures(dataDir, appDir);
     for (const QString &s : filesIn(dataDir + "/sample", "*.txt"))
         copyPlain(s, appDir + "/sample/" + QFileInfo(s).fileName(), true);
     copyPlain("/usr/share/fonts/truetype/charis/CharisSIL-Regular.ttf", appDir + "/font/Ksphonet.ttf", false);

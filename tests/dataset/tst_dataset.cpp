@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSet>
 #include <QtEndian>
 
@@ -457,6 +458,27 @@ private slots:
         QVERIFY(QFileInfo(AppPath("dat/help.html")).size() > 2000);
         for (const char *dir : {"usrdat", "tmp", "myvoice"})
             QVERIFY(QFileInfo(AppPath(dir)).isDir());
+    }
+
+    // The help opens with a quick start a child can follow by its pictures,
+    // and every picture it shows is installed beside it.
+    void helpStartsWithAnIllustratedQuickStart()
+    {
+        QFile f(AppPath("dat/help.html"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(f.readAll());
+        const qsizetype start = html.indexOf(QLatin1String("id=\"start\""));
+        QVERIFY(start > 0);
+        QVERIFY(start < html.indexOf(QLatin1String("<nav>")));
+        QVERIFY(html.indexOf(QLatin1String("id=\"parents\"")) > start);
+        int shown = 0;
+        static const QRegularExpression src(QStringLiteral("src=\"([^\"]+)\""));
+        for (auto it = src.globalMatch(html); it.hasNext();) {
+            const QString rel = it.next().captured(1);
+            QVERIFY2(!QImage(AppPath("dat/" + rel)).isNull(), qPrintable(rel));
+            ++shown;
+        }
+        QVERIFY(shown >= 4);
     }
 };
 
