@@ -18,24 +18,29 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
+#include <QTextBoundaryFinder>
+#include <QtEndian>
 #include <QProcess>
 #include <QSaveFile>
 #include <QSet>
+#include <QSvgRenderer>
 #include <QBuffer>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
 #include <QThreadPool>
 
 #include <atomic>
+#include <cmath>
 #include <functional>
 #include <cstdio>
 
 namespace {
 
 // Bump when the look of pictures or covers changes, so they are drawn again.
-const char *const kPictureStyle = "pic-v2";
+const char *const kPictureStyle = "pic-v3";
 const char *const kCoverStyle = "cover-v2";
-const char *const kVoiceStyle = "flite-rms-v1";
+const char *const kVoiceStyle = "flite-rms-v2-level-rate";
 
 int gErrors = 0;
 
@@ -124,16 +129,24 @@ struct Stamps {
 
 struct Entry {
     QString userEN, key, ipa, chinese, detail, where;
+    QString speakAs;         // what the voice is given instead of the spelling
+    bool speakAsAlone = false; // only when the word is said by itself (close the door / close to)
 };
 
 struct Sentence {
     QString id, english;
 };
 
+struct Unit {
+    QString name, where;
+    QStringList words;
+};
+
 struct Book {
     QString series, name;
     int seriesId = 0, bookId = 0;
     QStringList words;
+    QList<Unit> units;
 };
 
 // ---------------------------------------------------------------- dictionary
@@ -158,11 +171,22 @@ QList<Entry> loadDictionary(const QString &dataDir)
     QList<Entry> entries;
     QHash<QString, QString> seen; // upper-cased key -> where
     forEachTsvLine(dataDir + "/dictionary", [&](const QString &where, const QStringList &f) {
-        if (f.size() != 4) {
-            fail(where + ": expected 4 tab-separated fields");
+        if (f.size() != 4 && f.size() != 5) {
+            fail(where + ": expected 4 tab-separated fields and an optional \"speak as\"");
             return;
         }
         Entry e{f[0].trimmed(), {}, f[1].trimmed(), f[2].trimmed(), f[3].trimmed(), where};
+        if (f.size() == 5) {
+            e.speakAs = f[4].trimmed();
+            if (e.speakAs.startsWith(QLatin1String("alone:"))) {
+                e.speakAsAlone = true;
+                e.speakAs = e.speakAs.mid(6).trimmed();
+            }
+            if (e.speakAs.isEmpty()) {
+                fail(where + ": empty \"speak as\"");
+                return;
+            }
+        }
         if (e.userEN.isEmpty() || e.ipa.isEmpty() || e.chinese.isEmpty() || e.detail.isEmpty()) {
             fail(where + ": empty field");
             return;
@@ -259,6 +283,8 @@ QByteArray wordBankText(const QString &dataDir, const QHash<QString, Entry> &byK
                 unitNames.insert(rest);
                 ++unitId;
                 sentenceNo = 0;
+                if (!books.isEmpty())
+                    books.last().units << Unit{rest, where, {}};
             } else if (c == '*') {
                 const QStringList f = line.split('\t');
                 if (f.size() != 3 || f[0] != "*" || f[1].trimmed().isEmpty() || f[2].trimmed().isEmpty()) {
@@ -275,18 +301,20 @@ QByteArray wordBankText(const QString &dataDir, const QHash<QString, Entry> &byK
                     continue;
                 }
                 if (!byKey.contains(NormalizeWordKey(w).toUpper())) {
-                    warn(where + ": \"" + w + "\" is not in the dictionary");
+                    fail(where + ": \"" + w + "\" is not in the dictionary");
                     ++missing;
                 }
                 if (!books.isEmpty())
                     books.last().words << w;
+                if (!books.isEmpty() && !books.last().units.isEmpty())
+                    books.last().units.last().words << w;
             }
         }
     }
     if (seriesId == 0)
         fail("the word bank has no series");
     if (missing)
-        warn(QString::number(missing) + " word-bank words are not in the dictionary");
+        fail(QString::number(missing) + " word-bank words are not in the dictionary");
     return crlfUtf8(out);
 }
 
@@ -355,19 +383,155 @@ struct VoiceOutput {
 struct VoiceJob {
     QString text;
     QList<VoiceOutput> outputs; // enveloped copies of the same sound
+    bool sentence = false;      // spoken more slowly than a single word
 };
+
+// ---- speak as: words the synthesiser reads wrong from their spelling
+
+struct SpeakAs {
+    QRegularExpression pattern;
+    QString spoken;
+};
+
+QList<SpeakAs> speakAsRules(const QList<Entry> &entries)
+{
+    QList<SpeakAs> rules;
+    for (const Entry &e : entries) {
+        if (e.speakAs.isEmpty() || e.speakAsAlone)
+            continue;
+        // the word or its plural, not inside a longer word
+        rules << SpeakAs{QRegularExpression("(?<![A-Za-z])" + QRegularExpression::escape(e.userEN) + "(s?)(?![A-Za-z])",
+                                            QRegularExpression::CaseInsensitiveOption),
+                         e.speakAs};
+    }
+    return rules;
+}
+
+QString spokenWord(const Entry &e)
+{
+    return e.speakAs.isEmpty() ? e.userEN : e.speakAs;
+}
+
+QString spokenSentence(QString text, const QList<SpeakAs> &rules)
+{
+    for (const SpeakAs &r : rules) {
+        QRegularExpressionMatch m;
+        qsizetype from = 0;
+        while ((m = r.pattern.match(text, from)).hasMatch()) {
+            QString say = r.spoken + m.captured(1);
+            if (m.captured(0).at(0).isUpper())
+                say[0] = say[0].toUpper();
+            text.replace(m.capturedStart(), m.capturedLength(), say);
+            from = m.capturedStart() + say.size();
+        }
+    }
+    return text;
+}
+
+// ---- speaking rate: flite reads at about 180 words a minute; a child
+// following a sentence needs about 140.
+
+const char *const kSentenceStretch = "1.27";
+
+QStringList fliteArguments(const VoiceJob &job, const QString &wav)
+{
+    QStringList args{"-voice", "rms"};
+    if (job.sentence)
+        args << "--setf" << QString("duration_stretch=") + kSentenceStretch;
+    return args << "-t" << job.text << "-o" << wav;
+}
+
+// ---- loudness: every voice at one speech level, so no word is a whisper
+// and none a shout next to another.
+
+const double kSpeechLevelDb = -22.0; // level of the spoken parts, dBFS
+const double kPeakLimit = 0.97;      // of full scale
+
+// Level in dBFS of the spoken parts of 16-bit mono PCM: 20 ms frames
+// within 30 dB of the loudest one, so pauses do not count.
+double speechLevelDb(const qint16 *samples, qsizetype count, int rate)
+{
+    const qsizetype frame = qMax(1, rate / 50);
+    QList<double> power;
+    for (qsizetype at = 0; at + frame <= count; at += frame) {
+        double sum = 0;
+        for (qsizetype i = at; i < at + frame; ++i)
+            sum += double(samples[i]) * samples[i];
+        power << sum / frame;
+    }
+    double loudest = 0;
+    for (double p : power)
+        loudest = qMax(loudest, p);
+    if (loudest <= 0)
+        return -120;
+    double sum = 0;
+    int n = 0;
+    for (double p : power)
+        if (p >= loudest / 1000.0) {
+            sum += p;
+            ++n;
+        }
+    return 10.0 * std::log10(sum / n / (32768.0 * 32768.0));
+}
+
+// The data chunk of a canonical 16-bit mono WAV, or an empty span.
+bool pcmOf(QByteArray &wav, qint16 *&samples, qsizetype &count, int &rate)
+{
+    if (wav.size() < 44 || !wav.startsWith("RIFF") || wav.mid(8, 4) != "WAVE")
+        return false;
+    qsizetype at = 12;
+    int channels = 0, bits = 0;
+    while (at + 8 <= wav.size()) {
+        const QByteArray id = wav.mid(at, 4);
+        const quint32 size = qFromLittleEndian<quint32>(wav.constData() + at + 4);
+        if (id == "fmt " && at + 24 <= wav.size()) {
+            channels = qFromLittleEndian<quint16>(wav.constData() + at + 10);
+            rate = int(qFromLittleEndian<quint32>(wav.constData() + at + 12));
+            bits = qFromLittleEndian<quint16>(wav.constData() + at + 22);
+        } else if (id == "data") {
+            if (channels != 1 || bits != 16 || rate <= 0)
+                return false;
+            count = qMin<qsizetype>(size, wav.size() - at - 8) / 2;
+            samples = reinterpret_cast<qint16 *>(wav.data() + at + 8);
+            return true;
+        }
+        at += 8 + size + (size & 1);
+    }
+    return false;
+}
+
+// Brings the speech to kSpeechLevelDb, never past the peak limit.
+QByteArray normaliseLoudness(QByteArray wav)
+{
+    qint16 *samples = nullptr;
+    qsizetype count = 0;
+    int rate = 0;
+    if (!pcmOf(wav, samples, count, rate))
+        return wav;
+    int peak = 1;
+    for (qsizetype i = 0; i < count; ++i)
+        peak = qMax(peak, std::abs(int(qFromLittleEndian<qint16>(samples[i]))));
+    QList<qint16> host(count);
+    for (qsizetype i = 0; i < count; ++i)
+        host[i] = qFromLittleEndian<qint16>(samples[i]);
+    const double level = speechLevelDb(host.constData(), count, rate);
+    const double gain = qMin(std::pow(10.0, (kSpeechLevelDb - level) / 20.0), kPeakLimit * 32767.0 / peak);
+    for (qsizetype i = 0; i < count; ++i)
+        samples[i] = qToLittleEndian<qint16>(qint16(qBound(-32768.0, std::round(host[i] * gain), 32767.0)));
+    return wav;
+}
 
 bool makeVoice(const VoiceJob &job, const QString &tmpDir)
 {
     // named by the stamp: a word's voice and its sentence share a base name
     const QString wav = tmpDir + "/" + job.outputs.first().stamp + ".wav";
     QProcess p;
-    p.start("flite", {"-voice", "rms", "-t", job.text, "-o", wav});
+    p.start("flite", fliteArguments(job, wav));
     if (!p.waitForFinished(60000) || p.exitCode() != 0) {
         fail("flite could not speak \"" + job.text + "\"");
         return false;
     }
-    const QByteArray clear = fileBytes(wav);
+    const QByteArray clear = normaliseLoudness(fileBytes(wav));
     QFile::remove(wav);
     if (clear.size() <= 44) {
         fail("flite gave no sound for \"" + job.text + "\"");
@@ -378,13 +542,18 @@ bool makeVoice(const VoiceJob &job, const QString &tmpDir)
     return true;
 }
 
+QString voiceRecipe(const VoiceJob &j)
+{
+    return j.text + kVoiceStyle + (j.sentence ? kSentenceStretch : "");
+}
+
 void buildVoices(const QList<VoiceJob> &all, const Stamps &stamps, const QString &tmpDir)
 {
     QList<VoiceJob> todo;
     for (const VoiceJob &j : all) {
         bool fresh = true;
         for (const VoiceOutput &o : j.outputs)
-            fresh = fresh && stamps.upToDate(o.stamp, j.text + kVoiceStyle, o.path);
+            fresh = fresh && stamps.upToDate(o.stamp, voiceRecipe(j), o.path);
         if (!fresh)
             todo << j;
     }
@@ -396,9 +565,63 @@ void buildVoices(const QList<VoiceJob> &all, const Stamps &stamps, const QString
     QtConcurrent::blockingMap(todo, [&](const VoiceJob &j) {
         if (makeVoice(j, tmpDir))
             for (const VoiceOutput &o : j.outputs)
-                stamps.mark(o.stamp, j.text + kVoiceStyle);
+                stamps.mark(o.stamp, voiceRecipe(j));
         ++done;
     });
+}
+
+// ---------------------------------------------------------------- units
+
+// What a unit must be for the games to work and for a child to learn from
+// it: a handful of words, mostly new, each with its example sentence, and no
+// two words behind the same picture (a picture game could not tell them
+// apart). Prints the figures of each book.
+void checkUnits(const QList<Book> &books, const QHash<QString, Entry> &byKey, const QSet<QString> &sentenceKeys,
+                const QHash<QString, QString> &emojiOfKey)
+{
+    QSet<QString> taught; // keys of words of earlier units
+    QSet<QString> pictured;
+    for (const Book &b : books) {
+        int fresh = 0;
+        for (const Unit &u : b.units) {
+            const QString where = u.where + " (" + b.name + " " + u.name + ")";
+            if (u.words.size() < 9 || u.words.size() > 16)
+                warn(where + QString(": %1 words, a unit has 9 to 16").arg(u.words.size()));
+            int repeats = 0;
+            QHash<QString, QString> wordOfPicture;
+            QSet<QString> keys;
+            for (const QString &w : u.words) {
+                const auto it = byKey.constFind(NormalizeWordKey(w).toUpper());
+                if (it == byKey.constEnd())
+                    continue; // reported with the word bank
+                const QString key = it->key;
+                if (keys.contains(key))
+                    fail(where + ": \"" + w + "\" twice");
+                keys << key;
+                if (taught.contains(key))
+                    ++repeats;
+                if (!sentenceKeys.contains(key))
+                    fail(where + ": \"" + w + "\" has no example sentence");
+                const QString emoji = emojiOfKey.value(key);
+                if (emoji.isEmpty())
+                    continue;
+                pictured << key;
+                if (wordOfPicture.contains(emoji))
+                    fail(where + ": \"" + wordOfPicture[emoji] + "\" and \"" + w + "\" have the same picture");
+                wordOfPicture.insert(emoji, w);
+            }
+            if (repeats * 2 > u.words.size())
+                fail(where + QString(": %1 of %2 words were taught in earlier units").arg(repeats).arg(u.words.size()));
+            for (const QString &k : std::as_const(keys))
+                if (!taught.contains(k))
+                    ++fresh;
+            taught.unite(keys);
+        }
+        std::printf("%s %s: %d new words, %lld taught so far\n", qPrintable(b.series), qPrintable(b.name), fresh,
+                    (long long)taught.size());
+    }
+    std::printf("unit words: %lld distinct, %lld with a picture\n", (long long)taught.size(),
+                (long long)pictured.size());
 }
 
 // ---------------------------------------------------------------- pictures
@@ -423,7 +646,52 @@ QFont emojiFont(int px)
     return f;
 }
 
-QImage renderPicture(const QString &key, const QString &emoji)
+// Graphemes (whole emoji, flags and family sequences) in a string.
+int graphemeCount(const QString &text)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    int n = 0;
+    while (finder.toNextBoundary() != -1)
+        ++n;
+    return n;
+}
+
+// A white card with a number or a short label: numbers, ordinals, dates.
+// "calendar:" adds the red band of a calendar page.
+void drawCard(QPainter &p, const QString &text, bool calendar)
+{
+    const QRectF card(95, 30, 130, 140);
+    QPainterPath path;
+    path.addRoundedRect(card, 16, 16);
+    p.setPen(QPen(QColor(0, 0, 0, 40), 3));
+    p.setBrush(Qt::white);
+    p.drawPath(path);
+    QRectF textRect = card;
+    if (calendar) {
+        p.save();
+        p.setClipPath(path);
+        p.fillRect(QRectF(card.left(), card.top(), card.width(), 34), QColor("#E5484D"));
+        p.restore();
+        textRect.setTop(card.top() + 34);
+    }
+    QFont f;
+    f.setFamilies({"DejaVu Sans", "WenQuanYi Micro Hei"});
+    f.setBold(true);
+    int px = 72;
+    f.setPixelSize(px);
+    while (px > 20 && QFontMetrics(f).horizontalAdvance(text) > card.width() - 16)
+        f.setPixelSize(px -= 4);
+    p.setFont(f);
+    p.setPen(QColor("#2F6FD0"));
+    p.drawText(textRect, Qt::AlignCenter, text);
+}
+
+// How a picture is drawn from its recipe in data/pictures:
+//   emoji          one emoji, or two or three side by side as a scene
+//   front:A|B      A large in front of B (a family member before the family)
+//   card:TEXT      a number card; calendar:TEXT a calendar page
+//   clipart:NAME   data/pictures/clipart/NAME.svg, for what no emoji shows
+QImage renderPicture(const QString &key, const QString &recipe, const QString &clipartDir)
 {
     QImage img(320, 200, QImage::Format_RGB32);
     const QColor bg = colourFor(key);
@@ -437,13 +705,30 @@ QImage renderPicture(const QString &key, const QString &emoji)
     p.drawEllipse(QPointF(305, 15), 50, 50);
     p.setBrush(QColor(255, 255, 255, 150));
     p.drawEllipse(QPointF(160, 100), 92, 92);
-    int px = 140;
-    const int glyphs = emoji.size();
-    if (glyphs > 8) // a sequence of two pictures
-        px = 100;
-    p.setFont(emojiFont(px));
     p.setPen(Qt::black);
-    p.drawText(QRect(0, 0, 320, 200), Qt::AlignCenter, emoji);
+    if (recipe.startsWith(QLatin1String("card:")) || recipe.startsWith(QLatin1String("calendar:"))) {
+        const bool calendar = recipe.startsWith(QLatin1String("calendar:"));
+        drawCard(p, recipe.mid(calendar ? 9 : 5), calendar);
+    } else if (recipe.startsWith(QLatin1String("clipart:"))) {
+        // drawn into the same white disc an emoji sits on
+        QSvgRenderer svg(clipartDir + "/" + recipe.mid(8) + ".svg");
+        QSizeF size = svg.defaultSize();
+        size.scale(150, 150, Qt::KeepAspectRatio);
+        svg.render(&p, QRectF(160 - size.width() / 2, 100 - size.height() / 2, size.width(), size.height()));
+    } else if (recipe.startsWith(QLatin1String("front:"))) {
+        const QStringList parts = recipe.mid(6).split('|');
+        const int behind = graphemeCount(parts.value(1));
+        p.setFont(emojiFont(behind >= 3 ? 50 : behind == 2 ? 62 : 84));
+        p.setOpacity(0.8);
+        p.drawText(QRect(118, 6, 198, 110), Qt::AlignCenter, parts.value(1));
+        p.setOpacity(1.0);
+        p.setFont(emojiFont(120));
+        p.drawText(QRect(30, 40, 180, 160), Qt::AlignCenter, parts.value(0));
+    } else {
+        const int n = graphemeCount(recipe);
+        p.setFont(emojiFont(n >= 4 ? 62 : n == 3 ? 76 : n == 2 ? 100 : 140));
+        p.drawText(QRect(0, 0, 320, 200), Qt::AlignCenter, recipe);
+    }
     p.end();
     return img;
 }
@@ -480,12 +765,21 @@ int buildPictures(const QString &dataDir, const QString &appDir, const QHash<QSt
         }
         emojiOfKey.insert(key, emoji);
         const QString out = appDir + "/pics/" + key + ".enjpg";
-        const QString recipe = emoji + kPictureStyle;
+        const QString clipartDir = dataDir + "/pictures/clipart";
+        QString recipe = emoji + kPictureStyle;
+        if (emoji.startsWith(QLatin1String("clipart:"))) {
+            const QByteArray svg = fileBytes(clipartDir + "/" + emoji.mid(8) + ".svg");
+            if (!QSvgRenderer(svg).isValid()) {
+                fail(where + ": no clip art " + emoji.mid(8) + ".svg");
+                return;
+            }
+            recipe += hashOf(svg);
+        }
         if (stamps.upToDate("pic-" + key, recipe, out)) {
             ++kept;
             return;
         }
-        writeIfChanged(out, EnvelopeBytes(jpegBytes(renderPicture(key, emoji))));
+        writeIfChanged(out, EnvelopeBytes(jpegBytes(renderPicture(key, emoji, clipartDir))));
         stamps.mark("pic-" + key, recipe);
         ++made;
     });
@@ -631,6 +925,27 @@ void copyPlain(const QString &src, const QString &dst, bool crlf)
     writeIfChanged(dst, crlf ? crlfUtf8(readLines(src)) : fileBytes(src));
 }
 
+// The pictures help.html shows (src="help/NAME") are the README's
+// screenshots, copied beside it so the help works without the source tree.
+void copyHelpPictures(const QString &dataDir, const QString &appDir)
+{
+    const QString html = QString::fromUtf8(fileBytes(dataDir + "/help.html"));
+    static const QRegularExpression src(QStringLiteral("src=\"help/([^\"/]+)\""));
+    QSet<QString> keep;
+    for (auto it = src.globalMatch(html); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        const QString from = dataDir + "/../docs/screenshots/" + name;
+        if (!QFileInfo::exists(from)) {
+            fail("help.html: picture " + name + " is not in docs/screenshots");
+            continue;
+        }
+        copyPlain(from, appDir + "/dat/help/" + name, false);
+        keep << name;
+    }
+    if (QFileInfo::exists(appDir + "/dat/help"))
+        pruneStale(appDir + "/dat/help", "*", keep);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -690,6 +1005,7 @@ int main(int argc, char **argv)
     }
 
     copyPlain(dataDir + "/help.html", appDir + "/dat/help.html", false);
+    copyHelpPictures(dataDir, appDir);
     for (const QString &s : filesIn(dataDir + "/sample", "*.txt"))
         copyPlain(s, appDir + "/sample/" + QFileInfo(s).fileName(), true);
     copyPlain("/usr/share/fonts/truetype/charis/CharisSIL-Regular.ttf", appDir + "/font/Ksphonet.ttf", false);
@@ -701,19 +1017,29 @@ int main(int argc, char **argv)
 
     QHash<QString, QString> emojiOfKey;
     const int pictures = buildPictures(dataDir, appDir, byUserEN, stamps, emojiOfKey);
+    QSet<QString> sentenceKeys;
+    for (const WordSentence &s : wordSentences)
+        sentenceKeys << s.key;
+    checkUnits(books, byKey, sentenceKeys, emojiOfKey);
+    if (gErrors) {
+        std::fprintf(stderr, "%d errors in data/\n", gErrors);
+        return 1;
+    }
     buildCovers(appDir, books, emojiOfKey, stamps);
 
     QList<VoiceJob> jobs;
     for (const Entry &e : entries)
-        jobs << VoiceJob{e.userEN, {{appDir + "/voice/" + e.key + ".enw", "voice-" + e.key}}};
+        jobs << VoiceJob{spokenWord(e), {{appDir + "/voice/" + e.key + ".enw", "voice-" + e.key}}};
+    const QList<SpeakAs> rules = speakAsRules(entries);
     // Many words reuse a unit sentence or share one: each text is spoken once.
     QHash<QString, qsizetype> jobOfSentence;
     for (const Sentence &s : sentences) {
         const QString stamp = "sentence-" + s.id;
         jobOfSentence.insert(s.english, jobs.size());
-        jobs << VoiceJob{s.english,
+        jobs << VoiceJob{spokenSentence(s.english, rules),
                          {{appDir + "/sentence-in-unit/" + s.id + ".wav", stamp},
-                          {appDir + "/sentence-voice/" + NormalizeWordKey(s.id) + ".wav", stamp}}};
+                          {appDir + "/sentence-voice/" + NormalizeWordKey(s.id) + ".wav", stamp}},
+                         true};
     }
     for (const WordSentence &s : wordSentences) {
         const VoiceOutput out{appDir + "/sentence-voice/" + s.key + ".wav", "wordsentence-" + s.key};
@@ -722,7 +1048,7 @@ int main(int argc, char **argv)
             jobs[*it].outputs << out;
         } else {
             jobOfSentence.insert(s.english, jobs.size());
-            jobs << VoiceJob{s.english, {out}};
+            jobs << VoiceJob{spokenSentence(s.english, rules), {out}, true};
         }
     }
     QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());

@@ -102,6 +102,7 @@ QSet<QString> FilesIn(const QString &relative)
 struct Counts {
     int books = 0, units = 0, words = 0, sentences = 0, sentenceVoices = 0, sentenceKeyVoices = 0;
     QSet<const CWord *> distinct;
+    QStringList newWordsPerBook; // "series/book: n", in teaching order
 };
 
 void CountSeries(const CSeries &series, const QSet<QString> &unitVoices, const QSet<QString> &keyVoices, Counts &c)
@@ -112,6 +113,7 @@ void CountSeries(const CSeries &series, const QSet<QString> &unitVoices, const Q
         if (!series.GetBookByID(b, book))
             continue;
         c.units += book->UnitNum();
+        const qsizetype before = c.distinct.size();
         for (int u = 1; u <= book->UnitNum(); ++u) {
             ClassUnit *unit = nullptr;
             if (!book->GetUnitbyID(u, unit))
@@ -130,6 +132,7 @@ void CountSeries(const CSeries &series, const QSet<QString> &unitVoices, const Q
                     ++c.sentenceKeyVoices;
             }
         }
+        c.newWordsPerBook << QStringLiteral("%1/%2: %3").arg(series.SeriesName, book->BookName).arg(c.distinct.size() - before);
     }
 }
 
@@ -252,6 +255,13 @@ int RunCheckFolders(QTextStream &out, QTextStream &err)
     out << "books: " << counts.books << Qt::endl;
     out << "units: " << counts.units << Qt::endl;
     out << "words in units: " << counts.words << " (distinct: " << counts.distinct.size() << ")" << Qt::endl;
+    for (const QString &b : std::as_const(counts.newWordsPerBook))
+        out << "new words in " << b << Qt::endl;
+    int unitWordsWithPicture = 0;
+    for (const CWord *w : std::as_const(counts.distinct))
+        if (pics.contains(w->English + QStringLiteral(".enjpg")) || pics.contains(w->English + QStringLiteral(".enbmp")))
+            ++unitWordsWithPicture;
+    out << "unit words with a picture: " << unitWordsWithPicture << " of " << counts.distinct.size() << Qt::endl;
     out << "sentences: " << counts.sentences << Qt::endl;
     out << "word voices present: " << wordVoices << " of " << entries << Qt::endl;
     int unitWordsWithSentence = 0;

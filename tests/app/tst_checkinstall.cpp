@@ -80,6 +80,10 @@ private slots:
                            "books: 3",
                            "units: 6",
                            "words in units: 29 (distinct: 27)",
+                           "new words in Tallivo 小学英语/Book One: 24",
+                           "new words in Tallivo 小学英语/Book Two: 2", // the rest taught in book one
+                           "new words in Second Series/Book A: 1",
+                           "unit words with a picture: 2 of 27",
                            "sentences: 2",
                            "word voices present: 2 of 27",
                            "words with an example sentence: 2 of 27 (in units: 2 of 27)",

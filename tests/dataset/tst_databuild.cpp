@@ -165,12 +165,38 @@ private slots:
         QVERIFY(root.isValid());
         Source src;
         src.sentences = QStringList{QStringLiteral("cat\tThe dog is big.\t狗很大。"),
-                                    QStringLiteral("apple\tTwo apples.\t两个苹果。")};
+                                    QStringLiteral("apple\tTwo apples.\t两个苹果。"),
+                                    QStringLiteral("colour\tRed is a colour.\t红色是一种颜色。")};
         QVERIFY(src.write(root.filePath("data")));
         const Run r = RunDataBuild(root);
         QVERIFY2(r.exitCode == 0, qPrintable(r.err)); // the authors are told, the build goes on
         QVERIFY2(r.err.contains(QStringLiteral("s.tsv:1: the sentence does not contain \"cat\"")), qPrintable(r.err));
         QVERIFY2(!r.err.contains(QStringLiteral("\"apple\"")), qPrintable(r.err));
+    }
+
+    // A word the voice reads wrong from its spelling is spoken as written in
+    // its "speak as" column, alone and in sentences; "alone:" keeps the
+    // sentences as they are (close the door / close to).
+    void speakAsGivesTheVoiceItsWords()
+    {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        Source src;
+        src.dictionary[0] += QStringLiteral("\tcat");           // apple, said "cat"
+        src.dictionary[2] += QStringLiteral("\talone: cat");    // colour, said "cat" alone only
+        src.sentences = QStringList{QStringLiteral("apple\tTwo apples.\t两个苹果。"),
+                                    QStringLiteral("cat\tTwo cats.\t两只猫。"),
+                                    QStringLiteral("colour\tTwo colours.\t两种颜色。")};
+        QVERIFY(src.write(root.filePath("data")));
+        const Run r = RunDataBuild(root);
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QByteArray cat = Unscrambled(root.filePath("app/voice/cat.enw"));
+        QVERIFY(cat.startsWith("RIFF"));
+        QCOMPARE(Unscrambled(root.filePath("app/voice/apple.enw")), cat);
+        QCOMPARE(Unscrambled(root.filePath("app/voice/color.enw")), cat);
+        const QByteArray cats = Unscrambled(root.filePath("app/sentence-voice/cat.wav"));
+        QCOMPARE(Unscrambled(root.filePath("app/sentence-voice/apple.wav")), cats);
+        QVERIFY(Unscrambled(root.filePath("app/sentence-voice/color.wav")) != cats);
     }
 
     void dataTheProgramWouldMisreadStopsTheBuild_data()
@@ -217,6 +243,46 @@ private slots:
         const Run r = RunDataBuild(root);
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    }
+
+    void unitAChildCannotLearnFromStopsTheBuild_data()
+    {
+        QTest::addColumn<QStringList>("units"); // word lines after "#Unit 1"; "#" starts another unit
+        QTest::addColumn<QStringList>("pictures");
+        QTest::addColumn<QString>("message");
+        const QStringList pics = Source{}.pictures;
+        QTest::addRow("a word not in the dictionary")
+            << QStringList{"apple", "cat", "kiwi"} << pics << "\"kiwi\" is not in the dictionary";
+        QTest::addRow("a word without its sentence")
+            << QStringList{"apple", "cat", "colour", "dog"} << pics << "\"dog\" has no example sentence";
+        QTest::addRow("two words behind one picture")
+            << QStringList{"apple", "cat", "colour"} << QStringList{"apple\t🍎", "cat\t🐱", "colour\t🍎"}
+            << "\"apple\" and \"colour\" have the same picture";
+        QTest::addRow("a unit mostly of taught words")
+            << QStringList{"apple", "cat", "#Unit 2", "apple", "cat", "colour"} << pics
+            << "2 of 3 words were taught in earlier units";
+    }
+    void unitAChildCannotLearnFromStopsTheBuild()
+    {
+        QFETCH(QStringList, units);
+        QFETCH(QStringList, pictures);
+        QFETCH(QString, message);
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        Source src;
+        src.dictionary << QStringLiteral("dog\tdɒɡ\t狗\tn. 狗");
+        src.bank = QStringList{"@Test Series", "!a series for the test", "%Book 1", "#Unit 1"} + units;
+        src.bank << QStringLiteral("*\tI see a cat.\t我看见一只猫。");
+        src.pictures = pictures;
+        QVERIFY(src.write(root.filePath("data")));
+        const Run r = RunDataBuild(root);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+
+        // the unit as it should be builds
+        QVERIFY(Source{}.write(root.filePath("data")));
+        const Run mended = RunDataBuild(root);
+        QVERIFY2(mended.exitCode == 0, qPrintable(mended.err));
     }
 };
 TALLIVO_TEST(TestDataBuild)

@@ -20,7 +20,12 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSet>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -38,6 +43,100 @@ QByteArray unscrambled(const QString &path)
 {
     QByteArray clear;
     return ReadEncodedFileBytes(path, clear) ? clear : QByteArray();
+}
+
+struct StandardUnit {
+    int series = 0;
+    ClassBook *book = nullptr;
+    int unitNo = 0;
+    ClassUnit *unit = nullptr;
+};
+
+// Every unit of the standard series in teaching order; empty when one
+// does not load.
+QList<StandardUnit> standardUnits()
+{
+    QList<StandardUnit> out;
+    for (int s = 1; s <= gWordBank->SeriesNum(); ++s) {
+        CSeries *series = nullptr;
+        if (!gWordBank->GetSeriesByID(s, series) || !series->LoadStandardSeries())
+            return {};
+        for (int b = 1; b <= series->BookNum(); ++b) {
+            ClassBook *book = nullptr;
+            if (!series->GetBookByID(b, book))
+                return {};
+            for (int u = 1; u <= book->UnitNum(); ++u) {
+                ClassUnit *unit = nullptr;
+                if (!book->GetUnitbyID(u, unit))
+                    return {};
+                out << StandardUnit{s, book, u, unit};
+            }
+        }
+    }
+    return out;
+}
+
+// The speech of a 16-bit mono WAV in 20 ms frames of mean power; empty
+// when it is not one.
+struct Speech {
+    QList<double> framePower;
+    int frameMs = 20;
+    double loudest() const { return *std::max_element(framePower.begin(), framePower.end()); }
+    // dB of the frames within 30 dB of the loudest: the voice, not its pauses
+    double levelDb() const
+    {
+        double sum = 0;
+        int n = 0;
+        for (double p : framePower)
+            if (p >= loudest() / 1000.0) {
+                sum += p;
+                ++n;
+            }
+        return 10.0 * std::log10(sum / n / (32768.0 * 32768.0));
+    }
+    // from the first to the last frame within 40 dB of the loudest
+    double spokenSeconds() const
+    {
+        qsizetype first = -1, last = -1;
+        for (qsizetype i = 0; i < framePower.size(); ++i)
+            if (framePower[i] >= loudest() / 10000.0) {
+                first = first < 0 ? i : first;
+                last = i;
+            }
+        return first < 0 ? 0.0 : double(last - first + 1) * frameMs / 1000.0;
+    }
+};
+
+Speech speechOf(const QByteArray &wav)
+{
+    Speech out;
+    if (wav.size() < 44 || !wav.startsWith("RIFF"))
+        return out;
+    qsizetype at = 12;
+    int rate = 0, channels = 0, bits = 0;
+    while (at + 8 <= wav.size()) {
+        const QByteArray id = wav.mid(at, 4);
+        const quint32 size = qFromLittleEndian<quint32>(wav.constData() + at + 4);
+        if (id == "fmt ") {
+            channels = qFromLittleEndian<quint16>(wav.constData() + at + 10);
+            rate = int(qFromLittleEndian<quint32>(wav.constData() + at + 12));
+            bits = qFromLittleEndian<quint16>(wav.constData() + at + 22);
+        } else if (id == "data" && channels == 1 && bits == 16 && rate > 0) {
+            const qsizetype count = qMin<qsizetype>(size, wav.size() - at - 8) / 2;
+            const qsizetype frame = rate * out.frameMs / 1000;
+            for (qsizetype f = 0; f + frame <= count; f += frame) {
+                double sum = 0;
+                for (qsizetype i = f; i < f + frame; ++i) {
+                    const double v = qFromLittleEndian<qint16>(wav.constData() + at + 8 + 2 * i);
+                    sum += v * v;
+                }
+                out.framePower << sum / frame;
+            }
+            return out;
+        }
+        at += 8 + size + (size & 1);
+    }
+    return out;
 }
 
 } // namespace
@@ -169,23 +268,14 @@ private slots:
         // every word of the standard units once, with the spellings its units use
         QHash<CWord *, QStringList> spellings;
         QList<CWord *> order;
-        for (int s = 1; s <= gWordBank->SeriesNum(); ++s) {
-            CSeries *series = nullptr;
-            QVERIFY(gWordBank->GetSeriesByID(s, series));
-            QVERIFY(series->LoadStandardSeries());
-            for (int b = 1; b <= series->BookNum(); ++b) {
-                ClassBook *book = nullptr;
-                QVERIFY(series->GetBookByID(b, book));
-                for (int u = 1; u <= book->UnitNum(); ++u) {
-                    ClassUnit *unit = nullptr;
-                    QVERIFY(book->GetUnitbyID(u, unit));
-                    CWord *w = nullptr;
-                    for (int i = 1; unit->GetWord(i, w); ++i) {
-                        if (!spellings.contains(w))
-                            order << w;
-                        spellings[w] << unit->English(i);
-                    }
-                }
+        const QList<StandardUnit> units = standardUnits();
+        QVERIFY(!units.isEmpty());
+        for (const StandardUnit &su : units) {
+            CWord *w = nullptr;
+            for (int i = 1; su.unit->GetWord(i, w); ++i) {
+                if (!spellings.contains(w))
+                    order << w;
+                spellings[w] << su.unit->English(i);
             }
         }
         QStringList missing, problems;
@@ -207,13 +297,116 @@ private slots:
             if (m_fake.plays.size() != 1 || !isPlayableWav(m_fake.plays.first().wav))
                 problems << w->UserEN + ": no voice";
         }
-        QVERIFY(order.size() >= 700);
-        const double share = 1.0 - double(missing.size()) / double(order.size());
-        QVERIFY2(share >= 0.95, qPrintable(QStringLiteral("%1 of %2 words have no sentence: %3")
-                                                .arg(missing.size())
-                                                .arg(order.size())
-                                                .arg(missing.mid(0, 30).join(", "))));
+        QVERIFY(order.size() >= 1500);
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1 of %2 words have no sentence: %3")
+                                                  .arg(missing.size())
+                                                  .arg(order.size())
+                                                  .arg(missing.mid(0, 30).join(", "))));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 20).join("\n")));
+    }
+
+    // The words a child meets grade by grade: enough of them, mostly new in
+    // every unit, and each picture in a unit showing one word only.
+    void standardSeriesTeachesEnoughNewWords()
+    {
+        // the picture each word was drawn from, as authored
+        QHash<QString, QString> pictureOfKey;
+        const QString pictureDir = qEnvironmentVariable("TALLIVO_SOURCE_DIR") + "/data/pictures";
+        for (const QFileInfo &fi : QDir(pictureDir).entryInfoList({"*.tsv"}, QDir::Files)) {
+            QStringList lines;
+            QVERIFY(ReadTextFileLines(fi.absoluteFilePath(), lines));
+            for (const QString &line : std::as_const(lines)) {
+                const QStringList f = line.split('\t');
+                CWord *w = nullptr;
+                if (f.size() == 2 && !line.startsWith('#') && gDictionary->SetWord(w, f[0]))
+                    pictureOfKey.insert(w->English, f[1].trimmed());
+            }
+        }
+        QVERIFY(!pictureOfKey.isEmpty());
+
+        QSet<CWord *> taught;
+        QList<int> newPerBook, seriesOfBook;
+        QStringList problems;
+        const QList<StandardUnit> units = standardUnits();
+        QVERIFY(!units.isEmpty());
+        for (qsizetype k = 0; k < units.size(); ++k) {
+            const StandardUnit &su = units[k];
+            if (k == 0 || units[k - 1].book != su.book) {
+                if (k > 0 && units[k - 1].series == 1 && su.series == 2) // primary school ends with the first series
+                    QVERIFY2(taught.size() >= 750, qPrintable(QString::number(taught.size())));
+                newPerBook << 0;
+                seriesOfBook << su.series;
+            }
+            const QString where = su.book->BookName + "/" + su.book->UnitName(su.unitNo);
+            QSet<CWord *> words;
+            QHash<QString, QString> wordOfPicture;
+            int repeats = 0;
+            CWord *w = nullptr;
+            for (int i = 1; su.unit->GetWord(i, w); ++i) {
+                words << w;
+                repeats += taught.contains(w) ? 1 : 0;
+                const QString pic = pictureOfKey.value(w->English);
+                if (pic.isEmpty())
+                    continue;
+                if (!QFileInfo::exists(AppPath("pics/" + w->English + ".enjpg")))
+                    problems << where + ": " + w->UserEN + " has no picture file";
+                if (wordOfPicture.contains(pic))
+                    problems << where + ": " + wordOfPicture[pic] + " and " + w->UserEN + " look the same";
+                wordOfPicture.insert(pic, w->UserEN);
+            }
+            const int size = su.unit->WordNum();
+            if (size < 9 || size > 16)
+                problems << where + QStringLiteral(": %1 words").arg(size);
+            if (repeats * 2 > size)
+                problems << where + QStringLiteral(": %1 of %2 words taught before").arg(repeats).arg(size);
+            for (CWord *n : std::as_const(words))
+                newPerBook.last() += taught.contains(n) ? 0 : 1;
+            taught.unite(words);
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 20).join("\n")));
+        QVERIFY2(taught.size() >= 1500, qPrintable(QString::number(taught.size())));
+        for (int i = 0; i < newPerBook.size(); ++i)
+            if (seriesOfBook[i] == 2)
+                QVERIFY2(newPerBook[i] >= 150, qPrintable(QStringLiteral("book %1: %2").arg(i + 1).arg(newPerBook[i])));
+    }
+
+    // Words and sentences side by side sound equally loud, and sentences
+    // come at a pace a young learner can follow.
+    void voicesShareOneLoudnessAndSentencesAChildsPace()
+    {
+        QList<QPair<QString, double>> levels; // file, dB
+        for (const char *dir : {"voice", "sentence-in-unit"}) {
+            const QFileInfoList files = QDir(AppPath(dir)).entryInfoList(QDir::Files, QDir::Name);
+            for (const QFileInfo &fi : files) {
+                const Speech sp = speechOf(unscrambled(fi.absoluteFilePath()));
+                QVERIFY2(!sp.framePower.isEmpty() && sp.loudest() > 0, qPrintable(fi.fileName()));
+                levels << qMakePair(QString(dir) + "/" + fi.fileName(), sp.levelDb());
+            }
+        }
+        QVERIFY(levels.size() >= 2000);
+        std::sort(levels.begin(), levels.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
+        QVERIFY2(levels.last().second - levels.first().second <= 3.0,
+                 qPrintable(QStringLiteral("%1 at %2 dB, %3 at %4 dB")
+                                .arg(levels.first().first)
+                                .arg(levels.first().second, 0, 'f', 1)
+                                .arg(levels.last().first)
+                                .arg(levels.last().second, 0, 'f', 1)));
+
+        int words = 0;
+        double seconds = 0;
+        for (const StandardUnit &su : standardUnits()) {
+            CSentence *sentence = nullptr;
+            for (int k = 1; su.unit->GetSentence(k, sentence); ++k) {
+                words += int(sentence->SentenceEN.split(' ', Qt::SkipEmptyParts).size());
+                seconds += speechOf(unscrambled(AppPath("sentence-in-unit/" + sentence->SentenceID + ".wav")))
+                               .spokenSeconds();
+            }
+        }
+        QVERIFY(seconds > 0);
+        const double perMinute = words * 60.0 / seconds;
+        qInfo("voice levels %.1f to %.1f dB, sentences at %.0f words a minute", levels.first().second,
+              levels.last().second, perMinute);
+        QVERIFY2(perMinute >= 130 && perMinute <= 150, qPrintable(QString::number(perMinute)));
     }
 
     void picturesDecode()
@@ -265,6 +458,27 @@ private slots:
         QVERIFY(QFileInfo(AppPath("dat/help.html")).size() > 2000);
         for (const char *dir : {"usrdat", "tmp", "myvoice"})
             QVERIFY(QFileInfo(AppPath(dir)).isDir());
+    }
+
+    // The help opens with a quick start a child can follow by its pictures,
+    // and every picture it shows is installed beside it.
+    void helpStartsWithAnIllustratedQuickStart()
+    {
+        QFile f(AppPath("dat/help.html"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(f.readAll());
+        const qsizetype start = html.indexOf(QLatin1String("id=\"start\""));
+        QVERIFY(start > 0);
+        QVERIFY(start < html.indexOf(QLatin1String("<nav>")));
+        QVERIFY(html.indexOf(QLatin1String("id=\"parents\"")) > start);
+        int shown = 0;
+        static const QRegularExpression src(QStringLiteral("src=\"([^\"]+)\""));
+        for (auto it = src.globalMatch(html); it.hasNext();) {
+            const QString rel = it.next().captured(1);
+            QVERIFY2(!QImage(AppPath("dat/" + rel)).isNull(), qPrintable(rel));
+            ++shown;
+        }
+        QVERIFY(shown >= 4);
     }
 };
 
