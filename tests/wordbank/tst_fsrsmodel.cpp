@@ -19,7 +19,8 @@ using Sequence = QList<Step>;
 
 QList<Sequence> ReadCases()
 {
-    QFile f(QFINDTESTDATA("fsrs-oracle/fsrs_cases.tsv"));
+    // named from the source tree: a cached object may carry a relative file name
+    QFile f(QStringLiteral(QT_TESTCASE_SOURCEDIR "/wordbank/fsrs-oracle/fsrs_cases.tsv"));
     if (!f.open(QIODevice::ReadOnly))
         return {};
     QList<Sequence> seqs;
