@@ -213,6 +213,17 @@ void FormGames::OnGameOver(bool bOK)
     GameModeCtl1->ShowTestMode(gTestMode);
     GameModeCtl1->show();
     GameModeCtl1->SetEnabled(true);
+    TakeKeysBack();
+}
+
+void FormGames::TakeKeysBack()
+{
+    // typed letters come here again, also where no window manager hands the focus back
+    activateWindow();
+    if (GameControl *c = VisibleGame())
+        c->setFocus();
+    else
+        GameModeCtl1->setFocus();
 }
 
 void FormGames::OnUnitChange()
@@ -224,7 +235,7 @@ void FormGames::OnUnitChange()
         gUser->nLastWord = 1;
     gTestMode = gamerules::kNoGame;
     GameModeCtl1->SetTestMode(0);
-    GameModeCtl1->setFocus();
+    TakeKeysBack();
 }
 
 void FormGames::CloseGames()

@@ -37,6 +37,8 @@ public:
     GameControl *ControlFor(int k) const;
     // The one game control shown, null when none is.
     GameControl *VisibleGame() const;
+    // After any window this one opened: the keyboard belongs to the game again.
+    void TakeKeysBack();
 
     // Esc and the close box go the exit button's way.
     void reject() override;

@@ -94,6 +94,9 @@ private slots:
             QTRY_COMPARE(gTestMode, 3);
             QVERIFY(env.fake.msgBoxes.isEmpty());
             QVERIFY(dlg.isVisible());
+            // the keys are the games window's again, without a click
+            QTRY_COMPARE(QApplication::activeWindow(), &dlg);
+            QVERIFY(dlg.isAncestorOf(QApplication::focusWidget()));
         }
     }
 };
