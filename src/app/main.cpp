@@ -1,6 +1,6 @@
 #include "app/checkinstall.h"
 #include "app/formmain.h"
-#include "app/menuwiring.h"
+#include "app/appnavigator.h"
 #include "widgets/phoneticfont.h"
 #include "helpers/apppaths.h"
 #include "platform/platform.h"
@@ -53,7 +53,8 @@ int main(int argc, char *argv[])
 
     InitAppPaths();
     EnsurePhoneticFont();
-    RegisterMenuActions();
+    AppNavigator navigator;
+    SetNavigator(&navigator);
 
     int code = 0;
     {
@@ -61,6 +62,7 @@ int main(int argc, char *argv[])
         mainWindow.show(); // the login window and the start-up come first
         code = mainWindow.ProgramEnded() ? mainWindow.ExitCode() : app.exec();
     }
+    SetNavigator(nullptr);
     SetPlatform(nullptr);
     return code;
 }

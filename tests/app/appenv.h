@@ -7,26 +7,26 @@
 #include "support/fixture.h"
 #include "support/modaldriver.h"
 #include "wordbank/wbfixture.h"
-#include "app/menuactions.h"
+#include "support/fakenavigator.h"
 #include "helpers/apppaths.h"
 #include "wordbank/globals.h"
 #include <QFile>
 
 struct AppEnv {
     ScopedFakePlatform fake;
+    // no windows behind the menu until a test gives some
+    ScopedFakeNavigator nav;
     TempAppDir dir;
     QByteArray savedHome = qgetenv("TALLIVO_HOME");
 
     AppEnv()
     {
         ReleaseSharedObjects();
-        menuactions::Clear();
         qputenv("TALLIVO_HOME", dir.path().toUtf8());
     }
     ~AppEnv()
     {
         ReleaseSharedObjects();
-        menuactions::Clear();
         if (savedHome.isEmpty())
             qunsetenv("TALLIVO_HOME");
         else
