@@ -1,7 +1,7 @@
 #include "formmain.h"
 #include "widgets/look.h"
 #include "widgets/clicklabel.h"
-#include "menuactions.h"
+#include "platform/navigator.h"
 #include "startup.h"
 #include "helpers/apppaths.h"
 #include "helpers/texthelpers.h"
@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <utility>
 
 const QString FormMain::kCaption = QStringLiteral("Tallivo 9.8");
 const QString FormMain::kComingSoon = QStringLiteral("即将推出");
@@ -203,12 +204,17 @@ void FormMain::HoverEntry(int i)
 
 int FormMain::RunRegistered(int i)
 {
-    const menuactions::Action action = menuactions::Get(i);
-    if (!action) {
-        plat().MsgBox(kComingSoon, MsgButtons::OK, MsgIcon::Information, QStringLiteral("Tallivo"));
-        return -1;
+    static constexpr std::pair<Entry, Window> kWindows[] = {{LearnWord, Window::LearnWord},
+                                                           {WordPicList, Window::WordPicList},
+                                                           {Games, Window::Games},
+                                                           {Record, Window::Record},
+                                                           {NewWord, Window::NewWord}};
+    for (const auto &[entry, window] : kWindows) {
+        if (entry == i && nav().CanOpen(window))
+            return nav().Open(window, nullptr);
     }
-    return action();
+    plat().MsgBox(kComingSoon, MsgButtons::OK, MsgIcon::Information, QStringLiteral("Tallivo"));
+    return -1;
 }
 
 void FormMain::ShowLearnWord()

@@ -57,7 +57,7 @@ private:
     void BuildMenu();
     void CenterPanel();
     void CenterOnScreen();
-    // Shows a window registered for entry i; its result flag, or -1 when none is.
+    // Shows the navigator's window for entry i; its result flag, or -1 when there is none.
     int RunRegistered(int i);
     void ShowLearnWord();
     void ShowSelUnit();

@@ -2,7 +2,7 @@
 #include "app/formmain.h"
 #include "app/instancelock.h"
 #include "app/sessionend.h"
-#include "app/menuwiring.h"
+#include "app/appnavigator.h"
 #include "widgets/phoneticfont.h"
 #include "helpers/apppaths.h"
 #include "platform/platform.h"
@@ -55,7 +55,8 @@ int main(int argc, char *argv[])
 
     InitAppPaths();
     EnsurePhoneticFont();
-    RegisterMenuActions();
+    AppNavigator navigator;
+    SetNavigator(&navigator);
     // from here on a logout, Ctrl+C or a lost display saves the profile
     sessionend::Install();
 
@@ -66,6 +67,7 @@ int main(int argc, char *argv[])
         code = mainWindow.ProgramEnded() ? mainWindow.ExitCode() : app.exec();
     }
     ReleaseInstanceLock();
+    SetNavigator(nullptr);
     SetPlatform(nullptr);
     return code;
 }

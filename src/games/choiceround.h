@@ -4,6 +4,7 @@
 // answer per click, on the word that was asked: an answer is recorded at once
 // and the round is then busy (a mark, a slide, a sound) until the control
 // resumes it or asks the next word, so no click meanwhile answers anything.
+#include "wordround.h"
 #include <QString>
 #include <vector>
 
@@ -12,42 +13,42 @@ class CWord;
 
 class ChoiceRound {
 public:
-    enum class State { Idle, Asking, Busy, Over };
+    using State = WordRound::State;
     enum class Outcome { Ignored, Wrong, Right };
     static constexpr int kSlots = 4;
 
-    // Every word of unit untested; nothing asked yet.
+    explicit ChoiceRound(WordRound::Rnd rnd = {}) : m_words(std::move(rnd)) {}
+
+    // Every word of unit untested; nothing asked yet. The answers count for
+    // game (by default the game being played, gTestMode).
     void Start(ClassUnit *unit);
+    void Start(ClassUnit *unit, scoring::Game game);
     // Asks an untested word with its choices; false, and Over, when none is left.
     bool NextWord();
     // The learner picked slot 0..3. Only a filled slot while Asking counts.
     Outcome Answer(int slot);
     // A mark, slide or sound runs: answers are ignored until Resume.
-    void SetBusy();
+    void SetBusy() { m_words.SetBusy(); }
     // Back to the word asked, after a wrong answer's mark.
-    void Resume();
+    void Resume() { m_words.Resume(); }
 
-    State state() const { return m_state; }
-    ClassUnit *Unit() const { return m_unit; }
-    CWord *TestWord() const { return m_word; }
-    int TestWordId() const { return m_wordId; }
+    State state() const { return m_words.state(); }
+    ClassUnit *Unit() const { return m_words.Unit(); }
+    CWord *TestWord() const { return m_words.Word(); }
+    int TestWordId() const { return m_words.WordId(); }
     int ChoiceCount() const { return m_count; }
     // The word in slot 0..3, null for an empty slot.
     CWord *Choice(int slot) const;
     // The slot's English is the English asked (two words may share it).
     bool IsRight(int slot) const;
     // "3 / 12"
-    QString Progress() const;
+    QString Progress() const { return m_words.Progress(); }
     // Every word right at the first try; never for no words.
-    bool Perfect() const;
-    int WordNum() const;
+    bool Perfect() const { return m_words.Perfect(); }
+    int WordNum() const { return m_words.WordNum(); }
 
 private:
-    ClassUnit *m_unit = nullptr;
-    State m_state = State::Idle;
-    CWord *m_word = nullptr;
-    int m_wordId = -1;
+    WordRound m_words;
     std::vector<int> m_ans; // [1..4] unit numbers, -1 for none
     int m_count = 0;
-    bool m_answeredRight = false;
 };

@@ -1,5 +1,4 @@
 #include "flipdeck.h"
-#include "gamerules.h"
 #include "helpers/texthelpers.h"
 #include "wordbank/classunit.h"
 #include "wordbank/cword.h"
@@ -12,9 +11,9 @@ void FlipDeck::Start(ClassUnit *unit)
     m_selected = -1;
     m_current = nullptr;
     m_matchA = m_matchB = 0;
+    m_words.Start(unit, scoring::Game::Flip);
     if (!m_unit)
         return;
-    m_unit->InitTestStatus();
     const int n = m_unit->WordNum();
     for (int first = 1; first <= n; first += kGroupWords) {
         const int m = std::min(kGroupWords, n - first + 1);
@@ -73,8 +72,7 @@ FlipDeck::Outcome FlipDeck::Click(int k)
     m_selected = -1;
     if (!SameWord(first, second)) {
         m_current = first.word;
-        if (m_current)
-            m_current->SetStatus(-1);
+        m_words.AnswerOn(m_current, answers::Answer::Wrong);
         return Outcome::WrongPair;
     }
     first.state = CardState::Removed;
@@ -82,10 +80,9 @@ FlipDeck::Outcome FlipDeck::Click(int k)
     m_matchA = firstNo;
     m_matchB = k;
     m_current = second.word;
-    if (m_current)
-        m_current->SetStatus(1);
+    m_words.AnswerOn(m_current, answers::Answer::Right);
     if (first.word && first.word != second.word)
-        first.word->SetStatus(1);
+        m_words.AnswerOn(first.word, answers::Answer::Right);
     return Outcome::Match;
 }
 
@@ -98,7 +95,7 @@ bool FlipDeck::AllMatched() const
 
 bool FlipDeck::Perfect() const
 {
-    return m_unit && gamerules::IsPerfect(m_unit->CorrectNum(), m_unit->WordNum());
+    return m_words.Perfect();
 }
 
 int FlipDeck::SlotOf(int k) const

@@ -4,6 +4,7 @@
 // card has its own state, so a matched card never comes back and only cards
 // not yet dealt are dealt. A card's place is its slot among the cards not
 // removed, in card order.
+#include "wordround.h"
 #include <QPoint>
 #include <vector>
 
@@ -64,6 +65,8 @@ private:
     bool SameWord(const Card &a, const Card &b) const;
 
     ClassUnit *m_unit = nullptr;
+    // the words' answers; the deck, not the round, says which card is asked
+    WordRound m_words;
     std::vector<Card> m_cards;
     int m_selected = -1;
     CWord *m_current = nullptr;

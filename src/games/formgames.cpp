@@ -24,13 +24,8 @@
 #include <QPainter>
 #include <QPointer>
 
-void UpdateGameShow()
-{
-    if (gUpdateGameShow)
-        gUpdateGameShow();
-}
-
-FormGames::FormGames(QWidget *parent) : QDialog(parent)
+FormGames::FormGames(QWidget *parent)
+    : QDialog(parent), m_scoreRefresh([this](const answers::Event &) { RefreshScores(); })
 {
     setObjectName(QStringLiteral("FormGames"));
     setWindowTitle(QStringLiteral("单词闯关"));
@@ -60,11 +55,6 @@ FormGames::FormGames(QWidget *parent) : QDialog(parent)
     connect(GameModeCtl1, &GameModeCtl::UnitChange, this, &FormGames::OnUnitChange);
     connect(GameModeCtl1, &GameModeCtl::EndGame, this, &FormGames::CloseGames);
 
-    QPointer<GameModeCtl> frame(GameModeCtl1);
-    gUpdateGameShow = [frame] {
-        if (frame)
-            frame->UpdateMyShow();
-    };
     gTestMode = gamerules::kNoGame;
     GameModeCtl1->UpdateMyShow();
 }
@@ -72,9 +62,14 @@ FormGames::FormGames(QWidget *parent) : QDialog(parent)
 FormGames::~FormGames()
 {
     EndAllGames();
-    gUpdateGameShow = nullptr;
     if (qApp)
         qApp->removeEventFilter(this);
+}
+
+void FormGames::RefreshScores()
+{
+    if (GameModeCtl1)
+        GameModeCtl1->UpdateMyShow();
 }
 
 void FormGames::PlaceGame(GameControl *c, int height)

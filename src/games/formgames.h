@@ -1,4 +1,5 @@
 #pragma once
+#include "wordbank/answers.h"
 #include <QDialog>
 #include <array>
 
@@ -16,6 +17,9 @@ class FormGames : public QDialog {
 public:
     explicit FormGames(QWidget *parent = nullptr);
     ~FormGames() override;
+
+    // The score panel shows the profile's points, coins and rank again.
+    void RefreshScores();
 
     GameModeCtl *GameModeCtl1 = nullptr;
     UC_RRK *UC_RRK1 = nullptr;
@@ -58,7 +62,6 @@ private:
 
     bool m_started = false;
     bool m_closing = false;
+    // every answer refreshes the score panel while the window lives
+    answers::ScopedObserver m_scoreRefresh;
 };
-
-// Refreshes the games window's score panel, when the window is open.
-void UpdateGameShow();

@@ -130,7 +130,9 @@ void FormGameTip::ShowGameResult()
     for (QLabel *l : {lblCorrectNum, lblWrongNum, lblUntestedNum, lblCorrectRatio})
         l->adjustSize();
     gCurrUnit->InitTestStatus();
-    UpdateGameShow();
+    // the games window behind shows the new coins at once
+    if (auto *games = qobject_cast<FormGames *>(parentWidget()))
+        games->RefreshScores();
 }
 
 void FormGameTip::resizeEvent(QResizeEvent *e)

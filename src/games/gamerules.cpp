@@ -28,11 +28,6 @@ QString ResultScoreText(int coins, int right)
            + QString::number(scoring::ResultPoints(right)) + QStringLiteral("分");
 }
 
-QString ProgressText(int words, int untested)
-{
-    return QString::number(words - untested + 1) + QStringLiteral(" / ") + QString::number(words);
-}
-
 QString EarlyExitQuestion(int untested, int words)
 {
     if (untested <= 0 || untested >= words)

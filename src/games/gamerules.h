@@ -22,8 +22,6 @@ QString RankCaption(int coins);
 
 // "恭喜你获得<coins>个金币,积<10 × right>分"
 QString ResultScoreText(int coins, int right);
-// "3 / 12": the place of the word now asked.
-QString ProgressText(int words, int untested);
 
 // The question before a started, unfinished game is left; "" when none is
 // asked (nothing answered yet, or every word done).

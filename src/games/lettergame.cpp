@@ -5,11 +5,6 @@
 
 namespace lettergame {
 
-QString ProgressText(int asked, int total)
-{
-    return QString::number(asked) + QStringLiteral(" / ") + QString::number(total);
-}
-
 StdPicture Picture(const char *name)
 {
     return StdPicture::Load(QStringLiteral(":/letters/") + QLatin1String(name) + QStringLiteral(".svg"));

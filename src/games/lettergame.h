@@ -1,6 +1,6 @@
 #pragma once
 // What the three letter games share: their buttons, timers and the progress
-// text.
+// label.
 #include "widgets/widgetutil.h"
 #include <QString>
 #include <QWidget>
@@ -11,8 +11,6 @@ class cTransPictureBox;
 
 namespace lettergame {
 
-// "3 / 12": the word now asked of all words.
-QString ProgressText(int asked, int total);
 // A picture of the letter games (":/letters/<name>.svg").
 StdPicture Picture(const char *name);
 // A borderless see-through picture button with the given face, hidden.

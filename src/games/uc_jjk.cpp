@@ -73,10 +73,9 @@ UC_JJK::UC_JJK(QWidget *parent) : GameControl(parent)
 void UC_JJK::StartGame()
 {
     BeginGame();
-    m_asked = 0;
-    if (!gCurrUnit || gCurrUnit->WordNum() == 0)
+    m_words.Start(gCurrUnit, scoring::Game::FillIn);
+    if (m_words.WordNum() == 0)
         return;
-    gCurrUnit->InitTestStatus();
     if (ShowNextWord() == Next::NoneLeft)
         Finish();
 }
@@ -84,6 +83,7 @@ void UC_JJK::StartGame()
 void UC_JJK::EndGame()
 {
     GameControl::EndGame();
+    m_words.End();
     CloseChoices();
     DestroyLetters();
 }
@@ -104,16 +104,13 @@ UC_JJK::Next UC_JJK::ShowNextWord()
     timHideIcon->stop();
     CloseChoices();
     DestroyLetters();
-    m_testWord = nullptr;
-    CWord *word = nullptr;
-    if (!gCurrUnit || gCurrUnit->GetTestWord(word) <= 0 || !word)
+    if (!m_words.NextWord())
         return Next::NoneLeft;
-    m_testWord = word;
-    ++m_asked;
+    CWord *word = m_words.Word();
     const QString english = StripTabsTrim(word->UserEN);
     m_round.SetWord(english, FillInRound::PickGaps(english, PlatformRnd()));
     LayOutWord(english);
-    lblNum->setText(lettergame::ProgressText(m_asked, gCurrUnit->WordNum()));
+    lblNum->setText(m_words.Progress());
     const GameGuard guard = Guard();
     // the flip lets events run: a key typed now finds the choices closed
     NewWordPicCtl1->SetPicWord(word, true, true, 0);
@@ -224,7 +221,7 @@ void UC_JJK::UserControlKeyPress(int KeyAscii)
 
 void UC_JJK::lblSelChar_Click(int k)
 {
-    if (!m_testWord || InputBlocked())
+    if (!m_words.Word() || InputBlocked())
         return;
     const int pos = m_round.GapPosition();
     const QChar correct = m_round.Correct();
@@ -237,7 +234,7 @@ void UC_JJK::lblSelChar_Click(int k)
         const QRect choice = lblSelChar[size_t(k)]->geometry();
         gamemarks::ShowMarkOn(iconWrongAnswer, choice);
         timHideIcon->start(kCrossMs);
-        m_testWord->SetStatus(-1);
+        m_words.Answer(answers::Answer::Wrong);
         GetPlaySound()->FailedSound();
         return;
     }
@@ -260,8 +257,8 @@ void UC_JJK::lblSelChar_Click(int k)
         SetTestChar();
         return;
     }
-    CWord *word = m_testWord;
-    word->SetStatus(1);
+    CWord *word = m_words.Word();
+    m_words.Answer(answers::Answer::Right);
     if (!PlayBlocking([word] { word->ReadMe(1, false); }))
         return;
     if (!PlayBlocking([] { GetPlaySound()->SuceessSound(); }))
@@ -272,7 +269,7 @@ void UC_JJK::lblSelChar_Click(int k)
 
 void UC_JJK::Finish()
 {
-    FinishGame(gCurrUnit && gCurrUnit->CorrectNum() == gCurrUnit->WordNum());
+    FinishGame(m_words.Perfect());
 }
 
 void UC_JJK::HoverChoice(int k)

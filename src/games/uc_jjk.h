@@ -1,6 +1,7 @@
 #pragma once
 #include "games/fillinround.h"
 #include "games/gamecontrol.h"
+#include "games/wordround.h"
 #include <vector>
 
 class ClickLabel;
@@ -34,7 +35,8 @@ public:
     void UserControlKeyPress(int KeyAscii) override;
 
     const FillInRound &Round() const { return m_round; }
-    CWord *TestWord() const { return m_testWord; }
+    CWord *TestWord() const { return m_words.Word(); }
+    const WordRound &Words() const { return m_words; }
 
     NewWordPicCtl *NewWordPicCtl1 = nullptr;
     std::vector<QLabel *> lblWordChar;     // 0: the hidden template
@@ -63,6 +65,5 @@ private:
     void Finish();
 
     FillInRound m_round;
-    CWord *m_testWord = nullptr;
-    int m_asked = 0;
+    WordRound m_words;
 };

@@ -72,10 +72,9 @@ UC_MOXIE::UC_MOXIE(QWidget *parent) : GameControl(parent)
 void UC_MOXIE::StartGame()
 {
     BeginGame();
-    m_asked = 0;
-    if (!gCurrUnit || gCurrUnit->WordNum() == 0)
+    m_words.Start(gCurrUnit, scoring::Game::Dictation);
+    if (m_words.WordNum() == 0)
         return;
-    gCurrUnit->InitTestStatus();
     if (ShowNextWord() == Next::NoneLeft)
         Finish();
 }
@@ -83,7 +82,7 @@ void UC_MOXIE::StartGame()
 void UC_MOXIE::EndGame()
 {
     GameControl::EndGame();
-    m_asking = false;
+    m_words.End();
     txtWord->setEnabled(false);
 }
 
@@ -100,20 +99,17 @@ bool UC_MOXIE::GetNextWord()
 
 UC_MOXIE::Next UC_MOXIE::ShowNextWord()
 {
-    m_asking = false;
     iconWrongAnswer->hide();
-    CWord *word = nullptr;
-    if (!gCurrUnit || gCurrUnit->GetTestWord(word) <= 0 || !word) {
-        m_testWord = nullptr;
+    if (!m_words.NextWord())
         return Next::NoneLeft;
-    }
-    m_testWord = word;
-    ++m_asked;
+    // the card flips first: no answer until the box opens
+    m_words.SetBusy();
+    CWord *word = m_words.Word();
     txtWord->clear();
     txtWord->setProperty("Tag", word->UserEN);
     txtWord->setEnabled(false);
     lblAnswer->hide();
-    lblNum->setText(lettergame::ProgressText(m_asked, gCurrUnit->WordNum()));
+    lblNum->setText(m_words.Progress());
     // the card shows a copy whose meaning does not give the word away
     m_cardWord.CopyWord(*word);
     m_cardWord.DetailCH = DictationJudge::HideWord(word->DetailCH, StripTabsTrim(word->UserEN));
@@ -124,7 +120,7 @@ UC_MOXIE::Next UC_MOXIE::ShowNextWord()
         return Next::Interrupted;
     txtWord->setEnabled(true);
     txtWord->setFocus();
-    m_asking = true;
+    m_words.Resume();
     emit GotNewWord();
     return Next::Shown;
 }
@@ -156,9 +152,10 @@ void UC_MOXIE::ShowMark(cTransPictureBox *mark, cTransPictureBox *other)
 
 void UC_MOXIE::btnOK_Click()
 {
-    if (!m_testWord || !m_asking || InputBlocked())
+    if (!m_words.Asking() || InputBlocked())
         return;
-    const DictationJudge::Verdict v = DictationJudge::Judge(txtWord->text(), m_testWord->UserEN);
+    CWord *word = m_words.Word();
+    const DictationJudge::Verdict v = DictationJudge::Judge(txtWord->text(), word->UserEN);
     if (v == DictationJudge::Verdict::Empty) {
         if (txtWord->isEnabled())
             txtWord->setFocus();
@@ -166,16 +163,15 @@ void UC_MOXIE::btnOK_Click()
     }
     if (v == DictationJudge::Verdict::Wrong) {
         ShowMark(iconWrongAnswer, iconRightAnswer);
-        m_testWord->SetStatus(-1);
+        m_words.Answer(answers::Answer::Wrong);
         GetPlaySound()->FailedSound();
         txtWord->setFocus();
         return;
     }
-    m_asking = false;
+    // right: the round is busy until the next word
+    m_words.Answer(answers::Answer::Right);
     txtWord->setEnabled(false);
     ShowMark(iconRightAnswer, iconWrongAnswer);
-    CWord *word = m_testWord;
-    word->SetStatus(1);
     emit OneWordOK();
     if (!PlayBlocking([word] { word->ReadMe(1, false); }))
         return;
@@ -187,11 +183,11 @@ void UC_MOXIE::btnOK_Click()
 
 void UC_MOXIE::btnAnswer_Click()
 {
-    if (!m_testWord || !m_asking || InputBlocked())
+    if (!m_words.Asking() || InputBlocked())
         return;
-    lblAnswer->setText(m_testWord->UserEN);
+    lblAnswer->setText(m_words.Word()->UserEN);
     lblAnswer->show();
-    m_testWord->SetStatus(2);
+    m_words.Answer(answers::Answer::Helped);
     txtWord->clear();
     txtWord->setFocus();
 }
@@ -205,5 +201,5 @@ void UC_MOXIE::timHideIcon_Timer()
 
 void UC_MOXIE::Finish()
 {
-    FinishGame(gCurrUnit && gCurrUnit->CorrectNum() == gCurrUnit->WordNum());
+    FinishGame(m_words.Perfect());
 }

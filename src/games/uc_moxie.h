@@ -1,5 +1,6 @@
 #pragma once
 #include "games/gamecontrol.h"
+#include "games/wordround.h"
 #include "wordbank/cword.h"
 
 class NewWordPicCtl;
@@ -22,7 +23,8 @@ public:
     void EndGame() override;
     bool GetNextWord();
 
-    CWord *TestWord() const { return m_testWord; }
+    CWord *TestWord() const { return m_words.Word(); }
+    const WordRound &Words() const { return m_words; }
     // The word as the card shows it: its meaning without the English in it.
     const CWord &CardWord() const { return m_cardWord; }
 
@@ -51,8 +53,7 @@ private:
     void ShowMark(cTransPictureBox *mark, cTransPictureBox *other);
     void Finish();
 
-    CWord *m_testWord = nullptr;
+    // Asking while the box is open for the word on the card
+    WordRound m_words;
     CWord m_cardWord;
-    int m_asked = 0;
-    bool m_asking = false; // the box is open for the word on the card
 };

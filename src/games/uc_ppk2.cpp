@@ -87,10 +87,9 @@ void UC_PPK2::FitBoard(int n)
 void UC_PPK2::StartGame()
 {
     BeginGame();
-    m_busy = false;
-    m_asked = 0;
+    m_words.Start(gCurrUnit, scoring::Game::Arrange);
     InitGameStatus();
-    if (!gCurrUnit || gCurrUnit->WordNum() == 0)
+    if (m_words.WordNum() == 0)
         return;
     if (ShowNextWord() == Next::NoneLeft)
         Finish();
@@ -99,7 +98,7 @@ void UC_PPK2::StartGame()
 void UC_PPK2::EndGame()
 {
     GameControl::EndGame();
-    m_busy = false;
+    m_words.End();
     m_dealing = false;
     ResetDrag();
     DestroyLetters();
@@ -115,20 +114,17 @@ UC_PPK2::Next UC_PPK2::ShowNextWord()
     // one-letter words count right without play: a loop, so a unit of
     // many of them cannot run the stack deep
     for (;;) {
-        m_testWord = nullptr;
-        CWord *word = nullptr;
-        if (!gCurrUnit || gCurrUnit->GetTestWord(word) <= 0 || !word) {
+        if (!m_words.NextWord()) {
             DestroyLetters();
             return Next::NoneLeft;
         }
-        m_testWord = word;
-        ++m_asked;
+        CWord *word = m_words.Word();
         cmdTip->setEnabled(true);
-        lblNum->setText(lettergame::ProgressText(m_asked, gCurrUnit->WordNum()));
+        lblNum->setText(m_words.Progress());
         m_target = StripTabsTrim(word->UserEN);
         if (word->English.size() > 1 && m_target.size() > 1)
             break;
-        word->SetStatus(1);
+        m_words.Answer(answers::Answer::Right);
     }
     DestroyLetters();
     const GameGuard guard = Guard();
@@ -238,7 +234,7 @@ bool UC_PPK2::IsCorrectWord() const
 
 void UC_PPK2::mousePressEvent(QMouseEvent *e)
 {
-    if (e->button() != Qt::LeftButton || m_dealing || m_busy || !m_testWord || InputBlocked()) {
+    if (e->button() != Qt::LeftButton || m_dealing || !m_words.Asking() || InputBlocked()) {
         GameControl::mousePressEvent(e);
         return;
     }
@@ -305,50 +301,48 @@ void UC_PPK2::DropDragged()
 
 void UC_PPK2::WordArranged()
 {
-    if (m_busy || !m_testWord)
+    if (!m_words.Asking())
         return;
-    m_busy = true;
     const GameGuard guard = Guard();
-    m_testWord->SetStatus(1);
+    m_words.Answer(answers::Answer::Right);
     emit OneWordOK();
     if (!PlayBlocking([] { GetPlaySound()->SuceessSound(); }))
         return;
     ShowTip();
     if (!guard.Alive())
         return;
-    m_busy = false;
     if (ShowNextWord() == Next::NoneLeft)
         Finish();
 }
 
 void UC_PPK2::ShowTip()
 {
-    if (!m_testWord)
+    if (!m_words.Word())
         return;
     FormTip tip(window());
-    tip.SetMyWord(m_testWord);
+    tip.SetMyWord(m_words.Word());
     tip.exec();
 }
 
 void UC_PPK2::cmdTip_Click()
 {
-    CWord *word = m_testWord;
-    if (word && !m_dealing && !m_busy && !InputBlocked())
+    CWord *word = m_words.Word();
+    if (word && !m_dealing && m_words.Asking() && !InputBlocked())
         PlayBlocking([word] { word->ReadMe(1, false); });
 }
 
 void UC_PPK2::btnNext_Click()
 {
-    if (!m_testWord || m_dealing || m_busy || InputBlocked())
+    if (m_dealing || !m_words.Asking() || InputBlocked())
         return;
     ResetDrag();
-    m_testWord->SetStatus(2);
+    m_words.Answer(answers::Answer::Helped);
     ShowTip();
 }
 
 void UC_PPK2::Finish()
 {
-    FinishGame(gCurrUnit && gCurrUnit->CorrectNum() == gCurrUnit->WordNum());
+    FinishGame(m_words.Perfect());
 }
 
 void UC_PPK2::hideEvent(QHideEvent *e)

@@ -1,6 +1,7 @@
 #pragma once
 #include "games/arrangeboard.h"
 #include "games/gamecontrol.h"
+#include "games/wordround.h"
 #include <QPoint>
 #include <vector>
 
@@ -30,7 +31,8 @@ public:
     bool IsComplete() const;
     bool IsCorrectWord() const;
 
-    CWord *TestWord() const { return m_testWord; }
+    CWord *TestWord() const { return m_words.Word(); }
+    const WordRound &Words() const { return m_words; }
     const QString &TargetText() const { return m_target; }
     const ArrangeBoard &Board() const { return m_board; }
     // Letters 1..n of the word on the board (element 0 is the template).
@@ -73,11 +75,10 @@ private:
 
     ArrangeBoard m_board;
     int m_letterPx = kLetterPx;
-    CWord *m_testWord = nullptr;
+    // Busy while a completed word is being cheered
+    WordRound m_words;
     QString m_target;
-    int m_asked = 0;
     bool m_dealing = false;
-    bool m_busy = false; // a completed word is being cheered
     bool m_dragging = false;
     int m_dragged = -1;
     QPoint m_grab;

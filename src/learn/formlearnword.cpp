@@ -1,12 +1,7 @@
 #include "learn/formlearnword.h"
-#include "course/formadduserbookunit.h"
-#include "course/formselunit.h"
 #include "helpers/apppaths.h"
 #include "helpers/texthelpers.h"
-#include "games/formgames.h"
-#include "learn/formwordpiclist.h"
 #include "learn/learnwordctl.h"
-#include "records/formrecord.h"
 #include "platform/platform.h"
 #include "sound/classplaysound.h"
 #include "widgets/bookunittitlectl.h"
@@ -76,38 +71,6 @@ QFrame *Separator(QWidget *parent)
 }
 
 } // namespace
-
-FormLearnWord::Windows &FormLearnWord::DefaultWindows()
-{
-    static Windows w{
-        [](QWidget *parent) {
-            FormRecord form(parent);
-            form.exec();
-            return form.iRet;
-        },
-        [](QWidget *parent) {
-            FormWordPicList form(parent);
-            form.exec();
-            return 0;
-        },
-        [](QWidget *parent) {
-            FormGames form(parent);
-            form.exec();
-            return 0;
-        },
-        [](QWidget *parent) {
-            FormAddUserBookUnit form(parent);
-            form.exec();
-            return 0;
-        },
-        [](QWidget *parent) {
-            FormSelUnit form(parent);
-            form.exec();
-            return form.ret;
-        },
-    };
-    return w;
-}
 
 FormLearnWord::FormLearnWord(QWidget *parent) : QDialog(parent)
 {
@@ -376,14 +339,13 @@ void FormLearnWord::AfterWindow(bool fromFirstWord)
     PicBottom->GrayedAll();
 }
 
-void FormLearnWord::RunWindow(const std::function<int(QWidget *)> &show, bool fromFirstWord)
+void FormLearnWord::RunWindow(Window w, bool fromFirstWord)
 {
     if (Busy() || m_inWindow)
         return;
     m_inWindow = true;
     QPointer<FormLearnWord> self(this);
-    if (show)
-        show(this);
+    nav().Open(w, this);
     if (!self)
         return;
     m_inWindow = false;
@@ -394,17 +356,16 @@ void FormLearnWord::PicBottom_Click(int index)
 {
     if (index != kAutoBrowse && index != kStopAutoBrowse)
         StopAutoBrowse();
-    const Windows &w = DefaultWindows();
     switch (index) {
     case kBack:
         CloseIfIdle();
         break;
     case kRecord:
         // after the record the learner starts again at word 1
-        RunWindow(w.record, true);
+        RunWindow(Window::Record, true);
         break;
     case kWordList:
-        RunWindow(w.wordList, false);
+        RunWindow(Window::WordPicList, false);
         break;
     case kPrev:
         PrevWord();
@@ -421,10 +382,10 @@ void FormLearnWord::PicBottom_Click(int index)
         NextWord();
         break;
     case kGames:
-        RunWindow(w.games, false);
+        RunWindow(Window::Games, false);
         break;
     case kAddUserBook:
-        RunWindow(w.addUserBook, false);
+        RunWindow(Window::AddUserBook, false);
         break;
     case kHelp:
         ShellOpen(AppPath(QStringLiteral("dat/help.html")));
@@ -444,8 +405,7 @@ void FormLearnWord::BookUnitTitleCtl1_Click()
         p->hide();
     m_inWindow = true;
     QPointer<FormLearnWord> self(this);
-    const Windows &w = DefaultWindows();
-    const bool confirmed = w.selUnit ? w.selUnit(this) : false;
+    const bool confirmed = nav().Open(Window::SelectUnit, this) == 1;
     if (!self)
         return;
     m_inWindow = false;

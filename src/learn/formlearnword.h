@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/navigator.h"
 #include <QDialog>
 #include <array>
 #include <functional>
@@ -41,17 +42,6 @@ public:
     void UpdateDispMODE();
     bool AutoBrowsing() const;
 
-    // The windows behind the toolbar; each shows its window modally over
-    // parent and returns its result flag. Replaceable by tests.
-    struct Windows {
-        std::function<int(QWidget *)> record;
-        std::function<int(QWidget *)> wordList;
-        std::function<int(QWidget *)> games;
-        std::function<int(QWidget *)> addUserBook;
-        std::function<bool(QWidget *)> selUnit; // true when a course was confirmed
-    };
-    static Windows &DefaultWindows();
-
 public slots:
     void PicBottom_Click(int index);
     void TimerAutoRead_Timer();
@@ -85,8 +75,8 @@ private:
     void ReselectUnit();
     // A window that may have changed the selection has closed.
     void AfterWindow(bool fromFirstWord);
-    // Shows a toolbar window; nothing while a word change runs.
-    void RunWindow(const std::function<int(QWidget *)> &show, bool fromFirstWord);
+    // Shows a toolbar window through the navigator; nothing while a word change runs.
+    void RunWindow(Window w, bool fromFirstWord);
     bool Busy() const;
     bool HandleKey(QKeyEvent *e);
     void UnhighlightToolbar();

@@ -1,4 +1,5 @@
 #include "learn/learnwordctl.h"
+#include "platform/navigator.h"
 #include "helpers/apppaths.h"
 #include "helpers/wordforms.h"
 #include "helpers/texthelpers.h"
@@ -23,13 +24,6 @@
 #include <algorithm>
 #include <chrono>
 
-namespace learnhooks {
-std::function<void(QWidget *)> &PhoneticFontHelp()
-{
-    static std::function<void(QWidget *)> show;
-    return show;
-}
-} // namespace learnhooks
 
 namespace {
 
@@ -453,8 +447,8 @@ void LearnWordCtl::CheckPhoneticFont()
                 return;
             m_fontOffered = true;
             emit ModalAhead();
-            if (learnhooks::PhoneticFontHelp())
-                learnhooks::PhoneticFontHelp()(window());
+            // the help window lives above this folder
+            nav().Open(Window::PhoneticFontHelp, window());
             return;
         }
     }

@@ -136,8 +136,3 @@ private:
     QCursor m_nextCursor;
 };
 
-// Opens the phonetic font help modally; set by the program (the window lives
-// above this folder). Empty: nothing is offered.
-namespace learnhooks {
-std::function<void(QWidget *parent)> &PhoneticFontHelp();
-}

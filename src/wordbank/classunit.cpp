@@ -142,12 +142,17 @@ void ClassUnit::InitTestStatus()
         w->InitStatus();
 }
 
-int ClassUnit::GetTestWord(CWord *&outWord) const
+int ClassUnit::GetTestWord(CWord *&outWord, const std::function<double()> &rnd) const
 {
     const int n = WordNum();
     for (int attempt = 0; attempt < 5 && n > 0; ++attempt) {
-        plat().Randomize();
-        const int i = RandomIndex(n) + 1;
+        int i = 0;
+        if (rnd) {
+            i = std::clamp(int(rnd() * n), 0, n - 1) + 1;
+        } else {
+            plat().Randomize();
+            i = RandomIndex(n) + 1;
+        }
         if (At(i)->myTestedStatus == 0) {
             outWord = At(i);
             return i;

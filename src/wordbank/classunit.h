@@ -3,6 +3,7 @@
 #include "cword.h"
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -39,7 +40,9 @@ public:
     QString GetUnitStatus() const;
     QString UnitString() const;
     void InitTestStatus();
-    int GetTestWord(CWord *&outWord) const;
+    // An untested word at random (rnd gives [0, 1); empty: the platform's
+    // generator); its position, or -1 when every word was asked.
+    int GetTestWord(CWord *&outWord, const std::function<double()> &rnd = {}) const;
     // Fills ansArr[1..count] (resized to at least 5) with distinct positions,
     // one of them currTestWord at a random slot; returns count.
     int GetAnsArr(int currTestWord, std::vector<int> &ansArr) const;

@@ -64,6 +64,11 @@ QString CWord::GetStatus() const
 
 void CWord::SetStatus(int tResult)
 {
+    SetStatus(tResult, gTestMode);
+}
+
+void CWord::SetStatus(int tResult, int testMode)
+{
     if (tResult != 1) {
         // the score is a 16-bit value in the profile's world
         iTestResult = std::max(iTestResult - 2, int(SHRT_MIN));
@@ -72,10 +77,8 @@ void CWord::SetStatus(int tResult)
         iTestResult = std::min(iTestResult + 1, int(SHRT_MAX));
         myTestedStatus = 1;
         if (gUser)
-            gUser->myScore = scoring::AddClamped(gUser->myScore, scoring::PointsForRight(gTestMode, English.size()));
+            gUser->myScore = scoring::AddClamped(gUser->myScore, scoring::PointsForRight(testMode, English.size()));
     }
-    if (gUpdateGameShow)
-        gUpdateGameShow();
 }
 
 bool CWord::ParseTextFromDictFile(const QString &aLineText)

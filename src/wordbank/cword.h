@@ -25,7 +25,10 @@ public:
     bool IsNewWord(int nNewBookID) const;
     void SetNewWord(int nNewBookID, bool bNewWord);
     QString GetStatus() const;
+    // tResult: 1 right, -1 wrong, 2 shown; the points follow game testMode
+    // (the one played, gTestMode, when not given).
     void SetStatus(int tResult);
+    void SetStatus(int tResult, int testMode);
     bool ParseTextFromDictFile(const QString &aLineText);
     QString DicWordToStr() const;
     void CopyWord(const CWord &srcWord);

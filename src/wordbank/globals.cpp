@@ -13,7 +13,6 @@ ClassBook *gCurrBook = nullptr;
 ClassUnit *gCurrUnit = nullptr;
 CWord *gCurrWord = nullptr;
 int gTestMode = 0;
-std::function<void()> gUpdateGameShow;
 
 void ReleaseSharedObjects()
 {
@@ -31,5 +30,4 @@ void ReleaseSharedObjects()
     gUKWords.clear();
     gUSWords.clear();
     gTestMode = 0;
-    gUpdateGameShow = nullptr;
 }

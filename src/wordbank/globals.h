@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 
 class ClassUser;
 class ClassDBdictionary;
@@ -19,8 +18,6 @@ extern ClassUnit *gCurrUnit; // owned by gWordBank
 extern CWord *gCurrWord;     // owned by gDictionary
 // The game being played (0..6); 0 at start.
 extern int gTestMode;
-// The score panel's refresh, set by the games window; empty = nothing to redraw.
-extern std::function<void()> gUpdateGameShow;
 
 // Releases the shared objects in the shutdown order (profile, word bank,
 // dictionary, sound player) and sets every pointer to null. Saves nothing.

@@ -8,7 +8,7 @@
 #include "support/modaldriver.h"
 #include "wordbank/wbfixture.h"
 #include "app/instancelock.h"
-#include "app/menuactions.h"
+#include "support/fakenavigator.h"
 #include "helpers/apppaths.h"
 #include "wordbank/globals.h"
 #include "wordbank/savenotice.h"
@@ -16,6 +16,8 @@
 
 struct AppEnv {
     ScopedFakePlatform fake;
+    // no windows behind the menu until a test gives some
+    ScopedFakeNavigator nav;
     TempAppDir dir;
     QByteArray savedHome = qgetenv("TALLIVO_HOME");
 
@@ -23,7 +25,6 @@ struct AppEnv {
     {
         ReleaseSharedObjects();
         ResetSaveNotices();
-        menuactions::Clear();
         qputenv("TALLIVO_HOME", dir.path().toUtf8());
     }
     ~AppEnv()
@@ -31,7 +32,6 @@ struct AppEnv {
         ReleaseInstanceLock();
         ReleaseSharedObjects();
         ResetSaveNotices();
-        menuactions::Clear();
         if (savedHome.isEmpty())
             qunsetenv("TALLIVO_HOME");
         else

@@ -20,6 +20,23 @@ namespace {
 
 const QString kStatus0 = QStringLiteral("usrdat/ustatus-0.dat");
 
+// The window behind main menu entry e.
+Window MenuWindow(int e)
+{
+    switch (e) {
+    case FormMain::LearnWord:
+        return Window::LearnWord;
+    case FormMain::WordPicList:
+        return Window::WordPicList;
+    case FormMain::Games:
+        return Window::Games;
+    case FormMain::Record:
+        return Window::Record;
+    default:
+        return Window::NewWord;
+    }
+}
+
 ModalDriver::Step Login(int slot)
 {
     return [slot](QWidget *w) {
@@ -258,11 +275,11 @@ private slots:
         QList<int> calls;
         if (registered) {
             for (int e : {0, 1, 2, 3, 5}) {
-                menuactions::Set(e, [e, entry, result, &calls] {
+                env.nav->windows[MenuWindow(e)] = [e, entry, result, &calls](QWidget *) {
                     calls << e;
                     gWordBank->SetCurrUnit(1, 1, 3, 4, QStringLiteral("全部")); // the window changed the course
                     return e == entry ? result : 0;
-                });
+                };
             }
         }
         QTest::mouseClick(w.Label1[size_t(entry)], Qt::LeftButton);
@@ -300,7 +317,7 @@ private slots:
         ModalDriver driver;
         QVERIFY(StartMenu(env, w, driver));
         int learning = 0;
-        menuactions::Set(menuactions::LearnWord, [&learning] { return ++learning, 0; });
+        env.nav->windows[Window::LearnWord] = [&learning](QWidget *) { return ++learning, 0; };
         driver.Then([confirm](QWidget *dlg) {
             auto *form = qobject_cast<FormSelUnit *>(dlg);
             QVERIFY(form);

@@ -7,7 +7,7 @@
 #include "widgets/clicklabel.h"
 #include "app/formmain.h"
 #include "app/instancelock.h"
-#include "app/menuwiring.h"
+#include "app/appnavigator.h"
 #include "app/sessionend.h"
 #include "app/startup.h"
 #include "helpers/envelope.h"
@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <csignal>
 
 namespace {
@@ -103,7 +104,10 @@ private slots:
         QFETCH(int, sig);
         QFETCH(QString, where);
         AppEnv env;
-        RegisterMenuActions();
+        // the real windows behind the menu, in place of the environment's fake
+        AppNavigator windows;
+        Navigator *fake = SetNavigator(&windows);
+        const auto restore = qScopeGuard([fake] { SetNavigator(fake); });
         Ending ending;
         ModalDriver driver;
         FormMain w;

@@ -305,13 +305,16 @@ private slots:
         QVERIFY(env.LoadAt(1, 1, 1, 1));
         {
             FormGames dlg;
-            QVERIFY(bool(gUpdateGameShow));
-            gUser->myScore = 70;
-            UpdateGameShow();
+            gUser->myScore = 60;
+            CWord w;
+            // any answer of any game refreshes the panel
+            answers::Record(w, scoring::Game::Choose, answers::Answer::Right);
             QCOMPARE(dlg.GameModeCtl1->lblScore->text(), QStringLiteral("积分：70"));
         }
-        QVERIFY(!gUpdateGameShow);
-        UpdateGameShow();
+        // the window is gone: an answer reaches no panel
+        CWord w;
+        answers::Record(w, scoring::Game::Choose, answers::Answer::Right);
+        QCOMPARE(gUser->myScore, 80);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "learnenv.h"
+#include "support/fakenavigator.h"
 #include "support/testmain.h"
 #include "learn/formlearnword.h"
 #include "learn/learnwordctl.h"
@@ -16,7 +17,7 @@ namespace {
 // its first word; the toolbar's windows replaced by the test's own.
 struct FormScene {
     LearnEnv env;
-    FormLearnWord::Windows saved = FormLearnWord::DefaultWindows();
+    ScopedFakeNavigator nav;
     std::unique_ptr<FormLearnWord> form;
     bool ok = false;
 
@@ -29,7 +30,6 @@ struct FormScene {
     ~FormScene()
     {
         form.reset();
-        FormLearnWord::DefaultWindows() = saved;
     }
     bool Open()
     {
@@ -306,7 +306,7 @@ void TestFormLearnWord::afterRecordPractiseStartsAtWordOne()
     s.reader()->ChangeWord(11, false);
     QCOMPARE(s.reader()->StripFirst(), 4);
     // the record window practises a category: a new selection becomes current
-    FormLearnWord::DefaultWindows().record = [](QWidget *) {
+    s.nav->windows[Window::Record] = [](QWidget *) {
         gWordBank->SetCurrUnit(1, 1, 1, 2, kSelectAll);
         return 1;
     };
@@ -327,7 +327,7 @@ void TestFormLearnWord::afterWordListShowsCurrentSelection()
     QVERIFY(s.Open());
     s.reader()->ChangeWord(10, false);
     // the word list's own course window picked a smaller unit
-    FormLearnWord::DefaultWindows().wordList = [](QWidget *) {
+    s.nav->windows[Window::WordPicList] = [](QWidget *) {
         gWordBank->SetCurrUnit(1, 1, 2, 2, kSelectAll);
         return 0;
     };
@@ -350,9 +350,9 @@ void TestFormLearnWord::courseCancelKeepsPlace()
     QVERIFY(s.Open());
     s.reader()->ChangeWord(6, false);
     bool partsHidden = false;
-    FormLearnWord::DefaultWindows().selUnit = [&](QWidget *) {
+    s.nav->windows[Window::SelectUnit] = [&](QWidget *) {
         partsHidden = !s.reader()->isVisible() && !s.form->PicBottom->isVisible();
-        return false;
+        return 0;
     };
     s.Click(s.form->BookUnitTitleCtl1);
     QVERIFY(partsHidden);
@@ -369,12 +369,12 @@ void TestFormLearnWord::courseConfirmedStartsNewSelection()
     QVERIFY(s.ok);
     QVERIFY(s.Open());
     s.reader()->ChangeWord(9, false);
-    FormLearnWord::DefaultWindows().selUnit = [](QWidget *) {
+    s.nav->windows[Window::SelectUnit] = [](QWidget *) {
         gUser->nLastSeries = 1;
         gUser->nLastBook = 1;
         gUser->nLastStartUnit = 4;
         gUser->nLastEndUnit = 4;
-        return true;
+        return 1;
     };
     s.Click(s.form->BookUnitTitleCtl1);
     QTRY_COMPARE(s.WordShown(), QStringLiteral("fish"));

@@ -1,4 +1,5 @@
 #include "learnenv.h"
+#include "support/fakenavigator.h"
 #include "support/testmain.h"
 #include "learn/learnwordctl.h"
 #include "widgets/clicklabel.h"
@@ -348,10 +349,10 @@ void TestLearnWordCtl::fontHelpOnlyWhenRegistrationFails()
     int shown = 0;
     int warned = 0;
     QObject::connect(s.reader, &LearnWordCtl::ModalAhead, [&] { ++warned; });
-    learnhooks::PhoneticFontHelp() = [&](QWidget *) { ++shown; };
+    ScopedFakeNavigator nav;
+    nav->windows[Window::PhoneticFontHelp] = [&](QWidget *) { return ++shown, 0; };
     s.reader->ChangeWord(1, false);
     s.reader->ChangeWord(2, false);
-    learnhooks::PhoneticFontHelp() = nullptr;
     QFETCH(int, helpShown);
     QCOMPARE(shown, helpShown);
     QCOMPARE(warned, helpShown);

@@ -2,6 +2,7 @@
 #include "support/testmain.h"
 #include "wbenv.h"
 #include "wordbank/csentence.h"
+#include "wordbank/answers.h"
 #include "wordbank/cword.h"
 #include "sound/classplaysound.h"
 
@@ -29,7 +30,7 @@ private slots:
     }
 
     // A round of answers: the score moves, the profile earns points only for
-    // a first right answer, and the score panel hears of every answer.
+    // a first right answer, and a listener (the score panel) hears of every answer.
     void setStatus_data()
     {
         QTest::addColumn<int>("testMode");
@@ -55,13 +56,14 @@ private slots:
         QFETCH(int, points);
         WordBankEnv env;
         int refreshed = 0;
-        gUpdateGameShow = [&] { ++refreshed; };
+        const answers::ScopedObserver panel([&](const answers::Event &) { ++refreshed; });
         gTestMode = testMode;
         gUser->myScore = 100;
         CWord w;
         w.English = QStringLiteral("icecream");
         for (int a : answers)
-            w.SetStatus(a);
+            answers::Record(w, scoring::Game(testMode),
+                            a == 1 ? answers::Answer::Right : a == -1 ? answers::Answer::Wrong : answers::Answer::Helped);
         QCOMPARE(w.iTestResult, score);
         QCOMPARE(w.myTestedStatus, tested);
         QCOMPARE(gUser->myScore, 100 + points);

@@ -1,16 +1,15 @@
-// The main menu's entries for the word list, the record and the new-word
-// book: each opens its window, and the two that can ask for the learning
-// window hand their result on.
+// The program's navigator: the word list, the record and the new-word book
+// each open their window, and the two that can ask for the learning window
+// hand their result on.
 #include "records/recordsenv.h"
 #include "support/modaldriver.h"
 #include "support/testmain.h"
-#include "app/menuactions.h"
-#include "app/menuwiring.h"
+#include "app/appnavigator.h"
 #include "records/formnewword.h"
 #include "records/formrecord.h"
 #include <QPushButton>
 
-class MenuWiringTest : public QObject {
+class AppNavigatorTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -20,11 +19,11 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("practise");
         QTest::addColumn<int>("result");
-        QTest::addRow("word list") << int(menuactions::WordPicList) << "FormWordPicList" << false << 0;
-        QTest::addRow("record closed") << int(menuactions::Record) << "FormRecord" << false << 0;
-        QTest::addRow("record practised") << int(menuactions::Record) << "FormRecord" << true << 1;
-        QTest::addRow("new-word book closed") << int(menuactions::NewWord) << "FormNewWord" << false << 0;
-        QTest::addRow("new-word book practised") << int(menuactions::NewWord) << "FormNewWord" << true << 1;
+        QTest::addRow("word list") << int(Window::WordPicList) << "FormWordPicList" << false << 0;
+        QTest::addRow("record closed") << int(Window::Record) << "FormRecord" << false << 0;
+        QTest::addRow("record practised") << int(Window::Record) << "FormRecord" << true << 1;
+        QTest::addRow("new-word book closed") << int(Window::NewWord) << "FormNewWord" << false << 0;
+        QTest::addRow("new-word book practised") << int(Window::NewWord) << "FormNewWord" << true << 1;
     }
     void entriesOpenTheirWindows()
     {
@@ -35,8 +34,7 @@ private slots:
         RecordsEnv env;
         QVERIFY(env.LoadCourse(1, 3, 3));
         RecordsEnv::Mark(1, {QStringLiteral("pig"), QStringLiteral("cow"), QStringLiteral("duck"), QStringLiteral("fish")});
-        menuactions::Clear();
-        RegisterMenuActions();
+        AppNavigator navigator;
         ModalDriver driver;
         if (practise) {
             driver.Then([](QWidget *w) {
@@ -46,13 +44,11 @@ private slots:
                     f->btnStart_Click();
             });
         }
-        const menuactions::Action action = menuactions::Get(entry);
-        QVERIFY(action);
-        QCOMPARE(action(), result);
+        QVERIFY(navigator.CanOpen(Window(entry)));
+        QCOMPARE(navigator.Open(Window(entry), nullptr), result);
         QCOMPARE(driver.seen, QStringList{window});
-        menuactions::Clear();
     }
 };
 
-TALLIVO_TEST(MenuWiringTest)
-#include "tst_menuwiring.moc"
+TALLIVO_TEST(AppNavigatorTest)
+#include "tst_appnavigator.moc"

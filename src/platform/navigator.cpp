@@ -1,0 +1,24 @@
+#include "navigator.h"
+
+namespace {
+class NoWindows final : public Navigator {
+public:
+    bool CanOpen(Window) const override { return false; }
+    int Open(Window, QWidget *) override { return 0; }
+};
+
+Navigator *gNavigator = nullptr;
+} // namespace
+
+Navigator &nav()
+{
+    static NoWindows none;
+    return gNavigator ? *gNavigator : none;
+}
+
+Navigator *SetNavigator(Navigator *n)
+{
+    Navigator *previous = gNavigator;
+    gNavigator = n;
+    return previous;
+}
