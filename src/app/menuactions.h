@@ -12,6 +12,7 @@ enum Entry {
     Games = 2,       // 单词闯关
     Record = 3,      // 学习记录
     NewWord = 5,     // 生词本
+    ReviewPlan = 8,  // 今日复习, the badge above the menu
 };
 
 using Action = std::function<int()>;

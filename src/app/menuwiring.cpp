@@ -7,6 +7,7 @@
 #include "records/formnewword.h"
 #include "records/formrecord.h"
 #include "games/formgames.h"
+#include "games/reviewsession.h"
 #include <QApplication>
 
 void RegisterMenuActions()
@@ -32,6 +33,7 @@ void RegisterMenuActions()
         form.exec();
         return form.iRet;
     });
+    menuactions::Set(menuactions::ReviewPlan, [] { return reviewsession::PlayTodayPlan(QApplication::activeWindow()); });
     menuactions::Set(menuactions::Games, [] {
         FormGames dlg(QApplication::activeWindow());
         dlg.exec();

@@ -3,6 +3,7 @@
 #include "gamecontrol.h"
 #include "gamemodectl.h"
 #include "gamerules.h"
+#include "reviewgrading.h"
 #include "uc_ffk.h"
 #include "uc_jjk.h"
 #include "uc_moxie.h"
@@ -61,7 +62,9 @@ FormGames::FormGames(QWidget *parent) : QDialog(parent)
     connect(GameModeCtl1, &GameModeCtl::EndGame, this, &FormGames::CloseGames);
 
     QPointer<GameModeCtl> frame(GameModeCtl1);
+    reviewgrading::Reset();
     gUpdateGameShow = [frame] {
+        reviewgrading::AfterAnswer();
         if (frame)
             frame->UpdateMyShow();
     };
@@ -135,7 +138,7 @@ void FormGames::showEvent(QShowEvent *e)
 void FormGames::BeginGames()
 {
     gTestMode = -1;
-    GameModeCtl1->SetTestMode(0);
+    GameModeCtl1->SetTestMode(m_script.afterGame ? m_script.firstGame : 0);
     GameModeCtl1->setFocus();
 }
 
@@ -181,6 +184,12 @@ void FormGames::OnGameOver(bool bOK)
         return;
     EndAllGames();
     GameModeCtl1->SetEnabled(false);
+    if (m_script.afterGame) {
+        if (gUser)
+            gUser->SaveUserFeature();
+        m_script.afterGame(*this, bOK);
+        return;
+    }
     int select = 0;
     {
         FormGameTip tip(this);

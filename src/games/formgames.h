@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 #include <array>
+#include <functional>
 
 class GameControl;
 class GameModeCtl;
@@ -38,6 +39,14 @@ public:
     // The one game control shown, null when none is.
     GameControl *VisibleGame() const;
 
+    // A guided run (the daily review): the game it starts with, and what
+    // follows each game over in place of the result window's choices.
+    struct Script {
+        int firstGame = 0;
+        std::function<void(FormGames &, bool ok)> afterGame;
+    };
+    void SetScript(Script script) { m_script = std::move(script); }
+
     // Esc and the close box go the exit button's way.
     void reject() override;
     void done(int r) override;
@@ -54,6 +63,7 @@ private:
     void OnUnitChange();
     void CloseGames();
 
+    Script m_script;
     bool m_started = false;
     bool m_closing = false;
 };

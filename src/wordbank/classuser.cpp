@@ -2,6 +2,7 @@
 #include "classdbdictionary.h"
 #include "cwordbank.h"
 #include "globals.h"
+#include "reviewstore.h"
 #include "wbtext.h"
 #include "helpers/apppaths.h"
 #include "helpers/envelope.h"
@@ -17,13 +18,23 @@ bool ValidSlot(int id)
 }
 } // namespace
 
+ReviewStoreBox::ReviewStoreBox() : m_store(std::make_unique<ReviewStore>()) {}
+ReviewStoreBox::~ReviewStoreBox() = default;
+ReviewStoreBox::ReviewStoreBox(const ReviewStoreBox &other) : m_store(std::make_unique<ReviewStore>(*other.m_store)) {}
+
+ReviewStoreBox &ReviewStoreBox::operator=(const ReviewStoreBox &other)
+{
+    *m_store = *other.m_store;
+    return *this;
+}
+
 bool ClassUser::LoadUserFeature()
 {
     m_statusUnreadable = false;
     m_loadedUnitStatus.clear();
     if (!ValidSlot(userID))
         return true;
-    reviews.Load(ReviewFilePath(userID));
+    Reviews().Load(ReviewFilePath(userID));
     const QString path = gUserStatusFile[userID];
     if (!QFileInfo::exists(path))
         return true; // a new profile
@@ -74,7 +85,7 @@ bool ClassUser::SaveUserFeature()
         text += QString::number(v) + kCrLf;
     text += gDictionary->SaveWordStatus() + kCrLf;
     text += (gWordBank->SeriesListLoaded() ? gWordBank->SaveUnitStatus() : m_loadedUnitStatus) + kCrLf;
-    reviews.Save(ReviewFilePath(userID));
+    Reviews().Save(ReviewFilePath(userID));
     return WriteEncodedTextFile(gUserStatusFile[userID], text);
 }
 
