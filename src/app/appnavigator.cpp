@@ -3,6 +3,7 @@
 #include "course/formadduserbookunit.h"
 #include "course/formselunit.h"
 #include "games/formgames.h"
+#include "games/reviewsession.h"
 #include "learn/formlearnword.h"
 #include "learn/formwordpiclist.h"
 #include "records/formnewword.h"
@@ -50,6 +51,8 @@ int AppNavigator::Open(Window w, QWidget *parent)
     case Window::PhoneticFontHelp:
         ShowPhoneticFontHelp(parent);
         return 0;
+    case Window::ReviewPlan:
+        return reviewsession::PlayTodayPlan(front);
     }
     return 0;
 }

@@ -5,6 +5,8 @@
 #include "platform/platform.h"
 #include "wordbank/classdbdictionary.h"
 #include "wordbank/classuser.h"
+#include "wordbank/reviewday.h"
+#include "wordbank/reviewplan.h"
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
 #include "wordbank/wordsentences.h"
@@ -246,6 +248,12 @@ int RunCheckFolders(QTextStream &out, QTextStream &err)
             out << "profile " << id << ": series " << user.nLastSeries << ", book " << user.nLastBook << ", units "
                 << user.nLastStartUnit << ".." << user.nLastEndUnit << ", score " << user.myScore << ", coins "
                 << user.myCoin << Qt::endl;
+        const ReviewStore &reviews = user.Reviews();
+        out << "profile " << id << " reviews: " << reviews.Entries().size() << " words with a memory, "
+            << ComputePlan(reviews, reviewday::Today(), {}).dueTotal << " due today, " << reviews.SkippedLines()
+            << " lines skipped" << Qt::endl;
+        if (reviews.KeepsFile())
+            problems.add(QStringLiteral("usrdat/ureview-%1.dat: unreadable or from a newer version").arg(id));
     }
 
     const int entries = gDictionary->WordCount();

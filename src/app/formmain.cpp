@@ -6,6 +6,7 @@
 #include "helpers/apppaths.h"
 #include "helpers/texthelpers.h"
 #include "course/formselunit.h"
+#include "games/reviewsession.h"
 #include "platform/platform.h"
 #include "widgets/bookunittitlectl.h"
 #include "widgets/shapectl.h"
@@ -70,6 +71,14 @@ FormMain::FormMain(QWidget *parent) : QWidget(parent)
     BookUnitTitleCtl1->setObjectName(QStringLiteral("BookUnitTitleCtl1"));
     BookUnitTitleCtl1->setGeometry(kFirstColumn, 24, kPanelWidth - 2 * kFirstColumn, 72);
     connect(BookUnitTitleCtl1, &BookUnitTitleCtl::Click, this, [this] { ClickEntry(SelUnit); });
+
+    lblReview = new ClickLabel(QString(), this);
+    lblReview->setObjectName(QStringLiteral("lblReview"));
+    lblReview->setFont(ChineseFont(20, true));
+    lblReview->setAlignment(Qt::AlignCenter);
+    lblReview->setCursor(Qt::PointingHandCursor);
+    lblReview->hide();
+    connect(lblReview, &ClickLabel::Click, this, &FormMain::ShowReviewPlan);
 
     for (int i = 0; i < EntryCount; ++i) {
         const int left = kFirstColumn + (i % 4) * kColumnStep;
@@ -164,6 +173,8 @@ void FormMain::CenterOnScreen()
 void FormMain::CenterPanel()
 {
     PicBase->move((width() - PicBase->width()) / 2, (height() - PicBase->height()) / 2);
+    // a sticker on the panel's top right corner
+    lblReview->setGeometry(PicBase->geometry().right() - 210, std::max(4, PicBase->y() - 22), 190, 44);
 }
 
 void FormMain::resizeEvent(QResizeEvent *e)
@@ -186,6 +197,22 @@ void FormMain::paintEvent(QPaintEvent *)
 void FormMain::RefreshTitle()
 {
     BookUnitTitleCtl1->SetCurrCaption();
+    if (!gUser || !m_startupDone || m_ended || !nav().CanOpen(Window::ReviewPlan)) {
+        lblReview->hide();
+        return;
+    }
+    const int due = reviewsession::TodayPlan().Count();
+    lblReview->setText(reviewsession::BadgeText(due));
+    lblReview->setStyleSheet(QStringLiteral("color: white; border-radius: 22px; background: %1;")
+                                 .arg((due > 0 ? Look::kOrange : Look::kGreen).name()));
+    lblReview->show();
+    lblReview->raise();
+}
+
+void FormMain::ShowReviewPlan()
+{
+    nav().Open(Window::ReviewPlan, this);
+    RefreshTitle();
 }
 
 void FormMain::HoverEntry(int i)

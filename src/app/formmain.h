@@ -27,6 +27,8 @@ public:
     std::vector<StdPicture> Image1;
     std::vector<ClickLabel *> Label1;
     BookUnitTitleCtl *BookUnitTitleCtl1 = nullptr;
+    // "今日复习 N": today's review plan, one click away.
+    ClickLabel *lblReview = nullptr;
 
     // Paths, panel shape and, once only, the start-up and the menu. Runs on
     // the first showing. False when the program is to end instead (the
@@ -40,8 +42,9 @@ public:
     // Mouse over and click of menu entry i (its tile or its caption).
     void HoverEntry(int i);
     void ClickEntry(int i);
-    // The title strip shows the current course again.
+    // The title strip shows the current course again, the badge today's plan.
     void RefreshTitle();
+    void ShowReviewPlan();
 
     QColor CaptionNormalColor() const;
     QColor CaptionHoverColor() const;

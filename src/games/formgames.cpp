@@ -3,6 +3,7 @@
 #include "gamecontrol.h"
 #include "gamemodectl.h"
 #include "gamerules.h"
+#include "reviewgrading.h"
 #include "uc_ffk.h"
 #include "uc_jjk.h"
 #include "uc_moxie.h"
@@ -25,7 +26,11 @@
 #include <QPointer>
 
 FormGames::FormGames(QWidget *parent)
-    : QDialog(parent), m_scoreRefresh([this](const answers::Event &) { RefreshScores(); })
+    : QDialog(parent), m_scoreRefresh([this](const answers::Event &) {
+          // every answer grades the word's memory, then the panel shows the new score
+          reviewgrading::AfterAnswer();
+          RefreshScores();
+      })
 {
     setObjectName(QStringLiteral("FormGames"));
     setWindowTitle(QStringLiteral("单词闯关"));
@@ -55,6 +60,7 @@ FormGames::FormGames(QWidget *parent)
     connect(GameModeCtl1, &GameModeCtl::UnitChange, this, &FormGames::OnUnitChange);
     connect(GameModeCtl1, &GameModeCtl::EndGame, this, &FormGames::CloseGames);
 
+    reviewgrading::Reset();
     gTestMode = gamerules::kNoGame;
     GameModeCtl1->UpdateMyShow();
 }
@@ -130,7 +136,7 @@ void FormGames::showEvent(QShowEvent *e)
 void FormGames::BeginGames()
 {
     gTestMode = gamerules::kNoGame;
-    GameModeCtl1->SetTestMode(0);
+    GameModeCtl1->SetTestMode(m_script.afterGame ? m_script.firstGame : 0);
     GameModeCtl1->setFocus();
 }
 
@@ -176,6 +182,12 @@ void FormGames::OnGameOver(bool bOK)
         return;
     EndAllGames();
     GameModeCtl1->SetEnabled(false);
+    if (m_script.afterGame) {
+        if (gUser)
+            gUser->SaveUserFeature();
+        m_script.afterGame(*this, bOK);
+        return;
+    }
     int select = 0;
     {
         FormGameTip tip(this);

@@ -2,6 +2,7 @@
 #include "wordbank/answers.h"
 #include <QDialog>
 #include <array>
+#include <functional>
 
 class GameControl;
 class GameModeCtl;
@@ -44,6 +45,14 @@ public:
     // After any window this one opened: the keyboard belongs to the game again.
     void TakeKeysBack();
 
+    // A guided run (the daily review): the game it starts with, and what
+    // follows each game over in place of the result window's choices.
+    struct Script {
+        int firstGame = 0;
+        std::function<void(FormGames &, bool ok)> afterGame;
+    };
+    void SetScript(Script script) { m_script = std::move(script); }
+
     // Esc and the close box go the exit button's way.
     void reject() override;
     void done(int r) override;
@@ -60,6 +69,7 @@ private:
     void OnUnitChange();
     void CloseGames();
 
+    Script m_script;
     bool m_started = false;
     bool m_closing = false;
     // every answer refreshes the score panel while the window lives

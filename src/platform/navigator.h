@@ -13,6 +13,7 @@ enum class Window {
     AddUserBook,      // 自定义词库
     SelectUnit,       // 选择课程: 1 when a course was confirmed
     PhoneticFontHelp, // the phonetic font's help
+    ReviewPlan,       // 今日复习: today's plan played in the games window
 };
 
 class Navigator {

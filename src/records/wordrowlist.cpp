@@ -1,4 +1,8 @@
 #include "wordrowlist.h"
+#include "wordbank/classuser.h"
+#include "wordbank/globals.h"
+#include "wordbank/reviewday.h"
+#include "wordbank/reviewplan.h"
 #include "widgets/listitem.h"
 #include "widgets/look.h"
 #include "widgets/widgetutil.h"
@@ -58,6 +62,8 @@ void WordRowList::ShowWords(const ClassUnit *unit, const std::function<int(const
         row->setGeometry(0, (i - 1) * kRowHeight, w, kRowHeight);
         row->SetWordLevel(word->UserEN, word->DetailCH, word->GetStatus());
         row->SetForColor(colourOf(*word));
+        if (gUser)
+            row->setToolTip(ReviewTooltip(gUser->Reviews(), word->English, reviewday::Today()));
         row->show();
         listItemArr.push_back(row);
     }

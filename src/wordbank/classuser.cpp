@@ -2,6 +2,7 @@
 #include "classdbdictionary.h"
 #include "cwordbank.h"
 #include "globals.h"
+#include "reviewstore.h"
 #include "savenotice.h"
 #include "wbtext.h"
 #include "helpers/apppaths.h"
@@ -18,13 +19,23 @@ bool ValidSlot(int id)
 }
 } // namespace
 
+ReviewStoreBox::ReviewStoreBox() : m_store(std::make_unique<ReviewStore>()) {}
+ReviewStoreBox::~ReviewStoreBox() = default;
+ReviewStoreBox::ReviewStoreBox(const ReviewStoreBox &other) : m_store(std::make_unique<ReviewStore>(*other.m_store)) {}
+
+ReviewStoreBox &ReviewStoreBox::operator=(const ReviewStoreBox &other)
+{
+    *m_store = *other.m_store;
+    return *this;
+}
+
 bool ClassUser::LoadUserFeature()
 {
     m_statusUnreadable = false;
     m_loadedUnitStatus.clear();
     if (!ValidSlot(userID))
         return true;
-    reviews.Load(ReviewFilePath(userID));
+    Reviews().Load(ReviewFilePath(userID));
     const QString path = gUserStatusFile[userID];
     if (!QFileInfo::exists(path))
         return true; // a new profile
@@ -78,7 +89,7 @@ bool ClassUser::SaveUserFeature()
     text += gDictionary->SaveWordStatus() + kCrLf;
     text += (gWordBank->SeriesListLoaded() ? gWordBank->SaveUnitStatus() : m_loadedUnitStatus) + kCrLf;
     const QString reviewPath = ReviewFilePath(userID);
-    NoteUserFileSave(reviewPath, reviews.Save(reviewPath));
+    NoteUserFileSave(reviewPath, Reviews().Save(reviewPath));
     const bool saved = WriteEncodedTextFile(gUserStatusFile[userID], text);
     NoteUserFileSave(gUserStatusFile[userID], saved);
     return saved;

@@ -1,7 +1,23 @@
 #pragma once
-#include "reviewstore.h"
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class ReviewStore;
+
+// Owns a review store and copies it with the profile, so the header need
+// not know the store.
+class ReviewStoreBox {
+public:
+    ReviewStoreBox();
+    ~ReviewStoreBox();
+    ReviewStoreBox(const ReviewStoreBox &other);
+    ReviewStoreBox &operator=(const ReviewStoreBox &other);
+    ReviewStore &get() const { return *m_store; }
+
+private:
+    std::unique_ptr<ReviewStore> m_store;
+};
 
 // The signed-in profile: display settings of the run, the current course
 // selection, the position in the current unit, score and coins.
@@ -46,13 +62,14 @@ public:
     bool StatusFileUnreadable() const { return m_statusUnreadable; }
 
     // Each word's memory, read and written with the status file.
-    ReviewStore reviews;
+    ReviewStore &Reviews() const { return m_reviews.get(); }
 
 private:
     bool m_statusUnreadable = false;
     // The unit results as read: written back unchanged when the word bank
     // could not be read this run, so one broken start loses no results.
     QString m_loadedUnitStatus;
+    ReviewStoreBox m_reviews;
 };
 
 // The nickname file: three names, slots 0..2.

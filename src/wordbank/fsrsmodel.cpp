@@ -13,7 +13,14 @@ double Decay()
 // Chosen so that R(S, S) = 0.9 for every decay.
 double Factor()
 {
-    return std::pow(0.9, 1.0 / Decay()) - 1.0;
+    static const double factor = std::pow(0.9, 1.0 / Decay()) - 1.0;
+    return factor;
+}
+// Days per day of stability at a retention; the plan asks this for every memory.
+double IntervalScale(double retention)
+{
+    static const double atDesired = (std::pow(kDesiredRetention, 1.0 / Decay()) - 1.0) / Factor();
+    return retention == kDesiredRetention ? atDesired : (std::pow(retention, 1.0 / Decay()) - 1.0) / Factor();
 }
 double ClampStability(double s)
 {
@@ -101,7 +108,7 @@ int NextInterval(double stability, double retention)
 {
     if (!(stability > 0) || !(retention > 0 && retention < 1))
         return 1;
-    const double days = stability / Factor() * (std::pow(retention, 1.0 / Decay()) - 1.0);
+    const double days = stability * IntervalScale(retention);
     return int(std::clamp(std::round(days), 1.0, double(kMaxInterval)));
 }
 

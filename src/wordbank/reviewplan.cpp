@@ -40,16 +40,50 @@ ReviewPlan ComputePlan(const ReviewStore &store, int today, const QStringList &s
     due.resize(take);
     plan.items = std::move(due);
 
+    // a word is met in a recognition game first; its spelling becomes new
+    // on a later day, once it is recognised
     int newRoom = std::max(0, limits.newWords - store.NewDoneOn(today));
-    QSet<QString> seen;
+    QSet<QString> added;
     for (const QString &key : selectionKeys) {
         if (newRoom <= 0)
             break;
-        if (key.isEmpty() || store.Knows(key) || seen.contains(key) || (known && !known(key)))
+        const ReviewStore::Entry *e = store.FindEntry(key);
+        const TrackMemory *seen = e && !e->tracks[0].IsNew() ? &e->tracks[0] : nullptr;
+        const bool spellKnown = e && !e->tracks[1].IsNew();
+        ReviewTrack track;
+        if (!e)
+            track = ReviewTrack::Recognise;
+        else if (seen && seen->lastDay < today && !spellKnown)
+            track = ReviewTrack::Spell;
+        else
             continue;
-        seen.insert(key);
-        plan.items.push_back({key, ReviewTrack::Recognise, 0, true});
+        if (key.isEmpty() || (known && !known(key)) || added.contains(key))
+            continue;
+        added.insert(key);
+        plan.items.push_back({key, track, 0, true});
         --newRoom;
     }
     return plan;
+}
+
+QString NextReviewText(const TrackMemory *m, int today)
+{
+    if (!m)
+        return QString();
+    const int days = m->DaysUntilDue(today);
+    if (days <= 0)
+        return QStringLiteral("今天复习");
+    if (days == 1)
+        return QStringLiteral("明天复习");
+    return QString::number(days) + QStringLiteral(" 天后复习");
+}
+
+QString ReviewTooltip(const ReviewStore &store, const QString &key, int today)
+{
+    QStringList lines;
+    if (const TrackMemory *m = store.Find(key, ReviewTrack::Recognise))
+        lines << QStringLiteral("认读：") + NextReviewText(m, today);
+    if (const TrackMemory *m = store.Find(key, ReviewTrack::Spell))
+        lines << QStringLiteral("拼写：") + NextReviewText(m, today);
+    return lines.join(QLatin1Char('\n'));
 }

@@ -1,34 +1,74 @@
 #include "reviewstore.h"
 #include "helpers/apppaths.h"
-#include "helpers/textfile.h"
 #include <QFile>
 #include <QFileInfo>
-#include <QStringTokenizer>
+#include <QSaveFile>
+#include <charconv>
+#include <cstdio>
 #include <cmath>
 
 namespace {
-const QLatin1String kHeader("TallivoReview");
-const QLatin1String kDayLine("day");
-const QChar kTab = QLatin1Char('\t');
+const QByteArrayView kHeader("TallivoReview");
+const QByteArrayView kDayLine("day");
 
-QChar TrackLetter(int t)
+char TrackLetter(int t)
 {
-    return t == int(ReviewTrack::Spell) ? QLatin1Char('s') : QLatin1Char('r');
+    return t == int(ReviewTrack::Spell) ? 's' : 'r';
+}
+
+bool ParseInt(QByteArrayView s, int &out)
+{
+    const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+    return ec == std::errc() && p == s.data() + s.size() && !s.isEmpty();
+}
+
+bool ParseDouble(QByteArrayView s, double &out)
+{
+    const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+    return ec == std::errc() && p == s.data() + s.size() && !s.isEmpty();
 }
 
 // yyyy-MM-dd -> Julian day; 0 when it is not a date.
-int ParseDay(QStringView s)
+int ParseDay(QByteArrayView s)
 {
-    if (s.size() != 10 || s[4] != QLatin1Char('-') || s[7] != QLatin1Char('-'))
+    int y = 0, m = 0, d = 0;
+    if (s.size() != 10 || s[4] != '-' || s[7] != '-' || !ParseInt(s.first(4), y) || !ParseInt(s.sliced(5, 2), m)
+        || !ParseInt(s.sliced(8, 2), d))
         return 0;
-    bool y = false, m = false, d = false;
-    const QDate date(s.left(4).toInt(&y), s.mid(5, 2).toInt(&m), s.mid(8, 2).toInt(&d));
-    return y && m && d && date.isValid() ? int(date.toJulianDay()) : 0;
+    const QDate date(y, m, d);
+    return date.isValid() ? int(date.toJulianDay()) : 0;
 }
 
-QString DayText(int day)
+void AppendNumber(QByteArray &out, double v)
 {
-    return QDate::fromJulianDay(day).toString(Qt::ISODate);
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 10);
+    out.append(buf, r.ptr - buf);
+}
+
+void AppendNumber(QByteArray &out, int v)
+{
+    char buf[16];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    out.append(buf, r.ptr - buf);
+}
+
+void AppendDay(QByteArray &out, int day)
+{
+    int y = 0, m = 0, d = 0;
+    QDate::fromJulianDay(day).getDate(&y, &m, &d);
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", y, m, d);
+    out.append(buf, 10);
+}
+
+// The version a header line names; 0 when the line is no header.
+int HeaderVersion(QByteArrayView line)
+{
+    int v = 0;
+    if (!line.startsWith(kHeader) || line.size() < kHeader.size() + 2 || line[kHeader.size()] != '\t')
+        return 0;
+    return ParseInt(line.sliced(kHeader.size() + 1).trimmed(), v) ? v : 0;
 }
 } // namespace
 
@@ -61,29 +101,35 @@ ReviewStore::LoadResult ReviewStore::Load(const QString &path)
         m_keepFile = true;
         return LoadResult::Unreadable;
     }
-    const QString text = DecodeText(f.readAll());
+    const QByteArray bytes = f.readAll();
     // a later program's file: reading it would lose what it knows
-    const QStringView first = QStringView(text).left(text.indexOf(QLatin1Char('\n')));
-    if (first.startsWith(kHeader) && first.mid(kHeader.size()).trimmed().toInt() > kVersion) {
+    if (HeaderVersion(QByteArrayView(bytes).first(std::max<qsizetype>(0, bytes.indexOf('\n')))) > kVersion) {
         m_keepFile = true;
         return LoadResult::Newer;
     }
-    ReadText(text);
+    ReadBytes(bytes);
     if (m_skipped)
         qWarning("%s: %d line(s) could not be read and were skipped", qPrintable(path), m_skipped);
     return LoadResult::Read;
 }
 
-void ReviewStore::ReadText(const QString &text)
+void ReviewStore::ReadBytes(const QByteArray &bytes)
 {
+    QByteArrayView rest(bytes);
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
+    m_index.reserve(int(rest.size() / 80));
     bool first = true;
-    for (QStringView line : QStringTokenizer(text, QLatin1Char('\n'))) {
-        if (line.endsWith(QLatin1Char('\r')))
+    while (!rest.isEmpty()) {
+        const qsizetype nl = rest.indexOf('\n');
+        QByteArrayView line = nl < 0 ? rest : rest.first(nl);
+        rest = nl < 0 ? QByteArrayView() : rest.sliced(nl + 1);
+        if (line.endsWith('\r'))
             line.chop(1);
         if (first) {
             first = false;
             // a damaged header costs that line only
-            if (line.startsWith(kHeader) && line.mid(kHeader.size()).trimmed().toInt() == kVersion)
+            if (HeaderVersion(line) == kVersion)
                 continue;
         }
         if (line.trimmed().isEmpty())
@@ -93,41 +139,38 @@ void ReviewStore::ReadText(const QString &text)
     }
 }
 
-bool ReviewStore::ReadLine(QStringView line)
+bool ReviewStore::ReadLine(QByteArrayView line)
 {
-    QStringView f[7];
+    QByteArrayView f[8];
     int n = 0;
-    for (QStringView field : QStringTokenizer(line, kTab)) {
-        if (n == 7)
-            return false;
-        f[n++] = field;
+    while (n < 8) {
+        const qsizetype tab = line.indexOf('\t');
+        f[n++] = tab < 0 ? line : line.first(tab);
+        if (tab < 0)
+            break;
+        line = line.sliced(tab + 1);
     }
     if (n == 4 && f[0] == kDayLine) {
-        bool r = false, nw = false;
         m_countDay = ParseDay(f[1]);
-        m_reviewsDone = f[2].toInt(&r);
-        m_newDone = f[3].toInt(&nw);
-        if (m_countDay && r && nw && m_reviewsDone >= 0 && m_newDone >= 0)
+        if (m_countDay && ParseInt(f[2], m_reviewsDone) && ParseInt(f[3], m_newDone) && m_reviewsDone >= 0
+            && m_newDone >= 0)
             return true;
         m_countDay = m_reviewsDone = m_newDone = 0;
         return false;
     }
     if (n != 7 || f[0].isEmpty() || f[1].size() != 1)
         return false;
-    const int t = f[1] == QLatin1Char('s') ? 1 : f[1] == QLatin1Char('r') ? 0 : -1;
-    bool okS = false, okD = false, okR = false, okL = false;
+    const int t = f[1][0] == 's' ? 1 : f[1][0] == 'r' ? 0 : -1;
     TrackMemory mem;
-    mem.m.stability = f[2].toDouble(&okS);
-    mem.m.difficulty = f[3].toDouble(&okD);
-    mem.lastDay = ParseDay(f[4]);
-    mem.reps = f[5].toInt(&okR);
-    mem.lapses = f[6].toInt(&okL);
-    if (t < 0 || !okS || !okD || !okR || !okL || !mem.lastDay || !std::isfinite(mem.m.stability)
-        || mem.m.stability < fsrs::kMinStability || mem.m.stability > fsrs::kMaxStability
-        || !(mem.m.difficulty >= 1 && mem.m.difficulty <= 10) || mem.reps < 1 || mem.lapses < 0
-        || mem.lapses > mem.reps)
+    if (t < 0 || !ParseDouble(f[2], mem.m.stability) || !ParseDouble(f[3], mem.m.difficulty)
+        || !(mem.lastDay = ParseDay(f[4])) || !ParseInt(f[5], mem.reps) || !ParseInt(f[6], mem.lapses)
+        || !std::isfinite(mem.m.stability) || mem.m.stability < fsrs::kMinStability
+        || mem.m.stability > fsrs::kMaxStability || !(mem.m.difficulty >= 1 && mem.m.difficulty <= 10)
+        || mem.reps < 1 || mem.lapses < 0 || mem.lapses > mem.reps)
         return false;
-    const QString key = f[0].toString();
+    const QString key = QString::fromUtf8(f[0]);
+    if (key.contains(QChar::ReplacementCharacter))
+        return false; // not UTF-8: the line is damaged
     int at = m_index.value(key, -1);
     if (at < 0) {
         at = int(m_entries.size());
@@ -140,22 +183,44 @@ bool ReviewStore::ReadLine(QStringView line)
     return true;
 }
 
-QString ReviewStore::ToText() const
+QByteArray ReviewStore::ToBytes() const
 {
-    QString out;
-    out.reserve(int(m_entries.size()) * 2 * 56 + 64);
-    out += kHeader + kTab + QString::number(kVersion) + QLatin1String("\r\n");
-    if (m_countDay)
-        out += kDayLine + kTab + DayText(m_countDay) + kTab + QString::number(m_reviewsDone) + kTab
-               + QString::number(m_newDone) + QLatin1String("\r\n");
+    QByteArray out;
+    out.reserve(qsizetype(m_entries.size()) * 2 * 64 + 64);
+    out += kHeader;
+    out += '\t';
+    AppendNumber(out, kVersion);
+    out += "\r\n";
+    if (m_countDay) {
+        out += kDayLine;
+        out += '\t';
+        AppendDay(out, m_countDay);
+        out += '\t';
+        AppendNumber(out, m_reviewsDone);
+        out += '\t';
+        AppendNumber(out, m_newDone);
+        out += "\r\n";
+    }
     for (const Entry &e : m_entries) {
+        const QByteArray key = e.key.toUtf8();
         for (int t = 0; t < kReviewTracks; ++t) {
             const TrackMemory &m = e.tracks[size_t(t)];
             if (m.IsNew())
                 continue;
-            out += e.key + kTab + TrackLetter(t) + kTab + QString::number(m.m.stability, 'g', 10) + kTab
-                   + QString::number(m.m.difficulty, 'g', 10) + kTab + DayText(m.lastDay) + kTab
-                   + QString::number(m.reps) + kTab + QString::number(m.lapses) + QLatin1String("\r\n");
+            out += key;
+            out += '\t';
+            out += TrackLetter(t);
+            out += '\t';
+            AppendNumber(out, m.m.stability);
+            out += '\t';
+            AppendNumber(out, m.m.difficulty);
+            out += '\t';
+            AppendDay(out, m.lastDay);
+            out += '\t';
+            AppendNumber(out, m.reps);
+            out += '\t';
+            AppendNumber(out, m.lapses);
+            out += "\r\n";
         }
     }
     return out;
@@ -168,16 +233,28 @@ bool ReviewStore::Save(const QString &path) const
     // a profile that never played has nothing to keep yet
     if (m_entries.empty() && !m_countDay && !QFileInfo::exists(path))
         return true;
-    return WriteTextFileAtomic(path, ToText());
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = ToBytes();
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+const ReviewStore::Entry *ReviewStore::FindEntry(const QString &key) const
+{
+    const auto it = m_index.constFind(key);
+    return it == m_index.cend() ? nullptr : &m_entries[size_t(*it)];
 }
 
 const TrackMemory *ReviewStore::Find(const QString &key, ReviewTrack t) const
 {
-    const int at = m_index.value(key, -1);
-    if (at < 0)
-        return nullptr;
-    const TrackMemory &m = m_entries[size_t(at)].tracks[size_t(t)];
-    return m.IsNew() ? nullptr : &m;
+    const Entry *e = FindEntry(key);
+    const TrackMemory *m = e ? &e->tracks[size_t(t)] : nullptr;
+    return m && !m->IsNew() ? m : nullptr;
 }
 
 void ReviewStore::Recount(int today)

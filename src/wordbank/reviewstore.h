@@ -1,5 +1,6 @@
 #pragma once
 #include "fsrsmodel.h"
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <array>
@@ -40,8 +41,9 @@ public:
     LoadResult Load(const QString &path);
     // Atomic: a crash never leaves half a file. False when nothing was written.
     bool Save(const QString &path) const;
-    void ReadText(const QString &text);
-    QString ToText() const;
+    // The file's bytes: UTF-8, CR LF, the version line first.
+    void ReadBytes(const QByteArray &bytes);
+    QByteArray ToBytes() const;
     void Clear();
 
     int SkippedLines() const { return m_skipped; }
@@ -49,6 +51,7 @@ public:
     bool KeepsFile() const { return m_keepFile; }
 
     const TrackMemory *Find(const QString &key, ReviewTrack t) const;
+    const Entry *FindEntry(const QString &key) const;
     // Any memory on either track.
     bool Knows(const QString &key) const { return m_index.contains(key); }
     const std::vector<Entry> &Entries() const { return m_entries; }
@@ -60,7 +63,7 @@ public:
     int NewDoneOn(int day) const { return day == m_countDay ? m_newDone : 0; }
 
 private:
-    bool ReadLine(QStringView line);
+    bool ReadLine(QByteArrayView line);
     void Recount(int today);
 
     std::vector<Entry> m_entries;
