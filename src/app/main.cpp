@@ -1,6 +1,7 @@
 #include "app/checkinstall.h"
 #include "app/formmain.h"
 #include "app/instancelock.h"
+#include "app/screenfit.h"
 #include "app/sessionend.h"
 #include "app/menuwiring.h"
 #include "widgets/phoneticfont.h"
@@ -42,7 +43,11 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    // every window must fit a small laptop screen with its panel
+    ApplyScreenFit(argc, argv);
     QApplication app(argc, argv);
+    WindowPlacer placer;
+    app.installEventFilter(&placer);
     QApplication::setApplicationName(QStringLiteral("Tallivo"));
     QApplication::setDesktopFileName(QStringLiteral(TALLIVO_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/tallivo.svg")));

@@ -12,6 +12,7 @@
 #include "wordbank/classbook.h"
 #include "wordbank/classunit.h"
 #include "wordbank/classuser.h"
+#include "wordbank/savenotice.h"
 #include "wordbank/cseries.h"
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
@@ -542,6 +543,8 @@ void FormSelUnit::cmdOK_Click()
         return;
     }
     StoreLastCourse(tmpSeriesID, tmpBookID, sTmpUnitID, eTmpUnitID);
+    if (gUser)
+        gUser->SaveUserFeature();
     mySeries = nullptr;
     myBook = nullptr;
     m_curUnit = nullptr;
@@ -642,9 +645,10 @@ void FormSelUnit::mnu_BOOK_RENAME_Click()
     myBook->BookName = name;
     if (!mySeries->SaveUserWordBook()) {
         myBook->BookName = oldName;
-        ShowUnknownFailure();
+        ShowSaveFailure(gUserBookFile);
         return;
     }
+    SaveProfileWithBooks();
     ShowSeriesList();
 }
 
@@ -685,8 +689,10 @@ void FormSelUnit::mnu_BOOK_DEL_Click()
     myBook = nullptr;
     if (mySeries->DelUserWordBook(bookID)) {
         KeepProfileBookIndexes(bookID);
-        if (!mySeries->SaveUserWordBook())
-            ShowUnknownFailure();
+        if (mySeries->SaveUserWordBook())
+            SaveProfileWithBooks();
+        else
+            ShowSaveFailure(gUserBookFile);
     }
     ShowSeriesList();
 }

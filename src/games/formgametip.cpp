@@ -7,6 +7,7 @@
 #include "widgets/ctranspicturebox.h"
 #include "widgets/look.h"
 #include "wordbank/classunit.h"
+#include "wordbank/classuser.h"
 #include "wordbank/globals.h"
 #include <QLabel>
 #include <QMouseEvent>
@@ -129,6 +130,9 @@ void FormGameTip::ShowGameResult()
         l->adjustSize();
     gCurrUnit->InitTestStatus();
     UpdateGameShow();
+    // the result is kept at once: a power cut now loses nothing of this game
+    if (gUser)
+        gUser->SaveUserFeature();
 }
 
 void FormGameTip::resizeEvent(QResizeEvent *e)
