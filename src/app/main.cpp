@@ -1,7 +1,7 @@
 #include "app/checkinstall.h"
 #include "app/formmain.h"
 #include "app/instancelock.h"
-#include "app/screenfit.h"
+#include "app/windowplacer.h"
 #include "app/sessionend.h"
 #include "app/menuwiring.h"
 #include "widgets/phoneticfont.h"
@@ -43,9 +43,8 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    // every window must fit a small laptop screen with its panel
-    ApplyScreenFit(argc, argv);
     QApplication app(argc, argv);
+    // a window taller than a small laptop screen keeps its title bar on it
     WindowPlacer placer;
     app.installEventFilter(&placer);
     QApplication::setApplicationName(QStringLiteral("Tallivo"));
