@@ -1,6 +1,7 @@
 #include "app/checkinstall.h"
 #include "app/formmain.h"
 #include "app/instancelock.h"
+#include "app/windowplacer.h"
 #include "app/sessionend.h"
 #include "app/appnavigator.h"
 #include "widgets/phoneticfont.h"
@@ -43,6 +44,9 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // a window taller than a small laptop screen keeps its title bar on it
+    WindowPlacer placer;
+    app.installEventFilter(&placer);
     QApplication::setApplicationName(QStringLiteral("Tallivo"));
     QApplication::setDesktopFileName(QStringLiteral(TALLIVO_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/tallivo.svg")));

@@ -4,6 +4,7 @@
 #include "filedialogs.h"
 #include "formresult.h"
 #include "helpers/apppaths.h"
+#include "wordbank/savenotice.h"
 #include "helpers/envelope.h"
 #include "helpers/textfile.h"
 #include "helpers/texthelpers.h"
@@ -265,9 +266,10 @@ void FormAddUserBookUnit::cmdSave_Click()
         return;
     }
     if (!user->SaveUserWordBook()) {
-        ShowUnknownFailure();
+        ShowSaveFailure(gUserBookFile);
         return;
     }
+    SaveProfileWithBooks();
     bAdded = true;
     plat().MsgBox(QStringLiteral("用户自定义词库添加成功！"), MsgButtons::OK, MsgIcon::Information, kMaker);
     accept();

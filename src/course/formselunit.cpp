@@ -13,6 +13,7 @@
 #include "wordbank/classbook.h"
 #include "wordbank/classunit.h"
 #include "wordbank/classuser.h"
+#include "wordbank/savenotice.h"
 #include "wordbank/cseries.h"
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
@@ -542,6 +543,8 @@ void FormSelUnit::cmdOK_Click()
         return;
     }
     StoreLastCourse(tmpSeriesID, tmpBookID, sTmpUnitID, eTmpUnitID);
+    if (gUser)
+        gUser->SaveUserFeature();
     mySeries = nullptr;
     myBook = nullptr;
     m_curUnit = nullptr;
@@ -642,9 +645,10 @@ void FormSelUnit::mnu_BOOK_RENAME_Click()
     myBook->BookName = name;
     if (!mySeries->SaveUserWordBook()) {
         myBook->BookName = oldName;
-        ShowUnknownFailure();
+        ShowSaveFailure(gUserBookFile);
         return;
     }
+    SaveProfileWithBooks();
     ShowSeriesList();
 }
 
@@ -688,8 +692,10 @@ void FormSelUnit::mnu_BOOK_DEL_Click()
         // the book shown next is another one: its selection starts at unit 1
         sTmpUnitID = 1;
         eTmpUnitID = 1;
-        if (!mySeries->SaveUserWordBook())
-            ShowUnknownFailure();
+        if (mySeries->SaveUserWordBook())
+            SaveProfileWithBooks();
+        else
+            ShowSaveFailure(gUserBookFile);
     }
     ShowSeriesList();
 }

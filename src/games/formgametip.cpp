@@ -7,6 +7,7 @@
 #include "widgets/ctranspicturebox.h"
 #include "widgets/look.h"
 #include "wordbank/classunit.h"
+#include "wordbank/classuser.h"
 #include "wordbank/globals.h"
 #include <QLabel>
 #include <QMouseEvent>
@@ -133,6 +134,9 @@ void FormGameTip::ShowGameResult()
     // the games window behind shows the new coins at once
     if (auto *games = qobject_cast<FormGames *>(parentWidget()))
         games->RefreshScores();
+    // the result is kept at once: a power cut now loses nothing of this game
+    if (gUser)
+        gUser->SaveUserFeature();
 }
 
 void FormGameTip::resizeEvent(QResizeEvent *e)

@@ -395,6 +395,7 @@ void FormWordPicList::MarkNewWord(bool bNew)
     if (!word || !gUser)
         return;
     word->SetNewWord(gUser->nNewWordBookID, bNew);
+    gUser->SaveUserFeature();
     MarkCard(i);
 }
 

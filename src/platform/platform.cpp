@@ -1,6 +1,7 @@
 #include "platform.h"
 #include "qtplatform.h"
 #include <QSaveFile>
+#include <unistd.h>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -33,9 +34,11 @@ bool Platform::WriteFileAtomic(const QString &path, const QByteArray &bytes)
     if (path.trimmed().isEmpty())
         return false;
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, and synced here: QSaveFile renames even when the flush at
+    // commit or its own sync fails (a full disk left an empty profile).
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (f.write(bytes) != bytes.size()) {
+    if (f.write(bytes) != bytes.size() || ::fsync(f.handle()) != 0) {
         f.cancelWriting();
         return false;
     }

@@ -1,5 +1,6 @@
 #include "qtplatform.h"
 #include "sdlaudio.h"
+#include "quitsignals.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -254,8 +256,11 @@ void QtPlatform::Randomize()
 
 void QtPlatform::Sleep(int ms)
 {
-    if (ms > 0)
-        QThread::msleep(ulong(ms));
+    // in slices: a termination signal must not wait for a pause to end
+    QElapsedTimer t;
+    t.start();
+    for (qint64 left = ms; left > 0 && !QuitSignals::Pending(); left = ms - t.elapsed())
+        QThread::msleep(ulong(std::min<qint64>(left, 10)));
 }
 
 void QtPlatform::DoEvents()

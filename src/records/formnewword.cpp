@@ -96,6 +96,7 @@ void FormNewWord::btnClear_Click()
     for (int i = 1; m_unit->GetWord(i, w); ++i)
         w->SetNewWord(n, false);
     m_unit->Clear();
+    gUser->SaveUserFeature();
     ShowNewWordList(n);
 }
 
@@ -127,6 +128,8 @@ void FormNewWord::btnImport_Click()
             errors += text + QStringLiteral("\r\n");
         }
     }
+    if (gUser)
+        gUser->SaveUserFeature();
     ShowNewWordList(n);
     if (errors.isEmpty())
         return;

@@ -1,4 +1,6 @@
 #include "savenotice.h"
+#include "classuser.h"
+#include "globals.h"
 #include "platform/platform.h"
 #include <QDir>
 #include <QStringList>
@@ -15,9 +17,14 @@ void NoteUserFileSave(const QString &path, bool saved)
         gTold.removeAll(path);
         return;
     }
-    if (gTold.contains(path))
-        return;
-    gTold << path;
+    if (!gTold.contains(path))
+        ShowSaveFailure(path);
+}
+
+void ShowSaveFailure(const QString &path)
+{
+    if (!gTold.contains(path))
+        gTold << path;
     const QString shown = QDir::toNativeSeparators(path);
     if (gQuiet) {
         std::fprintf(stderr, "tallivo: could not save %s\n", shown.toLocal8Bit().constData());
@@ -26,6 +33,12 @@ void NoteUserFileSave(const QString &path, bool saved)
     plat().MsgBox(QString::fromUtf8(kMsgSaveFailed) + QLatin1Char('\n') + shown + QStringLiteral("\n\n")
                       + QString::fromUtf8(kMsgSaveFailedWhy),
                   MsgButtons::OK, MsgIcon::Warning, QStringLiteral("Tallivo"));
+}
+
+void SaveProfileWithBooks()
+{
+    if (gUser)
+        gUser->SaveUserFeature();
 }
 
 void SetSaveNoticeQuiet(bool quiet)

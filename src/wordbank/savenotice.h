@@ -5,6 +5,11 @@
 // books). A failed write is told once, naming the file; a later successful
 // write of that file lets the next failure be told again.
 void NoteUserFileSave(const QString &path, bool saved);
+// Tells now, whatever was told before: a save the learner asked for.
+void ShowSaveFailure(const QString &path);
+// After the custom word books were saved: the profile keeps the course and
+// the unit results by book position, so it is saved with them.
+void SaveProfileWithBooks();
 // While the program ends with nobody to answer a box (a termination signal,
 // the display gone) the notice goes to standard error instead.
 void SetSaveNoticeQuiet(bool quiet);

@@ -5,6 +5,7 @@
 #include "app/formlogin.h"
 #include "widgets/phoneticfont.h"
 #include "app/startup.h"
+#include "helpers/envelope.h"
 #include "course/formselunit.h"
 #include "wordbank/classbook.h"
 #include "wordbank/classunit.h"
@@ -120,7 +121,11 @@ private slots:
         QCOMPARE(Count(texts, kMsg004), 0);
         QCOMPARE(gUser->userID, 1);
         QCOMPARE(Selection(), selection);
-        QVERIFY(!env.Exists(QStringLiteral("usrdat/ustatus-1.dat"))); // nothing saved before the end
+        // the chosen course is kept at once, not only at the end
+        QStringList saved;
+        QVERIFY(ReadEncodedFileLines(env.dir.file(QStringLiteral("usrdat/ustatus-1.dat")), saved));
+        QCOMPARE(saved.size() >= 4 ? QStringLiteral("%1/%2/%3-%4").arg(saved[0], saved[1], saved[2], saved[3]) : QString(),
+                 selection);
     }
 
     // A known profile goes straight to its last course; what no longer
