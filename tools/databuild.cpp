@@ -691,6 +691,7 @@ void drawCard(QPainter &p, const QString &text, bool calendar)
 //   front:A|B      A large in front of B (a family member before the family)
 //   card:TEXT      a number card; calendar:TEXT a calendar page
 //   clipart:NAME   data/pictures/clipart/NAME.svg, for what no emoji shows
+//   mark:E@X,Y[,R] emoji E with a red ring at (X, Y), fractions of its box: a body part
 QImage renderPicture(const QString &key, const QString &recipe, const QString &clipartDir)
 {
     QImage img(320, 200, QImage::Format_RGB32);
@@ -715,6 +716,18 @@ QImage renderPicture(const QString &key, const QString &recipe, const QString &c
         QSizeF size = svg.defaultSize();
         size.scale(150, 150, Qt::KeepAspectRatio);
         svg.render(&p, QRectF(160 - size.width() / 2, 100 - size.height() / 2, size.width(), size.height()));
+    } else if (recipe.startsWith(QLatin1String("mark:"))) {
+        const qsizetype at = recipe.lastIndexOf('@');
+        const QStringList xy = recipe.mid(at + 1).split(',');
+        p.setFont(emojiFont(140));
+        const QRect box(90, 30, 140, 140);
+        p.drawText(QRect(0, 0, 320, 200), Qt::AlignCenter, recipe.mid(5, at - 5));
+        const double r = xy.size() > 2 ? xy[2].toDouble() : 9.0;
+        p.setPen(QPen(QColor("#E5484D"), 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(box.left() + xy.value(0).toDouble() * box.width(),
+                              box.top() + xy.value(1).toDouble() * box.height()),
+                      r, r);
     } else if (recipe.startsWith(QLatin1String("front:"))) {
         const QStringList parts = recipe.mid(6).split('|');
         const int behind = graphemeCount(parts.value(1));
