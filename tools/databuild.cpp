@@ -474,7 +474,7 @@ double speechLevelDb(const qint16 *samples, qsizetype count, int rate)
     return 10.0 * std::log10(sum / n / (32768.0 * 32768.0));
 }
 
-// The data chunk of a canonical 16-bit mono WAV, or an empty span.
+// Finds the samples of a 16-bit mono WAV in place; false for anything else.
 bool pcmOf(QByteArray &wav, qint16 *&samples, qsizetype &count, int &rate)
 {
     if (wav.size() < 44 || !wav.startsWith("RIFF") || wav.mid(8, 4) != "WAVE")
@@ -508,12 +508,12 @@ QByteArray normaliseLoudness(QByteArray wav)
     int rate = 0;
     if (!pcmOf(wav, samples, count, rate))
         return wav;
-    int peak = 1;
-    for (qsizetype i = 0; i < count; ++i)
-        peak = qMax(peak, std::abs(int(qFromLittleEndian<qint16>(samples[i]))));
     QList<qint16> host(count);
-    for (qsizetype i = 0; i < count; ++i)
+    int peak = 1;
+    for (qsizetype i = 0; i < count; ++i) {
         host[i] = qFromLittleEndian<qint16>(samples[i]);
+        peak = qMax(peak, std::abs(int(host[i])));
+    }
     const double level = speechLevelDb(host.constData(), count, rate);
     const double gain = qMin(std::pow(10.0, (kSpeechLevelDb - level) / 20.0), kPeakLimit * 32767.0 / peak);
     for (qsizetype i = 0; i < count; ++i)
