@@ -474,7 +474,7 @@ double speechLevelDb(const qint16 *samples, qsizetype count, int rate)
     return 10.0 * std::log10(sum / n / (32768.0 * 32768.0));
 }
 
-// The data chunk of a canonical 16-bit mono WAV, or an empty span.
+// Finds the samples of a 16-bit mono WAV in place; false for anything else.
 bool pcmOf(QByteArray &wav, qint16 *&samples, qsizetype &count, int &rate)
 {
     if (wav.size() < 44 || !wav.startsWith("RIFF") || wav.mid(8, 4) != "WAVE")
@@ -508,12 +508,12 @@ QByteArray normaliseLoudness(QByteArray wav)
     int rate = 0;
     if (!pcmOf(wav, samples, count, rate))
         return wav;
-    int peak = 1;
-    for (qsizetype i = 0; i < count; ++i)
-        peak = qMax(peak, std::abs(int(qFromLittleEndian<qint16>(samples[i]))));
     QList<qint16> host(count);
-    for (qsizetype i = 0; i < count; ++i)
+    int peak = 1;
+    for (qsizetype i = 0; i < count; ++i) {
         host[i] = qFromLittleEndian<qint16>(samples[i]);
+        peak = qMax(peak, std::abs(int(host[i])));
+    }
     const double level = speechLevelDb(host.constData(), count, rate);
     const double gain = qMin(std::pow(10.0, (kSpeechLevelDb - level) / 20.0), kPeakLimit * 32767.0 / peak);
     for (qsizetype i = 0; i < count; ++i)
@@ -691,6 +691,7 @@ void drawCard(QPainter &p, const QString &text, bool calendar)
 //   front:A|B      A large in front of B (a family member before the family)
 //   card:TEXT      a number card; calendar:TEXT a calendar page
 //   clipart:NAME   data/pictures/clipart/NAME.svg, for what no emoji shows
+//   mark:E@X,Y[,R] emoji E with a red ring at (X, Y), fractions of its box: a body part
 QImage renderPicture(const QString &key, const QString &recipe, const QString &clipartDir)
 {
     QImage img(320, 200, QImage::Format_RGB32);
@@ -715,6 +716,18 @@ QImage renderPicture(const QString &key, const QString &recipe, const QString &c
         QSizeF size = svg.defaultSize();
         size.scale(150, 150, Qt::KeepAspectRatio);
         svg.render(&p, QRectF(160 - size.width() / 2, 100 - size.height() / 2, size.width(), size.height()));
+    } else if (recipe.startsWith(QLatin1String("mark:"))) {
+        const qsizetype at = recipe.lastIndexOf('@');
+        const QStringList xy = recipe.mid(at + 1).split(',');
+        p.setFont(emojiFont(140));
+        const QRect box(90, 30, 140, 140);
+        p.drawText(QRect(0, 0, 320, 200), Qt::AlignCenter, recipe.mid(5, at - 5));
+        const double r = xy.size() > 2 ? xy[2].toDouble() : 9.0;
+        p.setPen(QPen(QColor("#E5484D"), 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(box.left() + xy.value(0).toDouble() * box.width(),
+                              box.top() + xy.value(1).toDouble() * box.height()),
+                      r, r);
     } else if (recipe.startsWith(QLatin1String("front:"))) {
         const QStringList parts = recipe.mid(6).split('|');
         const int behind = graphemeCount(parts.value(1));
