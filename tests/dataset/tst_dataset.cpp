@@ -8,6 +8,7 @@
 #include "helpers/texthelpers.h"
 #include "helpers/textfile.h"
 #include "helpers/wordforms.h"
+#include "platform/sounddecode.h"
 #include "course/booktext.h"
 #include "wordbank/classdbdictionary.h"
 #include "wordbank/cseries.h"
@@ -38,6 +39,13 @@ QByteArray unscrambled(const QString &path)
 {
     QByteArray clear;
     return ReadEncodedFileBytes(path, clear) ? clear : QByteArray();
+}
+
+// Shipped voices are stored compressed and play as a WAV once decoded.
+bool isShippedVoice(const QString &path)
+{
+    const QByteArray stored = unscrambled(path);
+    return IsOggBytes(stored) && isPlayableWav(DecodeToWav(stored));
 }
 
 } // namespace
@@ -95,7 +103,7 @@ private slots:
             }
             if (w->Chinese.isEmpty() || w->DetailCH.isEmpty() || w->Sound.isEmpty())
                 problems << "texts: " + f[0];
-            if (!isPlayableWav(unscrambled(AppPath("voice/" + NormalizeWordKey(w->English) + ".enw"))))
+            if (!isShippedVoice(AppPath("voice/" + NormalizeWordKey(w->English) + ".enw")))
                 problems << "voice: " + f[0];
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 20).join("; ")));
@@ -148,8 +156,8 @@ private slots:
                         if (sentence->SentenceEN.isEmpty() || sentence->SentenceCH.isEmpty())
                             problems << sentence->SentenceID + ": empty text";
                         const QString id = sentence->SentenceID;
-                        if (!isPlayableWav(unscrambled(AppPath("sentence-in-unit/" + id + ".wav")))
-                            || !isPlayableWav(unscrambled(AppPath("sentence-voice/" + NormalizeWordKey(id) + ".wav"))))
+                        if (!isShippedVoice(AppPath("sentence-in-unit/" + id + ".wav"))
+                            || !isShippedVoice(AppPath("sentence-voice/" + NormalizeWordKey(id) + ".wav")))
                             problems << id + ": no voice";
                     }
                 }
