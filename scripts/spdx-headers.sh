@@ -3,6 +3,8 @@
 # checkout that has none yet; files that cannot carry one (data, pictures,
 # sounds) are covered by .reuse/dep5. Running it again changes nothing.
 # Usage: spdx-headers.sh [checkout]
+# One block, read whole before it runs: the script annotates itself too.
+{
 set -euo pipefail
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 cd "$root"
@@ -17,3 +19,5 @@ mapfile -d '' code < <(git ls-files -z -- '*.cpp' '*.h' '*.sh' '*.cmake' '*CMake
 mapfile -d '' scripts < <(git ls-files -z -- .ci/run)
 [ ${#scripts[@]} -eq 0 ] || annotate --style python "${scripts[@]}"
 reuse lint
+exit
+}
