@@ -1,3 +1,5 @@
+include(${CMAKE_CURRENT_LIST_DIR}/buildflags.cmake)
+
 # Every src/ folder is one static library made of all its sources, so adding a
 # class never means editing a build file.
 function(tallivo_library name dir)

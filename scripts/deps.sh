@@ -5,8 +5,8 @@ pkgs=(g++ cmake ninja-build pkg-config ccache
       qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
       libsdl2-dev libbenchmark-dev
       fonts-wqy-microhei fonts-sil-charis fonts-noto-color-emoji fonts-dejavu-core
-      flite sox xvfb xauth qt6-translations-l10n
-      desktop-file-utils appstream dpkg-dev)
+      flite sox opus-tools libopusfile-dev xvfb xauth qt6-translations-l10n
+      desktop-file-utils appstream dpkg-dev lintian reuse)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

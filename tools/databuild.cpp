@@ -41,6 +41,8 @@ namespace {
 const char *const kPictureStyle = "pic-v3";
 const char *const kCoverStyle = "cover-v2";
 const char *const kVoiceStyle = "flite-rms-v2-level-rate";
+// Bump with the voice encoding below, so every voice is encoded again.
+const char *const kVoiceCodec = "opus-24k-v1";
 
 int gErrors = 0;
 
@@ -521,6 +523,24 @@ QByteArray normaliseLoudness(QByteArray wav)
     return wav;
 }
 
+// The last step of every voice: the finished WAV becomes Ogg Opus. 24 kbit/s
+// (variable) keeps flite's 16 kHz speech without audible loss at a tenth of
+// the size; no padding, and a fixed serial number so a rebuild gives the same
+// bytes.
+QByteArray encodeVoice(const QByteArray &wav)
+{
+    QProcess p;
+    p.start("opusenc", {"--quiet", "--bitrate", "24", "--padding", "0", "--serial", "1", "-", "-"});
+    if (!p.waitForStarted(60000))
+        return {};
+    p.write(wav);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return {};
+    const QByteArray ogg = p.readAllStandardOutput();
+    return ogg.startsWith("OggS") ? ogg : QByteArray();
+}
+
 bool makeVoice(const VoiceJob &job, const QString &tmpDir)
 {
     // named by the stamp: a word's voice and its sentence share a base name
@@ -537,14 +557,19 @@ bool makeVoice(const VoiceJob &job, const QString &tmpDir)
         fail("flite gave no sound for \"" + job.text + "\"");
         return false;
     }
+    const QByteArray stored = encodeVoice(clear);
+    if (stored.isEmpty()) {
+        fail("opusenc could not encode \"" + job.text + "\"");
+        return false;
+    }
     for (const VoiceOutput &out : job.outputs)
-        writeIfChanged(out.path, EnvelopeBytes(clear));
+        writeIfChanged(out.path, EnvelopeBytes(stored));
     return true;
 }
 
 QString voiceRecipe(const VoiceJob &j)
 {
-    return j.text + kVoiceStyle + (j.sentence ? kSentenceStretch : "");
+    return j.text + kVoiceStyle + kVoiceCodec + (j.sentence ? kSentenceStretch : "");
 }
 
 void buildVoices(const QList<VoiceJob> &all, const Stamps &stamps, const QString &tmpDir)

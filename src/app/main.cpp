@@ -36,10 +36,16 @@ int main(int argc, char *argv[])
     const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (first == QLatin1String("--check"))
         return RunCheck(argc, argv);
+    if (first == QLatin1String("--version")) {
+        std::puts("Tallivo " TALLIVO_VERSION "\n"
+                  "Licence: GPL-3.0-or-later for the program, CC-BY-SA-4.0 for the word lists, texts and voices");
+        return 0;
+    }
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
         std::puts("usage: tallivo                 start the program\n"
                   "       tallivo --check [DIR]   check an installation folder (default: the program's own data\n"
-                  "                               and user folders)");
+                  "                               and user folders)\n"
+                  "       tallivo --version       print the version and the licence");
         return 0;
     }
 

@@ -3,6 +3,7 @@
 #include "helpers/envelope.h"
 #include "helpers/texthelpers.h"
 #include "platform/platform.h"
+#include "platform/sounddecode.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -47,14 +48,15 @@ void PlayPlainFile(const QString &path, bool wait)
         plat().PlayWav(wav, wait);
 }
 
-// A scrambled voice is unscrambled in memory and handed over whole, so no
-// temporary file is made and an asynchronous play depends on no file.
+// A scrambled voice is unscrambled and decoded in memory and handed over
+// whole, so no temporary file is made and an asynchronous play depends on no
+// file.
 QByteArray ReadScrambled(const QString &path)
 {
-    QByteArray wav;
-    if (!ReadEncodedFileBytes(path, wav))
+    QByteArray bytes;
+    if (!ReadEncodedFileBytes(path, bytes))
         return QByteArray();
-    return wav;
+    return DecodeToWav(bytes);
 }
 
 QString VoiceKey(const QString &text)

@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-// The one place the program makes a sound. Voices are scrambled WAV files;
+// The one place the program makes a sound. Voices are scrambled Ogg Opus (or WAV) files;
 // feedback sounds are plain WAV files.
 class ClassPlaySound {
 public:

@@ -8,6 +8,7 @@
 #include "helpers/texthelpers.h"
 #include "helpers/textfile.h"
 #include "helpers/wordforms.h"
+#include "platform/sounddecode.h"
 #include "course/booktext.h"
 #include "wordbank/classdbdictionary.h"
 #include "wordbank/cseries.h"
@@ -139,6 +140,13 @@ Speech speechOf(const QByteArray &wav)
     return out;
 }
 
+// Shipped voices are stored compressed and play as a WAV once decoded.
+bool isShippedVoice(const QString &path)
+{
+    const QByteArray stored = unscrambled(path);
+    return IsOggBytes(stored) && isPlayableWav(DecodeToWav(stored));
+}
+
 } // namespace
 
 class DataSetTest : public QObject {
@@ -194,7 +202,7 @@ private slots:
             }
             if (w->Chinese.isEmpty() || w->DetailCH.isEmpty() || w->Sound.isEmpty())
                 problems << "texts: " + f[0];
-            if (!isPlayableWav(unscrambled(AppPath("voice/" + NormalizeWordKey(w->English) + ".enw"))))
+            if (!isShippedVoice(AppPath("voice/" + NormalizeWordKey(w->English) + ".enw")))
                 problems << "voice: " + f[0];
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 20).join("; ")));
@@ -247,8 +255,8 @@ private slots:
                         if (sentence->SentenceEN.isEmpty() || sentence->SentenceCH.isEmpty())
                             problems << sentence->SentenceID + ": empty text";
                         const QString id = sentence->SentenceID;
-                        if (!isPlayableWav(unscrambled(AppPath("sentence-in-unit/" + id + ".wav")))
-                            || !isPlayableWav(unscrambled(AppPath("sentence-voice/" + NormalizeWordKey(id) + ".wav"))))
+                        if (!isShippedVoice(AppPath("sentence-in-unit/" + id + ".wav"))
+                            || !isShippedVoice(AppPath("sentence-voice/" + NormalizeWordKey(id) + ".wav")))
                             problems << id + ": no voice";
                     }
                 }
@@ -378,7 +386,7 @@ private slots:
         for (const char *dir : {"voice", "sentence-in-unit"}) {
             const QFileInfoList files = QDir(AppPath(dir)).entryInfoList(QDir::Files, QDir::Name);
             for (const QFileInfo &fi : files) {
-                const Speech sp = speechOf(unscrambled(fi.absoluteFilePath()));
+                const Speech sp = speechOf(DecodeToWav(unscrambled(fi.absoluteFilePath())));
                 QVERIFY2(!sp.framePower.isEmpty() && sp.loudest() > 0, qPrintable(fi.fileName()));
                 levels << qMakePair(QString(dir) + "/" + fi.fileName(), sp.levelDb());
             }
@@ -398,7 +406,7 @@ private slots:
             CSentence *sentence = nullptr;
             for (int k = 1; su.unit->GetSentence(k, sentence); ++k) {
                 words += int(sentence->SentenceEN.split(' ', Qt::SkipEmptyParts).size());
-                seconds += speechOf(unscrambled(AppPath("sentence-in-unit/" + sentence->SentenceID + ".wav")))
+                seconds += speechOf(DecodeToWav(unscrambled(AppPath("sentence-in-unit/" + sentence->SentenceID + ".wav"))))
                                .spokenSeconds();
             }
         }

@@ -2,11 +2,13 @@
 # Installs the build into a temporary prefix and checks it the way a desktop
 # and a learner's account meet it: the files, the menu entry and metadata
 # validators, and the installed program's --check run with a fresh HOME,
-# which must leave the installed tree exactly as it was.
+# which must leave the installed tree exactly as it was. Where dpkg-deb is
+# present, the same for the two Debian packages unpacked into a temporary root.
 # Usage: check_install.sh BUILD-DIR APP-ID
 set -euo pipefail
 build=$1
 id=$2
+src=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
@@ -75,6 +77,51 @@ grep -qx "problems: 0" "$work/check.txt" || { cat "$work/check.txt"; fail "--che
 
 snapshot >"$work/after"
 diff "$work/before" "$work/after" >/dev/null || { diff "$work/before" "$work/after" | head -20; fail "the installed tree changed"; }
+
+# --- the Debian packages
+if command -v dpkg-deb >/dev/null; then
+  bash "$src/scripts/debs.sh" "$build" "$work/debs" >/dev/null || fail "the packages could not be made"
+  prog=$(ls "$work"/debs/tallivo_*.deb 2>/dev/null | head -1)
+  data=$(ls "$work"/debs/tallivo-data_*_all.deb 2>/dev/null | head -1)
+  if [ -n "$prog" ] && [ -n "$data" ]; then
+    version=$(dpkg-deb -f "$data" Version)
+    dpkg-deb -f "$prog" Depends | grep -qF "tallivo-data (= $version)" \
+      || fail "tallivo does not depend on tallivo-data $version exactly"
+    [ "$(dpkg-deb -f "$data" Architecture)" = all ] || fail "tallivo-data is not Architecture: all"
+    root=$work/root
+    dpkg -x "$prog" "$root"
+    dpkg -x "$data" "$root"
+    exe=$root/usr/bin/tallivo
+    [ -x "$exe" ] || fail "the package has no usr/bin/tallivo"
+    ! readelf -S "$exe" | grep -q '\.debug_info' || fail "usr/bin/tallivo carries debug symbols"
+    [ -s "$root/usr/share/man/man1/tallivo.1.gz" ] || fail "no man page"
+    font=$root/usr/share/tallivo/font/Ksphonet.ttf
+    # where the link points once installed in /usr
+    [ -L "$font" ] && [ -f "$(realpath -m "/usr/share/tallivo/font/$(readlink "$font")")" ] \
+      || fail "font/Ksphonet.ttf is not a link to the Charis SIL of fonts-sil-charis"
+    for pkg in tallivo tallivo-data; do
+      copyright=$root/usr/share/doc/$pkg/copyright
+      [ -s "$copyright" ] || { fail "$pkg has no copyright file"; continue; }
+      for text in "$src"/LICENSES/*.txt; do
+        name=$(basename "$text" .txt)
+        grep -qx "License: $name" "$copyright" || fail "$pkg's copyright does not name $name"
+      done
+      [ -s "$root/usr/share/doc/$pkg/changelog.gz" ] || fail "$pkg has no compressed changelog"
+    done
+    home=$work/debhome
+    mkdir -p "$home"
+    set +e
+    env -u TALLIVO_HOME -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen "$exe" --check >"$work/debcheck.txt" 2>&1
+    rc=$?
+    set -e
+    [ "$rc" -eq 0 ] || { cat "$work/debcheck.txt"; fail "packaged tallivo --check exited $rc"; }
+    grep -qxF "data folder: $root/usr/share/tallivo" "$work/debcheck.txt" || { cat "$work/debcheck.txt"; fail "packaged --check names another data folder"; }
+    grep -qx "problems: 0" "$work/debcheck.txt" || { cat "$work/debcheck.txt"; fail "packaged --check reports problems"; }
+    "$exe" --version | grep -qx "Tallivo $version" || fail "tallivo --version does not print $version"
+  else
+    fail "the packages were not made"
+  fi
+fi
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed"

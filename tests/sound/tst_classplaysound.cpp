@@ -372,6 +372,81 @@ private slots:
         QCOMPARE(app.filesIn("tmp"), QStringList());
     }
 
+    void compressedVoiceLastsAsLongAsItsWav_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("way");
+        QTest::addRow("word") << "voice/apple.enw" << 0;
+        QTest::addRow("sentence by key") << "sentence-voice/apple.wav" << 1;
+        QTest::addRow("sentence of a unit") << "sentence-in-unit/SID-1-1-1-1.wav" << 2;
+    }
+    void compressedVoiceLastsAsLongAsItsWav()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, way);
+        TempAppDir app;
+        ScopedFakePlatform p;
+        auto say = [&] {
+            if (way == 0)
+                player().ReadEnglishWord(QStringLiteral("apple"), 1, false);
+            else if (way == 1)
+                player().ReadSentence(QStringLiteral("apple"), false);
+            else
+                player().ReadSentenceByID(QStringLiteral("SID-1-1-1-1"), false);
+        };
+        QVERIFY(app.writeEnvelopedBytes(file, SoundFixture(QStringLiteral("apple.wav"))));
+        say();
+        QVERIFY(app.writeEnvelopedBytes(file, SoundFixture(QStringLiteral("apple.opus"))));
+        say();
+        QCOMPARE(p->plays.size(), 2);
+        QVERIFY(p->plays[0].wait && p->plays[1].wait);
+        QVERIFY(p->plays[0].durationMs > 300);
+        QVERIFY2(std::abs(p->plays[1].durationMs - p->plays[0].durationMs) <= 20,
+                 qPrintable(QStringLiteral("%1 ms against %2 ms").arg(p->plays[1].durationMs).arg(p->plays[0].durationMs)));
+        QVERIFY(p->msgBoxes.isEmpty());
+        QCOMPARE(app.filesIn("tmp"), QStringList());
+    }
+
+    void damagedCompressedVoicePlaysNothing_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        const QByteArray ogg = SoundFixture(QStringLiteral("apple.opus"));
+        QByteArray flipped = ogg;
+        flipped[ogg.size() / 2] = char(flipped[ogg.size() / 2] ^ 0x55);
+        QTest::addRow("cut short") << ogg.left(ogg.size() - 100);
+        QTest::addRow("a byte changed") << flipped;
+        QTest::addRow("page mark and nothing else") << QByteArray("OggS");
+    }
+    void damagedCompressedVoicePlaysNothing()
+    {
+        QFETCH(QByteArray, stored);
+        TempAppDir app;
+        ScopedFakePlatform p;
+        QVERIFY(app.writeEnvelopedBytes("voice/apple.enw", stored));
+        QVERIFY(app.writeEnvelopedBytes("sentence-voice/apple.wav", stored));
+        player().ReadEnglishWord(QStringLiteral("apple"), 2, false);
+        player().ReadSentence(QStringLiteral("apple"), false);
+        QVERIFY(p->plays.isEmpty());
+        QVERIFY(p->msgBoxes.isEmpty()); // the file is there: no download offer
+        QVERIFY(!player().bReading);
+    }
+
+    void realOutputSpeaksACompressedWord()
+    {
+        TempAppDir app;
+        QtPlatform real;
+        PlatformGuard g(real);
+        const QByteArray wav = SoundFixture(QStringLiteral("apple.wav"));
+        QVERIFY(app.writeEnvelopedBytes("voice/apple.enw", SoundFixture(QStringLiteral("apple.opus"))));
+        QElapsedTimer t;
+        t.start();
+        player().ReadEnglishWord(QStringLiteral("apple"), 1, false);
+        const qint64 ms = t.elapsed();
+        // the sound and the pause after it
+        const qint64 expected = WavDurationMs(wav) + 300;
+        QVERIFY2(ms >= expected - 100 && ms <= expected + 2000, qPrintable(QString::number(ms)));
+    }
+
     void oneSharedPlayer()
     {
         QVERIFY(!gPlaySound);

@@ -127,3 +127,9 @@ QByteArray MakeSineWav(int durationMs, int sampleRate, int channels, double tone
     }
     return b;
 }
+
+QByteArray SoundFixture(const QString &name)
+{
+    QFile f(qEnvironmentVariable("TALLIVO_SOURCE_DIR") + QStringLiteral("/tests/support/sounds/") + name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}

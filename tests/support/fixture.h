@@ -41,3 +41,7 @@ bool WriteEnvelopedFile(const QString &path, const QByteArray &clear);
 
 // A 16-bit PCM WAV of a sine tone.
 QByteArray MakeSineWav(int durationMs, int sampleRate = 22050, int channels = 1, double toneHz = 440.0);
+
+// A recorded sound from tests/support/sounds ("apple.wav" is flite saying
+// "apple", "apple.opus" the same encoded as the data build encodes voices).
+QByteArray SoundFixture(const QString &name);
