@@ -44,7 +44,27 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
+        // building, stroking and filling the outline is the costly part of a
+        // card's paint, so it is done once per text, font and size
+        const qreal dpr = devicePixelRatioF();
+        const QString key = text() + QChar(0) + font().key() + QChar(0) + QString::number(width()) + QChar('x')
+                            + QString::number(height()) + QChar('@') + QString::number(dpr);
+        if (key != m_key) {
+            m_key = key;
+            m_image = QImage(QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr))),
+                             QImage::Format_ARGB32_Premultiplied);
+            m_image.setDevicePixelRatio(dpr);
+            m_image.fill(Qt::transparent);
+            QPainter ip(&m_image);
+            DrawLines(ip);
+        }
         QPainter p(this);
+        p.drawImage(QPointF(0, 0), m_image);
+    }
+
+private:
+    void DrawLines(QPainter &p) const
+    {
         p.setRenderHint(QPainter::Antialiasing);
         const QFontMetricsF fm(font());
         const qreal pad = Pad(fm);
@@ -59,7 +79,8 @@ protected:
         }
     }
 
-private:
+    QString m_key;
+    QImage m_image;
     static qreal Halo(const QFontMetricsF &fm) { return std::max<qreal>(3.0, fm.height() * 0.14); }
     static qreal Pad(const QFontMetricsF &fm) { return Halo(fm) / 2 + 1; }
 };

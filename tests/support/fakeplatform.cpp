@@ -1,4 +1,5 @@
 #include "fakeplatform.h"
+#include <QElapsedTimer>
 #include <QCoreApplication>
 
 FakePlatform::FakePlatform(quint64 seed) : m_rng(seed) {}
@@ -124,8 +125,15 @@ bool FakePlatform::PlayWav(const QByteArray &wav, bool wait)
     }
     plays.append({wav.size(), wait, duration, clockMs, wav});
     events << QStringLiteral("play %1 %2").arg(wav.size()).arg(wait ? QStringLiteral("wait") : QStringLiteral("async"));
-    if (wait)
+    if (wait) {
         clockMs += duration;
+        if (liveSoundMs > 0) {
+            const int stops = stopCount;
+            QElapsedTimer t;
+            t.start();
+            WaitWhileSounding([&] { return stopCount == stops && t.elapsed() < liveSoundMs; });
+        }
+    }
     return true;
 }
 

@@ -83,6 +83,9 @@ public:
     QList<PlayCall> plays;       // every sound that was played
     int rejectedPlays = 0;       // empty or undecodable data handed to PlayWav
     int stopCount = 0;
+    // A waiting play lasts this long in real time, inside the program's real
+    // sound wait (painting, timers), or until StopSound; 0: at once.
+    int liveSoundMs = 0;
 
     // A compact trace of everything above in order: "msg <caption>",
     // "input <title>", "open <title>", "save <title>", "shell <target>",
