@@ -6,6 +6,7 @@
 #include "wordbank/classuser.h"
 #include "wordbank/cword.h"
 #include "wordbank/globals.h"
+#include <QCache>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -52,18 +53,33 @@ protected:
                             + QString::number(height()) + QChar('@') + QString::number(dpr);
         if (key != m_key) {
             m_key = key;
-            m_image = QImage(QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr))),
-                             QImage::Format_ARGB32_Premultiplied);
-            m_image.setDevicePixelRatio(dpr);
-            m_image.fill(Qt::transparent);
-            QPainter ip(&m_image);
-            DrawLines(ip);
+            m_image = Rendered(key, dpr);
         }
         QPainter p(this);
         p.drawImage(QPointF(0, 0), m_image);
     }
 
 private:
+    // Shared by every card, so words that come back are not drawn again.
+    QImage Rendered(const QString &key, qreal dpr) const
+    {
+        // made once and never destroyed: nothing runs in a static destructor
+        static auto *cache = new QCache<QString, QImage>(kTextCacheKB);
+        if (const QImage *hit = cache->object(key))
+            return *hit;
+        QImage img(QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr))),
+                   QImage::Format_ARGB32_Premultiplied);
+        img.setDevicePixelRatio(dpr);
+        img.fill(Qt::transparent);
+        QPainter ip(&img);
+        DrawLines(ip);
+        ip.end();
+        cache->insert(key, new QImage(img), std::max<qsizetype>(1, img.sizeInBytes() / 1024));
+        return img;
+    }
+
+    static constexpr qsizetype kTextCacheKB = 8 * 1024;
+
     void DrawLines(QPainter &p) const
     {
         p.setRenderHint(QPainter::Antialiasing);
