@@ -87,6 +87,7 @@ FormLearnWord::FormLearnWord(QWidget *parent) : QDialog(parent)
     LearnWordCtl1->setObjectName(QStringLiteral("LearnWordCtl1"));
     connect(LearnWordCtl1, &LearnWordCtl::MouseMove, this, [this](int, int) { UnhighlightToolbar(); });
     connect(LearnWordCtl1, &LearnWordCtl::ModalAhead, this, &FormLearnWord::StopAutoBrowse);
+    connect(LearnWordCtl1, &LearnWordCtl::BusyEnded, this, &FormLearnWord::AfterBusy);
 
     BuildSettings();
 
@@ -309,18 +310,31 @@ void FormLearnWord::done(int r)
 void FormLearnWord::NextWord()
 {
     StopAutoBrowse();
-    LearnWordCtl1->SetNextWord();
+    LearnWordCtl1->MoveNext();
 }
 
 void FormLearnWord::PrevWord()
 {
     StopAutoBrowse();
-    LearnWordCtl1->SetPrevWord();
+    LearnWordCtl1->MovePrev();
 }
 
 void FormLearnWord::TimerAutoRead_Timer()
 {
+    // a tick during a change or a voice comes once as soon as it ends, as
+    // when the voice held the thread
+    if (Busy()) {
+        m_autoTickMissed = true;
+        return;
+    }
+    m_autoTickMissed = false;
     LearnWordCtl1->SetNextWord();
+}
+
+void FormLearnWord::AfterBusy()
+{
+    if (m_autoTickMissed && AutoBrowsing())
+        TimerAutoRead_Timer();
 }
 
 void FormLearnWord::AfterWindow(bool fromFirstWord)
@@ -371,6 +385,7 @@ void FormLearnWord::PicBottom_Click(int index)
         PrevWord();
         break;
     case kAutoBrowse:
+        LearnWordCtl1->CutVoiceFor(nullptr);
         LearnWordCtl1->SetEnabled(false);
         TimerAutoRead->start();
         break;

@@ -80,8 +80,10 @@ private:
     bool Busy() const;
     bool HandleKey(QKeyEvent *e);
     void UnhighlightToolbar();
+    void AfterBusy();
 
     bool bLoading = false;
     bool m_loaded = false;
     bool m_inWindow = false;
+    bool m_autoTickMissed = false;
 };

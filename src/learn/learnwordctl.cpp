@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 
 namespace {
@@ -409,6 +410,9 @@ void LearnWordCtl::UpdateWord(bool bMute)
     if (!bMute) {
         if (!SpeakWord(gUser->nReadTimes) || myWord != word || !gUser)
             return;
+        // a word cut short by a move is not followed by its sentence
+        if (m_afterVoice)
+            return;
         if (gUser->bAutoReadSentence && SentenceShown())
             SpeakSentence();
     }
@@ -531,16 +535,53 @@ bool LearnWordCtl::SpeakWord(int times)
         emit ModalAhead();
     if (!self || !myWord)
         return false;
-    myWord->ReadMe(times, false);
-    return bool(self);
+    CWord *w = myWord;
+    return Speak([w, times] { w->ReadMe(times, false); });
 }
 
 bool LearnWordCtl::SpeakSentence()
 {
+    if (!myWord)
+        return true;
+    CWord *w = myWord;
+    return Speak([w] { w->ReadSentence(false); });
+}
+
+bool LearnWordCtl::Speak(const std::function<void()> &say)
+{
     QPointer<LearnWordCtl> self(this);
-    if (myWord)
-        myWord->ReadSentence(false);
-    return bool(self);
+    const bool was = m_speaking;
+    m_speaking = true;
+    {
+        SoundInputOpen input;
+        say();
+    }
+    if (!self)
+        return false;
+    m_speaking = was;
+    return true;
+}
+
+bool LearnWordCtl::CutVoiceFor(std::function<void()> move)
+{
+    if (!m_speaking || !gPlaySound || !gPlaySound->bReading)
+        return false;
+    // the latest move wins
+    m_afterVoice = move ? std::move(move) : [] {};
+    gPlaySound->StopReading();
+    return true;
+}
+
+void LearnWordCtl::MoveNext()
+{
+    if (!CutVoiceFor([this] { SetNextWord(); }))
+        SetNextWord();
+}
+
+void LearnWordCtl::MovePrev()
+{
+    if (!CutVoiceFor([this] { SetPrevWord(); }))
+        SetPrevWord();
 }
 
 void LearnWordCtl::MarkBusyEnded()
@@ -549,6 +590,14 @@ void LearnWordCtl::MarkBusyEnded()
     // events posted while the reader blocked come before this call in the queue
     m_staleBarrier = true;
     QMetaObject::invokeMethod(this, [this] { m_staleBarrier = false; }, Qt::QueuedConnection);
+    if (m_afterVoice) {
+        QMetaObject::invokeMethod(this, [this] {
+            const std::function<void()> move = std::exchange(m_afterVoice, nullptr);
+            if (move && !bChanging)
+                move();
+        }, Qt::QueuedConnection);
+    }
+    QMetaObject::invokeMethod(this, &LearnWordCtl::BusyEnded, Qt::QueuedConnection);
 }
 
 bool LearnWordCtl::IsStaleInput(const QInputEvent *e) const
@@ -646,9 +695,17 @@ void LearnWordCtl::ThumbHover(NewWordPicCtl *thumb)
 
 void LearnWordCtl::ThumbClick(NewWordPicCtl *thumb)
 {
-    if (!m_enabled || bChanging || !gUser)
+    if (!m_enabled || !gUser)
         return;
     const int tag = Tag(thumb);
+    if (!CutVoiceFor([this, tag] { GoToThumb(tag); }))
+        GoToThumb(tag);
+}
+
+void LearnWordCtl::GoToThumb(int tag)
+{
+    if (bChanging || !gUser)
+        return;
     HideTips();
     gUser->nLastWord = tag;
     ChangeWord(tag, false);
@@ -669,8 +726,7 @@ void LearnWordCtl::CardClick()
         emit ModalAhead();
     if (!self)
         return;
-    WordPicCtl1->ReadMe(1);
-    if (self)
+    if (Speak([this] { WordPicCtl1->ReadMe(1); }))
         MarkBusyEnded();
 }
 
@@ -738,9 +794,9 @@ void LearnWordCtl::mousePressEvent(QMouseEvent *e)
         return;
     // the pointer decides, not the position
     if (m_pointer == Pointer::Prev)
-        SetPrevWord();
+        MovePrev();
     else if (m_pointer == Pointer::Next)
-        SetNextWord();
+        MoveNext();
 }
 
 void LearnWordCtl::resizeEvent(QResizeEvent *e)

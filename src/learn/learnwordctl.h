@@ -35,6 +35,15 @@ public:
     void LoadWordArr(int iWordIndex, bool bPrevGroup);
     void SetNextWord();
     void SetPrevWord();
+    // The learner's moves: during the reader's voice they cut the voice short
+    // and follow as soon as the reader is free; otherwise as above.
+    void MoveNext();
+    void MovePrev();
+    // Stops the reader's voice and runs move (if any) once the reader is
+    // free; false when no voice of the reader is under way.
+    bool CutVoiceFor(std::function<void()> move);
+    // A word or sentence of the reader is being spoken.
+    bool Speaking() const { return m_speaking; }
     // Applies the display settings to the word shown, without reloading or speaking it.
     void UpdateDisp();
     void UpdateWord(bool bMute);
@@ -97,6 +106,8 @@ signals:
     // A message or window is about to open over the reader (a missing voice,
     // the phonetic font help): the owner stops auto-browse first.
     void ModalAhead();
+    // A change or a voice has ended (queued after it).
+    void BusyEnded();
 
 protected:
     void mouseMoveEvent(QMouseEvent *e) override;
@@ -120,6 +131,10 @@ private:
     // Speaks the word; false when the reader went away meanwhile.
     bool SpeakWord(int times);
     bool SpeakSentence();
+    // Runs a voice of the reader that the learner may cut short; false when
+    // the reader went away meanwhile.
+    bool Speak(const std::function<void()> &say);
+    void GoToThumb(int tag);
     void CheckPhoneticFont();
     void MarkBusyEnded();
     void SetPointer(Pointer p);
@@ -130,6 +145,8 @@ private:
     bool m_fontOffered = false;
     bool m_fontReady = false;
     bool m_staleBarrier = false;
+    bool m_speaking = false;
+    std::function<void()> m_afterVoice;
     qint64 m_busyEndMs = -1;
     Pointer m_pointer = Pointer::Normal;
     QCursor m_prevCursor;

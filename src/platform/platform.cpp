@@ -2,6 +2,10 @@
 #include "qtplatform.h"
 #include <QSaveFile>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -11,6 +15,8 @@ Platform *gInstalled = nullptr;
 // Made on first use and deliberately never destroyed: nothing runs in a
 // static destructor at exit.
 Platform *gReal = nullptr;
+int gSoundInputOpen = 0;
+constexpr int kSoundPollMs = 4;
 }
 
 Platform &plat()
@@ -91,6 +97,48 @@ void WaitLettingEventsThrough(int ms, const std::function<bool()> &keepWaiting)
             return;
         p.Sleep(int(std::min<qint64>(left, 10)));
     }
+}
+
+bool WaitWhileSounding(const std::function<bool()> &sounding)
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app) {
+        while (sounding())
+            QThread::msleep(kSoundPollMs);
+        return true;
+    }
+    if (QCoreApplication::closingDown())
+        return false;
+    if (!sounding())
+        return true;
+    QEventLoop loop;
+    QTimer poll;
+    poll.setTimerType(Qt::PreciseTimer);
+    poll.setInterval(kSoundPollMs);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (!sounding())
+            loop.exit(1);
+    });
+    poll.start();
+    const QEventLoop::ProcessEventsFlags flags =
+        gSoundInputOpen > 0 ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
+    // any other way out (QCoreApplication::exit ends every running loop) means quitting
+    return loop.exec(flags) == 1;
+}
+
+SoundInputOpen::SoundInputOpen()
+{
+    ++gSoundInputOpen;
+}
+
+SoundInputOpen::~SoundInputOpen()
+{
+    --gSoundInputOpen;
+}
+
+bool SoundInputIsOpen()
+{
+    return gSoundInputOpen > 0;
 }
 
 qint64 WavDurationMs(const QByteArray &wav)

@@ -50,9 +50,10 @@ public:
     virtual void DoEvents() = 0;
     virtual qint64 TickMs() = 0;
 
-    // Plays WAV bytes (the output keeps its own copy). wait=true blocks the
-    // caller until the sound has played, handling no events, like a
-    // synchronous PlaySound. A new play stops the one still sounding.
+    // Plays WAV bytes (the output keeps its own copy). wait=true returns to
+    // the caller once the sound has been heard, like a synchronous PlaySound,
+    // but the window lives on meanwhile (WaitWhileSounding). A new play stops
+    // the one still sounding; StopSound also ends its wait.
     // Returns false when nothing could be played (empty or undecodable data).
     virtual bool PlayWav(const QByteArray &wav, bool wait) = 0;
     virtual void StopSound() = 0;
@@ -62,6 +63,8 @@ public:
     // False when nothing was replaced (full disk, read-only folder, a folder
     // in the way).
     virtual bool WriteFileAtomic(const QString &path, const QByteArray &bytes);
+    // The pause between two plays of a sound; ends early at StopSound.
+    virtual void SoundGap(int ms) { Sleep(ms); }
 };
 
 // The current platform; a real one is installed by main(), a fake by tests.
@@ -77,6 +80,24 @@ QRegion RoundRectRegion(int w, int h, int ew, int eh);
 // Sleep/DoEvents so a test pacer makes it instant. Stops early when
 // keepWaiting (if given) returns false.
 void WaitLettingEventsThrough(int ms, const std::function<bool()> &keepWaiting = {});
+
+// The wait of a blocking sound: returns once sounding() is false. Meanwhile
+// the window paints, its timers run and the desktop's pings are answered;
+// user input waits until after the sound, where the guards drop it, unless a
+// SoundInputOpen is alive. False when the program is quitting: the caller
+// then stops the sound and returns.
+bool WaitWhileSounding(const std::function<bool()> &sounding);
+
+// While alive, user input reaches the windows during a sound's wait, so the
+// window that speaks can let the learner cut the voice short.
+class SoundInputOpen {
+public:
+    SoundInputOpen();
+    ~SoundInputOpen();
+    SoundInputOpen(const SoundInputOpen &) = delete;
+    SoundInputOpen &operator=(const SoundInputOpen &) = delete;
+};
+bool SoundInputIsOpen();
 
 // Length of a PCM WAV's data chunk in milliseconds; -1 when the bytes are not
 // a WAV with a format and a data chunk.

@@ -281,7 +281,16 @@ bool QtPlatform::PlayWav(const QByteArray &wav, bool wait)
 
 void QtPlatform::StopSound()
 {
+    ++m_stops;
     SdlAudioStop();
+}
+
+void QtPlatform::SoundGap(int ms)
+{
+    const quint64 stops = m_stops;
+    QElapsedTimer t;
+    t.start();
+    WaitWhileSounding([&] { return stops == m_stops && t.elapsed() < ms; });
 }
 
 QString DefaultSuffixOf(const QString &filter)

@@ -34,8 +34,10 @@ public:
 
     bool PlayWav(const QByteArray &wav, bool wait) override;
     void StopSound() override;
+    void SoundGap(int ms) override;
 
 private:
+    quint64 m_stops = 0;
     std::mt19937_64 m_rng;
     QElapsedTimer m_clock;
 };

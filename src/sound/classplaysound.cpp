@@ -146,9 +146,11 @@ void ClassPlaySound::ReadEnglishWord(const QString &English, int nReadtime, bool
     const QByteArray wav = ReadScrambled(source);
     if (wav.isEmpty())
         return; // present but empty or unreadable: nothing to say
-    for (int i = 0; i < nReadtime; ++i) {
+    const quint64 cuts = m_cuts;
+    for (int i = 0; i < nReadtime && cuts == m_cuts; ++i) {
         plat().PlayWav(wav, !bAsync);
-        plat().Sleep(kPauseAfterWordMs);
+        if (cuts == m_cuts)
+            plat().SoundGap(kPauseAfterWordMs);
     }
 }
 
@@ -183,6 +185,12 @@ void ClassPlaySound::SuceessSound()
 void ClassPlaySound::PlaySelectionSound(int iType)
 {
     PlayPlainFile(AppPath(QStringLiteral("appvoice/ting") + QString::number(iType) + QStringLiteral(".wav")), true);
+}
+
+void ClassPlaySound::StopReading()
+{
+    ++m_cuts;
+    plat().StopSound();
 }
 
 ClassPlaySound *GetPlaySound()

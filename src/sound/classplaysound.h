@@ -17,6 +17,13 @@ public:
     void FailedSound();
     void SuceessSound();
     void PlaySelectionSound(int iType);
+
+    // Cuts the reading under way short: its sound stops and the repetitions
+    // and pauses still to come are skipped. bReading falls as it unwinds.
+    void StopReading();
+
+private:
+    quint64 m_cuts = 0;
 };
 
 // Created on first use by GetPlaySound(); released by ReleasePlaySound() at shutdown.

@@ -6,6 +6,7 @@
 #include "wordbank/classuser.h"
 #include "wordbank/cword.h"
 #include "wordbank/globals.h"
+#include <QCache>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -45,7 +46,42 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
+        // building, stroking and filling the outline is the costly part of a
+        // card's paint, so it is done once per text, font and size
+        const qreal dpr = devicePixelRatioF();
+        const QString key = text() + QChar(0) + font().key() + QChar(0) + QString::number(width()) + QChar('x')
+                            + QString::number(height()) + QChar('@') + QString::number(dpr);
+        if (key != m_key) {
+            m_key = key;
+            m_image = Rendered(key, dpr);
+        }
         QPainter p(this);
+        p.drawImage(QPointF(0, 0), m_image);
+    }
+
+private:
+    // Shared by every card, so words that come back are not drawn again.
+    QImage Rendered(const QString &key, qreal dpr) const
+    {
+        // made once and never destroyed: nothing runs in a static destructor
+        static auto *cache = new QCache<QString, QImage>(kTextCacheKB);
+        if (const QImage *hit = cache->object(key))
+            return *hit;
+        QImage img(QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr))),
+                   QImage::Format_ARGB32_Premultiplied);
+        img.setDevicePixelRatio(dpr);
+        img.fill(Qt::transparent);
+        QPainter ip(&img);
+        DrawLines(ip);
+        ip.end();
+        cache->insert(key, new QImage(img), std::max<qsizetype>(1, img.sizeInBytes() / 1024));
+        return img;
+    }
+
+    static constexpr qsizetype kTextCacheKB = 8 * 1024;
+
+    void DrawLines(QPainter &p) const
+    {
         p.setRenderHint(QPainter::Antialiasing);
         const QFontMetricsF fm(font());
         const qreal pad = Pad(fm);
@@ -60,7 +96,8 @@ protected:
         }
     }
 
-private:
+    QString m_key;
+    QImage m_image;
     static qreal Halo(const QFontMetricsF &fm) { return std::max<qreal>(3.0, fm.height() * 0.14); }
     static qreal Pad(const QFontMetricsF &fm) { return Halo(fm) / 2 + 1; }
 };

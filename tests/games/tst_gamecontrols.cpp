@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTest>
 
 namespace {
 QLabel *EnglishOf(EnTextCtl *strip)
@@ -84,8 +85,15 @@ private slots:
         QCOMPARE(x.Round().TestWord()->myTestedStatus, 0);
     }
 
-    void inputQueuedDuringTheVoiceIsDropped()
+    void inputDuringTheVoiceAnswersNothing_data()
     {
+        QTest::addColumn<bool>("live");
+        QTest::addRow("queued while the sound held the program") << false;
+        QTest::addRow("arriving while the window lives") << true;
+    }
+    void inputDuringTheVoiceAnswersNothing()
+    {
+        QFETCH(bool, live);
         GamesEnv env;
         QVERIFY(env.Load());
         env.UnitOf(4);
@@ -95,13 +103,27 @@ private slots:
         x.StartGame();
         x.EnText_Click(ChoiceSlot(x.Round(), true));
         // the learner clicks every strip while the word is spoken
-        env.fake.onBlockingPlay = [&] {
-            env.fake.onBlockingPlay = nullptr;
-            for (EnTextCtl *s : x.EnText)
-                QueueClick(s);
-        };
+        bool clicked = false;
+        if (live) {
+            // the wait lets a timer fire and the clicks arrive during the sound
+            env.fake.liveSoundMs = 300;
+            QTimer::singleShot(20, &x, [&] {
+                clicked = true;
+                for (EnTextCtl *s : x.EnText)
+                    QTest::mouseClick(s, Qt::LeftButton, {}, s->rect().center());
+            });
+        } else {
+            env.fake.onBlockingPlay = [&] {
+                env.fake.onBlockingPlay = nullptr;
+                clicked = true;
+                for (EnTextCtl *s : x.EnText)
+                    QueueClick(s);
+            };
+        }
         RunTimers(&x);
+        env.fake.liveSoundMs = 0;
         QCoreApplication::processEvents();
+        QVERIFY(clicked);
         QCOMPARE(x.Round().state(), ChoiceRound::State::Asking);
         QCOMPARE(x.Round().TestWord()->myTestedStatus, 0);
         QCOMPARE(gCurrUnit->WrongNum(), 0);

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTimer>
+#include "support/pointer.h"
+#include "widgets/newwordpicctl.h"
 
 namespace {
 
@@ -82,6 +84,10 @@ private slots:
     void courseCancelKeepsPlace();
     void courseConfirmedStartsNewSelection();
     void missingVoiceStopsAutoBrowseFirst();
+    void moveDuringVoiceCutsItShort_data();
+    void moveDuringVoiceCutsItShort();
+    void moveDuringFlipIsDropped();
+    void autoBrowseTickDuringVoiceComesAfterIt();
 };
 
 void TestFormLearnWord::opensReadingTwiceWithBriefChinese()
@@ -396,6 +402,139 @@ void TestFormLearnWord::missingVoiceStopsAutoBrowseFirst()
     s.form->TimerAutoRead_Timer();
     QCOMPARE(browsingAtBox, QList<bool>{false});
     QVERIFY(s.form->PicBottom->Button(4)->isVisible());
+}
+
+namespace {
+
+// Counts the paint events a widget receives while a reading is under way.
+struct PaintsWhileReading : QObject {
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint && gPlaySound && gPlaySound->bReading)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+void TestFormLearnWord::moveDuringVoiceCutsItShort_data()
+{
+    QTest::addColumn<QString>("move");
+    QTest::addColumn<int>("word");
+    QTest::addRow("Right") << "Right" << 3;
+    QTest::addRow("Left") << "Left" << 1;
+    QTest::addRow("Space") << "Space" << 1;
+    QTest::addRow("next pointer") << "pointer" << 3;
+    QTest::addRow("thumbnail") << "thumb 6" << 6;
+    QTest::addRow("toolbar next") << "tool 6" << 3;
+}
+
+void TestFormLearnWord::moveDuringVoiceCutsItShort()
+{
+    QFETCH(QString, move);
+    QFETCH(int, word);
+    FormScene s(true);
+    QVERIFY(s.ok);
+    QVERIFY(s.env.GiveSentence("blue", "The sky is blue.", "天是蓝的。"));
+    QVERIFY(s.Open());
+    PaintsWhileReading painted;
+    s.reader()->installEventFilter(&painted);
+    // word 2 speaks for a long time; the window lives meanwhile
+    s.env.fake->liveSoundMs = 60000;
+    bool timerFired = false;
+    int paintsBeforeMove = 0;
+    QString spokenAtMove;
+    QTimer probe;
+    probe.setInterval(10);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (!gPlaySound->bReading)
+            return;
+        if (!timerFired) {
+            timerFired = true;
+            s.reader()->update();
+            return;
+        }
+        probe.stop();
+        paintsBeforeMove = painted.paints;
+        spokenAtMove = s.WordShown();
+        s.env.fake->liveSoundMs = 0;
+        if (move == "Right")
+            QTest::keyClick(s.form.get(), Qt::Key_Right);
+        else if (move == "Left")
+            QTest::keyClick(s.form.get(), Qt::Key_Left);
+        else if (move == "Space")
+            QTest::keyClick(s.form.get(), Qt::Key_Space);
+        else if (move == "pointer") {
+            const QRect card = s.reader()->WordPicCtl1->geometry();
+            const QPoint right(card.right() + 20, card.center().y());
+            MoveOver(s.reader(), right);
+            Press(s.reader(), Qt::LeftButton, right);
+        } else if (move.startsWith("thumb"))
+            QTest::mouseClick(s.reader()->Thumbnail(move.section(' ', 1).toInt()), Qt::LeftButton);
+        else
+            s.ClickTool(move.section(' ', 1).toInt());
+    });
+    probe.start();
+    const int playsBefore = int(s.env.fake->plays.size());
+    s.Key(Qt::Key_Right);
+    QVERIFY(timerFired);
+    QVERIFY(paintsBeforeMove > 0);
+    QCOMPARE(spokenAtMove, QString("blue"));
+    // the voice stopped at once: one play of the word, no second one, no sentence
+    QVERIFY(s.env.fake->stopCount > 0);
+    QCOMPARE(int(s.env.fake->plays.size()), playsBefore + 1);
+    QVERIFY(!gPlaySound->bReading);
+    // and the move follows as soon as the reader is free
+    QCoreApplication::processEvents();
+    QCOMPARE(gUser->nLastWord, word);
+    QVERIFY(s.WordShown() != QLatin1String("blue"));
+}
+
+void TestFormLearnWord::moveDuringFlipIsDropped()
+{
+    FormScene s(true);
+    QVERIFY(s.ok);
+    QVERIFY(s.Open());
+    bool pressed = false;
+    s.env.fake->onDoEvents = [&] {
+        if (!pressed && s.reader()->Changing() && !gPlaySound->bReading) {
+            pressed = true;
+            QTest::keyClick(s.form.get(), Qt::Key_Right);
+        }
+    };
+    const int stops = s.env.fake->stopCount;
+    s.Key(Qt::Key_Right);
+    s.env.fake->onDoEvents = nullptr;
+    QCoreApplication::processEvents();
+    QVERIFY(pressed);
+    QCOMPARE(gUser->nLastWord, 2);
+    QCOMPARE(s.env.fake->stopCount, stops);
+}
+
+void TestFormLearnWord::autoBrowseTickDuringVoiceComesAfterIt()
+{
+    FormScene s(true);
+    QVERIFY(s.ok);
+    QVERIFY(s.Open());
+    s.ClickTool(4);
+    s.env.fake->liveSoundMs = 150;
+    int ticks = 0;
+    QTimer::singleShot(20, s.form.get(), [&] {
+        ++ticks;
+        s.form->TimerAutoRead_Timer();
+        s.form->TimerAutoRead_Timer(); // missed ticks do not pile up
+    });
+    s.form->TimerAutoRead_Timer();
+    QCOMPARE(ticks, 1);
+    QCOMPARE(gUser->nLastWord, 2);
+    s.env.fake->liveSoundMs = 0;
+    QCoreApplication::processEvents();
+    QCOMPARE(gUser->nLastWord, 3);
+    QCoreApplication::processEvents();
+    QCOMPARE(gUser->nLastWord, 3);
+    QVERIFY(s.form->AutoBrowsing());
 }
 
 TALLIVO_TEST(TestFormLearnWord)

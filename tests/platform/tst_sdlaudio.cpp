@@ -5,6 +5,7 @@
 #include "support/testmain.h"
 #include <QElapsedTimer>
 #include <csignal>
+#include <QTimer>
 
 // The real SDL2 output (the dummy driver on a machine without sound).
 class SdlAudioTest : public QObject {
@@ -118,6 +119,52 @@ private slots:
         QVERIFY(ok);
         QCOMPARE(QByteArray(SdlAudioDriverName()), QByteArray("dummy"));
         QVERIFY2(ms >= 400 && ms <= 2000, qPrintable(QString::number(ms)));
+    }
+
+    void deviceOpensAtTheSoundsOwnFormat_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addRow("voice 16000 mono") << 16000 << 1;
+        QTest::addRow("22050 mono") << 22050 << 1;
+        QTest::addRow("44100 stereo") << 44100 << 2;
+        QTest::addRow("voice again") << 16000 << 1;
+    }
+    void deviceOpensAtTheSoundsOwnFormat()
+    {
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        QVERIFY(real.PlayWav(MakeSineWav(60, rate, channels), true));
+        const SdlAudioFormat f = SdlAudioDeviceFormat();
+        QCOMPARE(f.freq, rate);
+        QCOMPARE(f.channels, channels);
+        QCOMPARE(f.bits, 16);
+    }
+
+    void deviceRestsWhenSilent()
+    {
+        QVERIFY(real.PlayWav(MakeSineWav(60), true));
+        QVERIFY(SdlAudioDeviceOpen());
+        // open between the plays of one reading, closed once all is quiet
+        QTRY_VERIFY_WITH_TIMEOUT(!SdlAudioDeviceOpen(), kSdlAudioRestMs * 4);
+        QVERIFY(real.PlayWav(MakeSineWav(60), true));
+        QVERIFY(SdlAudioDeviceOpen());
+    }
+
+    void windowLivesWhileASoundIsAwaited()
+    {
+        int ticks = 0;
+        QTimer tick;
+        tick.setInterval(20);
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            if (++ticks == 5)
+                real.StopSound(); // a stop from inside the wait ends it
+        });
+        tick.start();
+        const qint64 ms = timedPlay(MakeSineWav(5000), true);
+        tick.stop();
+        QVERIFY(ticks >= 5);
+        QVERIFY2(ms < 2500, qPrintable(QString::number(ms)));
     }
 
     void truncatedDataPlaysWhatItHas()

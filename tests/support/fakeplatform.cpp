@@ -1,4 +1,5 @@
 #include "fakeplatform.h"
+#include <QElapsedTimer>
 #include <QCoreApplication>
 #include <QSaveFile>
 
@@ -128,8 +129,15 @@ bool FakePlatform::PlayWav(const QByteArray &wav, bool wait)
     events << QStringLiteral("play %1 %2").arg(wav.size()).arg(wait ? QStringLiteral("wait") : QStringLiteral("async"));
     if (onPlay)
         onPlay(plays.constLast());
-    if (wait)
+    if (wait) {
         clockMs += duration;
+        if (liveSoundMs > 0) {
+            const int stops = stopCount;
+            QElapsedTimer t;
+            t.start();
+            WaitWhileSounding([&] { return stopCount == stops && t.elapsed() < liveSoundMs; });
+        }
+    }
     return true;
 }
 

@@ -95,6 +95,9 @@ public:
     qint64 diskFreeBytes = -1;
     // Called with each path before it is written (e.g. to signal mid-save).
     std::function<void(const QString &)> onFileWrite;
+    // A waiting play lasts this long in real time, inside the program's real
+    // sound wait (painting, timers), or until StopSound; 0: at once.
+    int liveSoundMs = 0;
 
     // A compact trace of everything above in order: "msg <caption>",
     // "input <title>", "open <title>", "save <title>", "shell <target>",

@@ -129,6 +129,7 @@ private slots:
     void longTextShrinksToSixAtMost_data();
     void longTextShrinksToSixAtMost();
     void englishCard();
+    void textLineShowsItsOwnText();
     void pictureFiles_data();
     void pictureFiles();
     void emptyWordChangesNothing();
@@ -256,6 +257,31 @@ void TestNewWordPicCtl::longTextShrinksToSixAtMost()
         line->setFont(bigger);
         QVERIFY(line->sizeHint().width() > maxW || line->sizeHint().height() > maxH);
     }
+}
+
+void TestNewWordPicCtl::textLineShowsItsOwnText()
+{
+    // two texts of one size: a drawing kept for one must never show for the other
+    CardScene s;
+    QVERIFY(s.show());
+    CWord apple = MakeWord(QStringLiteral("apple"), QStringLiteral("苹果"));
+    CWord banana = MakeWord(QStringLiteral("banana"), QStringLiteral("香蕉"));
+    auto drawn = [&](CWord *w) {
+        s.card->SetPicWord(w, false, true, 0);
+        return s.line()->grab().toImage();
+    };
+    const QImage first = drawn(&apple);
+    const QImage other = drawn(&banana);
+    QCOMPARE(other.size(), first.size());
+    QVERIFY(other != first);
+    QCOMPARE(drawn(&apple), first);
+    // another card showing the same text shows the same drawing
+    auto *twin = new NewWordPicCtl(&s.host);
+    twin->resize(s.card->size());
+    twin->move(10, 10);
+    twin->show();
+    twin->SetPicWord(&apple, false, true, 0);
+    QCOMPARE(twin->findChild<QLabel *>(QStringLiteral("lblChinese"))->grab().toImage(), first);
 }
 
 void TestNewWordPicCtl::englishCard()
