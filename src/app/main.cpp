@@ -1,10 +1,12 @@
 #include "app/checkinstall.h"
 #include "app/formmain.h"
 #include "app/menuwiring.h"
+#include "app/saycheck.h"
 #include "widgets/phoneticfont.h"
 #include "helpers/apppaths.h"
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
+#include "speech/speechservice.h"
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -26,6 +28,14 @@ int RunCheck(int argc, char *argv[])
     return RunCheckFolders(out, err);
 }
 
+int RunSay(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunSayCheck(QCoreApplication::arguments().mid(2), out, err);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -33,10 +43,14 @@ int main(int argc, char *argv[])
     const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (first == QLatin1String("--check"))
         return RunCheck(argc, argv);
+    if (first == QLatin1String("--say-check"))
+        return RunSay(argc, argv);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
         std::puts("usage: tallivo                 start the program\n"
                   "       tallivo --check [DIR]   check an installation folder (default: the program's own data\n"
-                  "                               and user folders)");
+                  "                               and user folders)\n"
+                  "       tallivo --say-check FILE.wav WORD [OTHER_WORD...]\n"
+                  "                               check whether a recording says WORD (or one of the others)");
         return 0;
     }
 
@@ -61,6 +75,8 @@ int main(int argc, char *argv[])
         mainWindow.show(); // the login window and the start-up come first
         code = mainWindow.ProgramEnded() ? mainWindow.ExitCode() : app.exec();
     }
+    // a check still running finishes before its thread goes
+    ReleaseSpeechService();
     SetPlatform(nullptr);
     return code;
 }

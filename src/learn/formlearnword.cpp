@@ -6,6 +6,7 @@
 #include "games/formgames.h"
 #include "learn/formwordpiclist.h"
 #include "learn/learnwordctl.h"
+#include "learn/saypanel.h"
 #include "records/formrecord.h"
 #include "platform/platform.h"
 #include "sound/classplaysound.h"
@@ -37,6 +38,9 @@ constexpr int kClientH = 734;
 constexpr int kTitleTop = 6;
 constexpr int kReaderTop = 70;
 constexpr int kToolbarGap = 42;
+constexpr int kSayPanelW = 176;
+constexpr int kSayPanelH = 236;
+constexpr int kSayPanelTop = 150;
 
 enum ToolButton {
     kBack = 0,
@@ -126,6 +130,11 @@ FormLearnWord::FormLearnWord(QWidget *parent) : QDialog(parent)
     connect(LearnWordCtl1, &LearnWordCtl::ModalAhead, this, &FormLearnWord::StopAutoBrowse);
 
     BuildSettings();
+
+    SayPanel1 = new SayPanel(this);
+    SayPanel1->resize(kSayPanelW, kSayPanelH);
+    SayPanel1->busy = [this] { return Busy(); };
+    SayPanel1->word = [this] { return LearnWordCtl1->myWord; };
 
     PicBottom = new UC_MainTool(this);
     PicBottom->setObjectName(QStringLiteral("PicBottom"));
@@ -262,6 +271,9 @@ void FormLearnWord::Layout()
     PicBottom->move((width() - PicBottom->width()) / 2, picDispSetting->geometry().bottom() + 1 + kToolbarGap);
     PicBottom->GrayedAll();
     BookUnitTitleCtl1->move((width() - BookUnitTitleCtl1->width()) / 2, kTitleTop);
+    SayPanel1->move(width() - kSayPanelW - 24, kSayPanelTop);
+    SayPanel1->show();
+    SayPanel1->raise();
     BookUnitTitleCtl1->SetCaption(gCurrSeries, gCurrBook, gCurrUnit);
 }
 
@@ -338,6 +350,7 @@ void FormLearnWord::reject()
 
 void FormLearnWord::done(int r)
 {
+    SayPanel1->CancelRecording();
     TimerAutoRead->stop();
     Timer1->stop();
     QDialog::done(r);
@@ -346,17 +359,20 @@ void FormLearnWord::done(int r)
 void FormLearnWord::NextWord()
 {
     StopAutoBrowse();
+    SayPanel1->CancelRecording();
     LearnWordCtl1->SetNextWord();
 }
 
 void FormLearnWord::PrevWord()
 {
     StopAutoBrowse();
+    SayPanel1->CancelRecording();
     LearnWordCtl1->SetPrevWord();
 }
 
 void FormLearnWord::TimerAutoRead_Timer()
 {
+    SayPanel1->CancelRecording();
     LearnWordCtl1->SetNextWord();
 }
 
@@ -380,6 +396,7 @@ void FormLearnWord::RunWindow(const std::function<int(QWidget *)> &show, bool fr
 {
     if (Busy() || m_inWindow)
         return;
+    SayPanel1->CancelRecording();
     m_inWindow = true;
     QPointer<FormLearnWord> self(this);
     if (show)
@@ -576,6 +593,18 @@ bool FormLearnWord::HandleKey(QKeyEvent *e)
     case Qt::Key_Escape:
         if (e->type() == QEvent::KeyPress)
             CloseIfIdle();
+        return true;
+    case Qt::Key_R:
+        if (e->type() == QEvent::KeyPress) {
+            StopAutoBrowse();
+            SayPanel1->btnSay_Click();
+        }
+        return true;
+    case Qt::Key_M:
+        if (e->type() == QEvent::KeyPress) {
+            StopAutoBrowse();
+            SayPanel1->btnMine_Click();
+        }
         return true;
     default:
         return false;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 
+class AudioCapture;
 class QWidget;
 
 enum class MsgIcon { None, Critical, Question, Warning, Information };
@@ -55,6 +56,9 @@ public:
     // Returns false when nothing could be played (empty or undecodable data).
     virtual bool PlayWav(const QByteArray &wav, bool wait) = 0;
     virtual void StopSound() = 0;
+
+    // The microphone (see audiocapture.h); owned by the platform.
+    virtual AudioCapture &Capture() = 0;
 };
 
 // The current platform; a real one is installed by main(), a fake by tests.

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform.h"
+#include "sdlcapture.h"
 #include <QElapsedTimer>
 #include <QUrl>
 #include <random>
@@ -34,8 +35,10 @@ public:
 
     bool PlayWav(const QByteArray &wav, bool wait) override;
     void StopSound() override;
+    AudioCapture &Capture() override { return m_capture; }
 
 private:
+    SdlCapture m_capture;
     std::mt19937_64 m_rng;
     QElapsedTimer m_clock;
 };
