@@ -10,6 +10,7 @@
 #include "helpers/apppaths.h"
 #include "helpers/envelope.h"
 #include "helpers/texthelpers.h"
+#include "platform/audiocapture.h"
 #include "platform/platform.h"
 #include "wordbank/classdbdictionary.h"
 #include "wordbank/classunit.h"
@@ -51,6 +52,8 @@ public:
     qint64 TickMs() override { return 0; }
     bool PlayWav(const QByteArray &, bool) override { return true; }
     void StopSound() override {}
+    AudioCapture &Capture() override { return m_noCapture; }
+    NoAudioCapture m_noCapture;
 
 private:
     std::mt19937_64 m_rng{11};

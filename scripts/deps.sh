@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(g++ cmake ninja-build pkg-config ccache
       qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-      libsdl2-dev libbenchmark-dev
+      libsdl2-dev libbenchmark-dev libpocketsphinx-dev pocketsphinx-en-us
       fonts-wqy-microhei fonts-sil-charis fonts-noto-color-emoji fonts-dejavu-core
       flite sox opus-tools libopusfile-dev xvfb xauth qt6-translations-l10n
       desktop-file-utils appstream dpkg-dev lintian reuse)

@@ -1,8 +1,10 @@
 #include "checkinstall.h"
+#include "app/consoleplatform.h"
 #include "helpers/apppaths.h"
 #include "helpers/envelope.h"
 #include "helpers/texthelpers.h"
 #include "platform/platform.h"
+#include "speech/speechrecognizer.h"
 #include "wordbank/classdbdictionary.h"
 #include "wordbank/classuser.h"
 #include "wordbank/reviewday.h"
@@ -19,45 +21,6 @@
 #include <random>
 
 namespace {
-
-// A platform with no screen: message boxes become lines on the error
-// stream and every question is answered "no".
-class ConsolePlatform : public Platform {
-public:
-    explicit ConsolePlatform(QTextStream &err) : m_err(err) { m_clock.start(); }
-
-    MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon, const QString &caption) override
-    {
-        m_err << "message: [" << caption << "] " << text << Qt::endl;
-        switch (buttons) {
-        case MsgButtons::OK: return MsgResult::OK;
-        case MsgButtons::OKCancel: return MsgResult::Cancel;
-        default: return MsgResult::No;
-        }
-    }
-    QString InputBox(const QString &, const QString &, const QString &) override { return {}; }
-    QString OpenFileDialog(const QString &, const QString &, const QString &) override { return {}; }
-    QString SaveFileDialog(const QString &, const QString &, const QString &, const QString &) override { return {}; }
-    void SetClipboardText(const QString &text) override { m_clip = text; }
-    QString ClipboardText() override { return m_clip; }
-    bool ShellOpen(const QString &) override { return false; }
-    void SetHandCursor() override {}
-    QStringList FontFamilies() override { return {}; }
-    QStringList RegisterFont(const QString &) override { return {}; }
-    double Rnd() override { return std::uniform_real_distribution<double>(0.0, 1.0)(m_rng); }
-    void Randomize() override {}
-    void Sleep(int ms) override { QThread::msleep(ulong(qMax(ms, 0))); }
-    void DoEvents() override {}
-    qint64 TickMs() override { return m_clock.elapsed(); }
-    bool PlayWav(const QByteArray &, bool) override { return false; }
-    void StopSound() override {}
-
-private:
-    QTextStream &m_err;
-    QString m_clip;
-    QElapsedTimer m_clock;
-    std::mt19937_64 m_rng{std::random_device{}()};
-};
 
 struct Problems {
     QStringList lines;
@@ -282,6 +245,12 @@ int RunCheckFolders(QTextStream &out, QTextStream &err)
     out << "unit sentence voices present: " << counts.sentenceVoices << " of " << counts.sentences << Qt::endl;
     out << "sentence voices by key present: " << counts.sentenceKeyVoices << " of " << counts.sentences << Qt::endl;
     out << "pictures present: " << pictures << " of " << entries << Qt::endl;
+    // Not a problem of the installation: without the model 跟读 still records and plays.
+    const QString model = QDir::toNativeSeparators(SpeechRecognizer::DefaultModelDir());
+    out << (SpeechRecognizer::ModelInstalled() ? "speech model: installed (" + model + ")"
+                                               : "speech model: missing (" + model
+                                                     + "): recordings are kept and played, not checked")
+        << Qt::endl;
     out << "user books: " << userBooks << Qt::endl;
     out << "profiles found: " << profiles << " of 3" << Qt::endl;
     out << "problems: " << problems.lines.size() << Qt::endl;

@@ -4,10 +4,12 @@
 #include "app/windowplacer.h"
 #include "app/sessionend.h"
 #include "app/appnavigator.h"
+#include "app/saycheck.h"
 #include "widgets/phoneticfont.h"
 #include "helpers/apppaths.h"
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
+#include "speech/speechservice.h"
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -29,6 +31,14 @@ int RunCheck(int argc, char *argv[])
     return RunCheckFolders(out, err);
 }
 
+int RunSay(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunSayCheck(QCoreApplication::arguments().mid(2), out, err);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -41,11 +51,15 @@ int main(int argc, char *argv[])
                   "Licence: GPL-3.0-or-later for the program, CC-BY-SA-4.0 for the word lists, texts and voices");
         return 0;
     }
+    if (first == QLatin1String("--say-check"))
+        return RunSay(argc, argv);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
         std::puts("usage: tallivo                 start the program\n"
                   "       tallivo --check [DIR]   check an installation folder (default: the program's own data\n"
                   "                               and user folders)\n"
-                  "       tallivo --version       print the version and the licence");
+                  "       tallivo --version       print the version and the licence\n"
+                  "       tallivo --say-check FILE.wav WORD [OTHER_WORD...]\n"
+                  "                               check whether a recording says WORD (or one of the others)");
         return 0;
     }
 
@@ -78,6 +92,8 @@ int main(int argc, char *argv[])
     }
     ReleaseInstanceLock();
     SetNavigator(nullptr);
+    // a check still running finishes before its thread goes
+    ReleaseSpeechService();
     SetPlatform(nullptr);
     return code;
 }

@@ -2,6 +2,8 @@
 #include "helpers/apppaths.h"
 #include "helpers/texthelpers.h"
 #include "learn/learnwordctl.h"
+#include "learn/saypanel.h"
+#include "records/formrecord.h"
 #include "platform/platform.h"
 #include "sound/classplaysound.h"
 #include "widgets/bookunittitlectl.h"
@@ -32,6 +34,9 @@ constexpr int kClientH = 734;
 constexpr int kTitleTop = 6;
 constexpr int kReaderTop = 70;
 constexpr int kToolbarGap = 42;
+constexpr int kSayPanelW = 176;
+constexpr int kSayPanelH = 236;
+constexpr int kSayPanelTop = 150;
 
 enum ToolButton {
     kBack = 0,
@@ -90,6 +95,11 @@ FormLearnWord::FormLearnWord(QWidget *parent) : QDialog(parent)
     connect(LearnWordCtl1, &LearnWordCtl::BusyEnded, this, &FormLearnWord::AfterBusy);
 
     BuildSettings();
+
+    SayPanel1 = new SayPanel(this);
+    SayPanel1->resize(kSayPanelW, kSayPanelH);
+    SayPanel1->busy = [this] { return Busy(); };
+    SayPanel1->word = [this] { return LearnWordCtl1->myWord; };
 
     PicBottom = new UC_MainTool(this);
     PicBottom->setObjectName(QStringLiteral("PicBottom"));
@@ -226,6 +236,9 @@ void FormLearnWord::Layout()
     PicBottom->move((width() - PicBottom->width()) / 2, picDispSetting->geometry().bottom() + 1 + kToolbarGap);
     PicBottom->GrayedAll();
     BookUnitTitleCtl1->move((width() - BookUnitTitleCtl1->width()) / 2, kTitleTop);
+    SayPanel1->move(width() - kSayPanelW - 24, kSayPanelTop);
+    SayPanel1->show();
+    SayPanel1->raise();
     BookUnitTitleCtl1->SetCaption(gCurrSeries, gCurrBook, gCurrUnit);
 }
 
@@ -302,6 +315,7 @@ void FormLearnWord::reject()
 
 void FormLearnWord::done(int r)
 {
+    SayPanel1->CancelRecording();
     TimerAutoRead->stop();
     Timer1->stop();
     QDialog::done(r);
@@ -310,12 +324,14 @@ void FormLearnWord::done(int r)
 void FormLearnWord::NextWord()
 {
     StopAutoBrowse();
+    SayPanel1->CancelRecording();
     LearnWordCtl1->MoveNext();
 }
 
 void FormLearnWord::PrevWord()
 {
     StopAutoBrowse();
+    SayPanel1->CancelRecording();
     LearnWordCtl1->MovePrev();
 }
 
@@ -328,6 +344,7 @@ void FormLearnWord::TimerAutoRead_Timer()
         return;
     }
     m_autoTickMissed = false;
+    SayPanel1->CancelRecording();
     LearnWordCtl1->SetNextWord();
 }
 
@@ -357,6 +374,7 @@ void FormLearnWord::RunWindow(Window w, bool fromFirstWord)
 {
     if (Busy() || m_inWindow)
         return;
+    SayPanel1->CancelRecording();
     m_inWindow = true;
     QPointer<FormLearnWord> self(this);
     nav().Open(w, this);
@@ -551,6 +569,18 @@ bool FormLearnWord::HandleKey(QKeyEvent *e)
     case Qt::Key_Escape:
         if (e->type() == QEvent::KeyPress)
             CloseIfIdle();
+        return true;
+    case Qt::Key_R:
+        if (e->type() == QEvent::KeyPress) {
+            StopAutoBrowse();
+            SayPanel1->btnSay_Click();
+        }
+        return true;
+    case Qt::Key_M:
+        if (e->type() == QEvent::KeyPress) {
+            StopAutoBrowse();
+            SayPanel1->btnMine_Click();
+        }
         return true;
     default:
         return false;

@@ -9,6 +9,7 @@ class LearnWordCtl;
 class QCheckBox;
 class QRadioButton;
 class QTimer;
+class SayPanel;
 class UC_MainTool;
 
 // "单词初识": the learner meets the words of the chosen units one by one, by
@@ -27,6 +28,8 @@ public:
     LearnWordCtl *LearnWordCtl1 = nullptr;
     QWidget *picDispSetting = nullptr;
     UC_MainTool *PicBottom = nullptr;
+    // 跟读: record, hear oneself, be told whether it was the word.
+    SayPanel *SayPanel1 = nullptr;
     QTimer *TimerAutoRead = nullptr;
     QTimer *Timer1 = nullptr;
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 
+class AudioCapture;
 class QWidget;
 
 enum class MsgIcon { None, Critical, Question, Warning, Information };
@@ -65,6 +66,8 @@ public:
     virtual bool WriteFileAtomic(const QString &path, const QByteArray &bytes);
     // The pause between two plays of a sound; ends early at StopSound.
     virtual void SoundGap(int ms) { Sleep(ms); }
+    // The microphone (see audiocapture.h); owned by the platform.
+    virtual AudioCapture &Capture() = 0;
 };
 
 // The current platform; a real one is installed by main(), a fake by tests.

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform.h"
+#include "sdlcapture.h"
 #include <QElapsedTimer>
 #include <QUrl>
 #include <random>
@@ -35,9 +36,11 @@ public:
     bool PlayWav(const QByteArray &wav, bool wait) override;
     void StopSound() override;
     void SoundGap(int ms) override;
+    AudioCapture &Capture() override { return m_capture; }
 
 private:
     quint64 m_stops = 0;
+    SdlCapture m_capture;
     std::mt19937_64 m_rng;
     QElapsedTimer m_clock;
 };

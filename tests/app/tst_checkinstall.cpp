@@ -131,6 +131,23 @@ private slots:
         QCOMPARE(Snapshot(dir.path()), before);
     }
 
+    void checkNamesTheSpeechModel()
+    {
+        TempAppDir dir;
+        Build(dir, Setup::Full);
+        TempAppDir noModel;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TALLIVO_SPEECH_MODEL"), noModel.path());
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(TallivoPath(), {QStringLiteral("--check"), dir.path()});
+        QVERIFY(p.waitForFinished(30000));
+        const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n');
+        QVERIFY(lines.contains(QStringLiteral("speech model: missing (%1): recordings are kept and played, not checked")
+                                   .arg(noModel.path())));
+        QCOMPARE(p.exitCode(), 0); // the rest of the program is unaffected
+    }
+
     // Installed: the executable in bin/, the data set in share/tallivo, the
     // profiles in the account's own folder. --check without a folder finds
     // them all, says where it looked, and changes nothing in either.

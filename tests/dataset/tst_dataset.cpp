@@ -16,6 +16,9 @@
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
 #include "wordbank/wordsentences.h"
+#include "speech/speechrecognizer.h"
+#include "wordbank/classbook.h"
+#include "wordbank/classunit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,6 +30,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -145,6 +150,18 @@ bool isShippedVoice(const QString &path)
 {
     const QByteArray stored = unscrambled(path);
     return IsOggBytes(stored) && isPlayableWav(DecodeToWav(stored));
+}
+
+struct Case {
+    QString voiceOf;        // whose voice is spoken
+    QList<SayWord> grammar; // first = the target
+    bool inGrammar = true;
+    SayResult result;
+};
+
+SayWord SayWordOf(const CWord *w)
+{
+    return SayWord{w->English, w->Sound};
 }
 
 } // namespace
@@ -487,6 +504,126 @@ private slots:
             ++shown;
         }
         QVERIFY(shown >= 4);
+    }
+
+    // Every standard unit's words, spoken by the shipped voices, checked
+    // against the grammar of their unit as the learning window checks a child.
+    void shippedVoicesAreHeardAsThemselves()
+    {
+        if (!SpeechRecognizer::ModelInstalled())
+            QSKIP("the speech model is not installed");
+        // The units, and each word's voice through the program's own reading.
+        QList<QList<CWord *>> units;
+        QHash<CWord *, Pcm16> voice;
+        QList<CWord *> all;
+        for (int s = 1; s <= gWordBank->SeriesNum(); ++s) {
+            CSeries *series = nullptr;
+            QVERIFY(gWordBank->GetSeriesByID(s, series));
+            QVERIFY(series->LoadStandardSeries());
+            for (int b = 1; b <= series->BookNum(); ++b) {
+                ClassBook *book = nullptr;
+                QVERIFY(series->GetBookByID(b, book));
+                for (int u = 1; u <= book->UnitNum(); ++u) {
+                    ClassUnit *unit = nullptr;
+                    QVERIFY(book->GetUnitbyID(u, unit));
+                    QList<CWord *> words;
+                    CWord *w = nullptr;
+                    for (int i = 1; unit->GetWord(i, w); ++i) {
+                        words << w;
+                        if (voice.contains(w))
+                            continue;
+                        m_fake.plays.clear();
+                        w->ReadMe(1, true);
+                        Pcm16 pcm;
+                        if (m_fake.plays.size() == 1 && Pcm16FromWav(m_fake.plays.first().wav, pcm)) {
+                            voice.insert(w, pcm);
+                            all << w;
+                        }
+                    }
+                    units << words;
+                }
+            }
+        }
+        QVERIFY(all.size() >= 700);
+
+        QList<Case> cases;
+        int next = 0;
+        for (const QList<CWord *> &unit : std::as_const(units)) {
+            QList<SayWord> grammar;
+            for (CWord *w : unit)
+                grammar << SayWordOf(w);
+            for (qsizetype i = 0; i < unit.size(); ++i) {
+                if (!voice.contains(unit[i]))
+                    continue;
+                Case c;
+                c.voiceOf = unit[i]->English;
+                c.grammar = grammar;
+                c.grammar.move(i, 0);
+                cases << c;
+                // a word of another unit, spoken to this unit's grammar
+                CWord *stranger = nullptr;
+                for (int tries = 0; tries < all.size() && !stranger; ++tries) {
+                    CWord *cand = all[(next++ * 7919) % all.size()];
+                    if (!unit.contains(cand) && !cand->English.contains(u' '))
+                        stranger = cand;
+                }
+                if (stranger) {
+                    Case o = c;
+                    o.voiceOf = stranger->English;
+                    o.inGrammar = false;
+                    cases << o;
+                }
+            }
+        }
+        QHash<QString, CWord *> byKey;
+        for (CWord *w : std::as_const(all))
+            byKey.insert(w->English, w);
+
+        std::atomic<int> at{0};
+        auto work = [&] {
+            SpeechRecognizer rec;
+            if (!rec.Load())
+                return;
+            for (int i = at++; i < cases.size(); i = at++) {
+                Case &c = cases[i];
+                const Pcm16 &pcm = voice.value(byKey.value(c.voiceOf));
+                c.result = rec.Check(pcm, c.grammar.first(), c.grammar.mid(1));
+            }
+        };
+        // one decoder per core: the check is the slow part of the data-set tests
+        std::thread t1(work), t2(work);
+        t1.join();
+        t2.join();
+
+        int in = 0, inHeard = 0, out = 0, outNone = 0;
+        int stars[4] = {0, 0, 0, 0};
+        QStringList misheard, falseAlarms;
+        for (const Case &c : std::as_const(cases)) {
+            QVERIFY2(c.result.checked, qPrintable(c.voiceOf + ": not checked"));
+            if (c.inGrammar) {
+                ++in;
+                if (c.result.heard == c.voiceOf) {
+                    ++inHeard;
+                    ++stars[c.result.stars];
+                } else {
+                    misheard << c.voiceOf + " -> " + (c.result.heard.isEmpty() ? "none" : c.result.heard);
+                }
+            } else {
+                ++out;
+                if (c.result.heard.isEmpty())
+                    ++outNone;
+                else
+                    falseAlarms << c.voiceOf + " -> " + c.result.heard;
+            }
+        }
+        const double heardShare = double(inHeard) / in;
+        const double noneShare = double(outNone) / out;
+        qInfo("heard as itself: %d of %d (%.1f%%); stars 1/2/3: %d/%d/%d", inHeard, in, 100 * heardShare,
+              stars[1], stars[2], stars[3]);
+        qInfo("a word outside the grammar heard as none: %d of %d (%.1f%%)", outNone, out, 100 * noneShare);
+        QVERIFY2(stars[0] == 0, "a word heard as itself got no star");
+        QVERIFY2(heardShare >= 0.95, qPrintable(misheard.mid(0, 40).join(", ")));
+        QVERIFY2(noneShare >= 0.90, qPrintable(falseAlarms.mid(0, 40).join(", ")));
     }
 };
 

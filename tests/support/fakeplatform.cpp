@@ -177,3 +177,33 @@ QStringList FakePlatform::msgCaptions() const
         out << m.caption;
     return out;
 }
+
+bool FakeCapture::Start(QString *why)
+{
+    ++starts;
+    if (!available) {
+        if (why)
+            *why = QStringLiteral("no microphone (fake)");
+        return false;
+    }
+    m_on = true;
+    taken = 0;
+    return true;
+}
+
+QVector<qint16> FakeCapture::Take()
+{
+    if (!m_on)
+        return {};
+    QVector<qint16> out = source.mid(taken, chunk);
+    taken += out.size();
+    out.resize(chunk); // then the quiet of a room
+    return out;
+}
+
+void FakeCapture::Stop()
+{
+    if (m_on)
+        ++stops;
+    m_on = false;
+}

@@ -1,6 +1,7 @@
 #pragma once
 // A platform for tests: records what the program asks of the system and
 // answers from scripts, with a virtual clock so waits take no time.
+#include "platform/audiocapture.h"
 #include "platform/platform.h"
 #include <QList>
 #include <QQueue>
@@ -34,6 +35,26 @@ struct PlayCall {
     qint64 durationMs = -1; // from the WAV header; -1 when not a WAV
     qint64 atMs = 0;        // virtual clock when the play started
     QByteArray wav;
+};
+
+// A microphone that "hears" the samples it is given, a piece per Take(),
+// then silence: tests feed it recordings and WAV files.
+class FakeCapture : public AudioCapture {
+public:
+    bool available = true;   // false: Start fails as with no microphone
+    QVector<qint16> source;  // what the microphone hears, from the start
+    int chunk = 800;         // samples per Take (50 ms)
+    int starts = 0;
+    int stops = 0;
+    qsizetype taken = 0;     // samples handed out since the last start
+
+    bool Start(QString *why = nullptr) override;
+    QVector<qint16> Take() override;
+    void Stop() override;
+    bool IsRecording() const override { return m_on; }
+
+private:
+    bool m_on = false;
 };
 
 class FakePlatform : public Platform {
@@ -98,6 +119,7 @@ public:
     // A waiting play lasts this long in real time, inside the program's real
     // sound wait (painting, timers), or until StopSound; 0: at once.
     int liveSoundMs = 0;
+    FakeCapture capture;
 
     // A compact trace of everything above in order: "msg <caption>",
     // "input <title>", "open <title>", "save <title>", "shell <target>",
@@ -127,6 +149,7 @@ public:
     bool PlayWav(const QByteArray &wav, bool wait) override;
     void StopSound() override;
     bool WriteFileAtomic(const QString &path, const QByteArray &bytes) override;
+    AudioCapture &Capture() override { return capture; }
 
     // Virtual time spent in Sleep calls.
     int totalSleepMs() const;
