@@ -1,6 +1,9 @@
 #include "platform.h"
 #include "qtplatform.h"
+#include <QFile>
 #include <QtEndian>
+#include <fcntl.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cmath>
 
@@ -18,6 +21,16 @@ Platform &plat()
     if (!gReal)
         gReal = new QtPlatform;
     return *gReal;
+}
+
+bool Platform::SyncDirectory(const QString &dir)
+{
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
 }
 
 Platform *SetPlatform(Platform *p)

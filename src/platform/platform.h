@@ -55,6 +55,10 @@ public:
     // Returns false when nothing could be played (empty or undecodable data).
     virtual bool PlayWav(const QByteArray &wav, bool wait) = 0;
     virtual void StopSound() = 0;
+
+    // Makes a rename inside dir survive a power cut (fsync of the folder).
+    // False when the folder cannot be opened or synced.
+    virtual bool SyncDirectory(const QString &dir);
 };
 
 // The current platform; a real one is installed by main(), a fake by tests.

@@ -2,11 +2,13 @@
 #include "classdbdictionary.h"
 #include "cwordbank.h"
 #include "globals.h"
+#include "profilefiles.h"
 #include "wbtext.h"
 #include "helpers/apppaths.h"
 #include "helpers/envelope.h"
 #include "helpers/textfile.h"
-#include <QFileInfo>
+#include "helpers/userfiles.h"
+#include <QRegularExpression>
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
@@ -20,19 +22,35 @@ bool ValidSlot(int id)
 bool ClassUser::LoadUserFeature()
 {
     m_statusUnreadable = false;
+    m_statusDamaged = false;
     m_loadedUnitStatus.clear();
     if (!ValidSlot(userID))
         return true;
     const QString path = gUserStatusFile[userID];
-    if (!QFileInfo::exists(path))
+    const UserFileState state = UserFileStateOf(path);
+    if (state == UserFileState::Missing)
         return true; // a new profile
-    QStringList lines;
-    if (!ReadEncodedFileLines(path, lines)) {
+    QByteArray stored;
+    if (state == UserFileState::NotRegular || !ReadUserFile(path, stored)) {
         // keep the defaults for this run and leave the file alone
+        if (state == UserFileState::NotRegular)
+            NoteRefusedUserFile(path);
         m_statusUnreadable = true;
         return false;
     }
-    auto line = [&](int n, int fallback) { return n <= lines.size() ? ValInt(lines.at(n - 1)) : fallback; };
+    const StatusFileText text = ReadStatusFileText(stored);
+    m_statusDamaged = text.damaged;
+    // what could not be read stays in a copy; without one the file is never replaced
+    if (text.damaged && !NoteDamagedUserFile(path))
+        m_statusUnreadable = true;
+    const QStringList &lines = text.lines;
+    auto line = [&](int n, int fallback) {
+        if (n > lines.size())
+            return fallback;
+        // a number too long for the field is damage, not a value
+        static const QRegularExpression tooLong(QStringLiteral("[0-9]{10}"));
+        return tooLong.match(lines.at(n - 1)).hasMatch() ? fallback : ValInt(lines.at(n - 1));
+    };
     nLastSeries = line(1, -1);
     nLastBook = line(2, -1);
     nLastStartUnit = line(3, -1);
@@ -73,7 +91,7 @@ bool ClassUser::SaveUserFeature()
         text += QString::number(v) + kCrLf;
     text += gDictionary->SaveWordStatus() + kCrLf;
     text += (gWordBank->SeriesListLoaded() ? gWordBank->SaveUnitStatus() : m_loadedUnitStatus) + kCrLf;
-    return WriteEncodedTextFile(gUserStatusFile[userID], text);
+    return WriteUserFile(gUserStatusFile[userID], EnvelopeBytes(ToCrLf(text).toUtf8()));
 }
 
 QStringList DefaultUserNames()
@@ -84,10 +102,21 @@ QStringList DefaultUserNames()
 QStringList LoadUserNames()
 {
     const QStringList defaults = DefaultUserNames();
-    QStringList lines;
-    const bool read = ReadTextFileLines(gUserNameFile, lines);
+    const UserFileState state = UserFileStateOf(gUserNameFile);
+    if (state == UserFileState::NotRegular) {
+        NoteRefusedUserFile(gUserNameFile);
+        return defaults;
+    }
+    QByteArray bytes;
+    if (state == UserFileState::Regular && !ReadUserFile(gUserNameFile, bytes))
+        return defaults; // there, but not ours to replace
+    const bool read = !bytes.isEmpty();
+    const NameFileText file = ReadNameFileText(bytes);
+    // a damaged file is rewritten only once its original is kept
+    const bool mayRewrite = !file.damaged || NoteDamagedUserFile(gUserNameFile);
+    const QStringList &lines = file.names;
     QStringList names;
-    bool completed = !read;
+    bool completed = !read || file.damaged;
     for (int i = 0; i < 3; ++i) {
         const QString name = i < lines.size() ? TrimSpaces(lines.at(i)) : QString();
         // an empty nickname would leave its slot with nothing to click
@@ -95,7 +124,7 @@ QStringList LoadUserNames()
             completed = true;
         names << (name.isEmpty() ? defaults.at(i) : name);
     }
-    if (completed)
+    if (completed && mayRewrite)
         SaveUserNames(names);
     return names;
 }
@@ -112,5 +141,5 @@ bool SaveUserNames(const QStringList &names)
         name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         text += name + kCrLf;
     }
-    return WriteTextFileAtomic(gUserNameFile, text);
+    return WriteUserTextFile(gUserNameFile, text);
 }

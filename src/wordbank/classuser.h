@@ -43,9 +43,12 @@ public:
 
     // The status file of this run could not be read.
     bool StatusFileUnreadable() const { return m_statusUnreadable; }
+    // Part of the status file could not be read (what could was taken).
+    bool StatusFileDamaged() const { return m_statusDamaged; }
 
 private:
     bool m_statusUnreadable = false;
+    bool m_statusDamaged = false;
     // The unit results as read: written back unchanged when the word bank
     // could not be read this run, so one broken start loses no results.
     QString m_loadedUnitStatus;

@@ -150,3 +150,9 @@ QStringList FakePlatform::msgCaptions() const
         out << m.caption;
     return out;
 }
+
+bool FakePlatform::SyncDirectory(const QString &dir)
+{
+    syncedDirs << dir;
+    return Platform::SyncDirectory(dir);
+}

@@ -111,6 +111,9 @@ public:
     qint64 TickMs() override;
     bool PlayWav(const QByteArray &wav, bool wait) override;
     void StopSound() override;
+    // Records the folder, then really syncs it.
+    bool SyncDirectory(const QString &dir) override;
+    QStringList syncedDirs;
 
     // Virtual time spent in Sleep calls.
     int totalSleepMs() const;
