@@ -3,6 +3,7 @@
 #include "helpers/apppaths.h"
 #include "helpers/envelope.h"
 #include "helpers/texthelpers.h"
+#include "helpers/userfiles.h"
 #include "platform/platform.h"
 #include "speech/speechrecognizer.h"
 #include "wordbank/classdbdictionary.h"
@@ -11,6 +12,7 @@
 #include "wordbank/reviewplan.h"
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
+#include "wordbank/profilefiles.h"
 #include "wordbank/wordsentences.h"
 #include <QDir>
 #include <QElapsedTimer>
@@ -101,6 +103,44 @@ void CountSeries(const CSeries &series, const QSet<QString> &unitVoices, const Q
     }
 }
 
+QString UserRel(const QString &path)
+{
+    const QString rel = QDir(gUserDir).relativeFilePath(path);
+    return rel.startsWith(QLatin1String("..")) ? QDir::toNativeSeparators(path) : rel;
+}
+
+// Stray saves beside the user files, and what a start would do with them.
+void CheckStraySaves(Problems &problems)
+{
+    QList<QPair<QString, UserFileCheck>> files;
+    for (const QString &status : gUserStatusFile)
+        files.append({status, StatusFileIsWhole});
+    files.append({gUserNameFile, NameFileIsWhole});
+    files.append({gUserBookFile, UserBookFileIsWhole});
+    for (const auto &[path, check] : files) {
+        const QStringList strays = StraySavesOf(path);
+        if (strays.isEmpty())
+            continue;
+        const bool replaces = RecoverStraySave(path, check, false);
+        for (const QString &s : strays)
+            problems.add(UserRel(s) + QStringLiteral(": a save cut off before its rename (the next start ")
+                         + (replaces ? QStringLiteral("puts the newest whole one in place of ") + UserRel(path)
+                                     : QStringLiteral("removes it"))
+                         + QStringLiteral(")"));
+    }
+}
+
+void CheckNameFile()
+{
+    if (UserFileStateOf(gUserNameFile) == UserFileState::NotRegular) {
+        NoteRefusedUserFile(gUserNameFile);
+        return;
+    }
+    QByteArray bytes;
+    if (ReadUserFile(gUserNameFile, bytes) && ReadNameFileText(bytes).damaged)
+        NoteDamagedUserFile(gUserNameFile);
+}
+
 } // namespace
 
 int RunCheckInstall(const QString &appDir, QTextStream &out, QTextStream &err)
@@ -114,6 +154,9 @@ int RunCheckFolders(QTextStream &out, QTextStream &err)
     ConsolePlatform console(err);
     Platform *previous = SetPlatform(&console);
     ReleaseSharedObjects();
+    // a check only tells: no copy of a damaged file is made
+    SetUserFileCopiesMade(false);
+    TakeUserFileNotices();
 
     Problems problems;
     const AppFolders &folders = CurrentAppFolders();
@@ -190,22 +233,18 @@ int RunCheckFolders(QTextStream &out, QTextStream &err)
     int userBooks = 0;
     if (gWordBank->GetSeriesByID(0, userSeries))
         userBooks = userSeries->BookNum();
-    {
-        QStringList lines;
-        if (QFileInfo::exists(gUserBookFile) && ReadTextFileLines(gUserBookFile, lines)
-            && (lines.isEmpty() || StripTabsTrim(lines.at(0)) != QStringLiteral("@我的词库")))
-            problems.add(QStringLiteral("usrdat/uDRW90.UCK: not a word-book file (it would be kept as .bak)"));
-    }
+    CheckNameFile();
+    CheckStraySaves(problems);
 
     int profiles = 0;
     for (int id = 0; id < 3; ++id) {
         const QString rel = QStringLiteral("usrdat/ustatus-%1.dat").arg(id);
-        if (!QFileInfo::exists(gUserStatusFile[id]))
+        if (UserFileStateOf(gUserStatusFile[id]) == UserFileState::Missing)
             continue;
         ++profiles;
         ClassUser user;
         user.userID = id;
-        if (!user.LoadUserFeature())
+        if (!user.LoadUserFeature() && !user.StatusFileDamaged())
             problems.add(rel + QStringLiteral(": unreadable"));
         else
             out << "profile " << id << ": series " << user.nLastSeries << ", book " << user.nLastBook << ", units "
@@ -218,6 +257,13 @@ int RunCheckFolders(QTextStream &out, QTextStream &err)
         if (reviews.KeepsFile())
             problems.add(QStringLiteral("usrdat/ureview-%1.dat: unreadable or from a newer version").arg(id));
     }
+
+    for (const UserFileNotice &n : TakeUserFileNotices())
+        problems.add(UserRel(n.path)
+                     + (n.refused ? QStringLiteral(": a link or not a regular file (neither read nor written)")
+                                  : QStringLiteral(": damaged; a start keeps what it can read and copies it to ")
+                                        + UserRel(n.copy)));
+    SetUserFileCopiesMade(true);
 
     const int entries = gDictionary->WordCount();
     out << "dictionary entries: " << entries << Qt::endl;

@@ -4,9 +4,12 @@
 #include "widgets/phoneticfont.h"
 #include "course/formselunit.h"
 #include "helpers/apppaths.h"
+#include "helpers/userfiles.h"
 #include "platform/platform.h"
 #include "wordbank/classbook.h"
 #include "wordbank/classdbdictionary.h"
+#include "wordbank/classunit.h"
+#include "wordbank/profilefiles.h"
 #include "wordbank/classuser.h"
 #include "wordbank/cseries.h"
 #include "wordbank/cwordbank.h"
@@ -21,24 +24,32 @@ QString Text(const char *s)
     return QString::fromUtf8(s);
 }
 
+// The first series from `from` on with a book that has a unit, and that book.
+bool FindCourse(int from, int &series, int &book)
+{
+    for (int s = from; gWordBank && s <= gWordBank->SeriesNum(); ++s) {
+        CSeries *cs = nullptr;
+        if (!gWordBank->GetSeriesByID(s, cs) || !cs)
+            continue;
+        cs->LoadStandardSeries();
+        for (int b = 1; b <= cs->BookNum(); ++b) {
+            ClassBook *cb = nullptr;
+            if (cs->GetBookByID(b, cb) && cb && cb->UnitNum() >= 1) {
+                series = s;
+                book = b;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // True while at least one unit of some book can be chosen; without one the
 // course window can never be confirmed and asking again would never end.
 bool AnyCourseToChoose()
 {
-    if (!gWordBank)
-        return false;
-    for (int s = 0; s <= gWordBank->SeriesNum(); ++s) {
-        CSeries *series = nullptr;
-        if (!gWordBank->GetSeriesByID(s, series) || !series)
-            continue;
-        series->LoadStandardSeries();
-        for (int b = 1; b <= series->BookNum(); ++b) {
-            ClassBook *book = nullptr;
-            if (series->GetBookByID(b, book) && book && book->UnitNum() >= 1)
-                return true;
-        }
-    }
-    return false;
+    int s = 0, b = 0;
+    return FindCourse(0, s, b);
 }
 
 void AskForFirstCourse(QWidget *owner)
@@ -54,7 +65,47 @@ void AskForFirstCourse(QWidget *owner)
     }
 }
 
+// The first unit of the first standard series that has one.
+bool SelectFirstCourse()
+{
+    int s = 0, b = 0;
+    return FindCourse(1, s, b) && gWordBank->SetCurrUnit(s, b, 1, 1, Text(kAllWords));
+}
+
+bool HasCourse()
+{
+    return gCurrUnit && gCurrUnit->WordNum() > 0 && gUser->nLastSeries >= 0 && gUser->nLastBook >= 0;
+}
+
+bool TellAboutUserFiles()
+{
+    const QString text = UserFileNoticeText(TakeUserFileNotices());
+    if (text.isEmpty())
+        return false;
+    plat().MsgBox(text, MsgButtons::OK, MsgIcon::Warning, Text(kCaptionProgram));
+    return true;
+}
+
 } // namespace
+
+QString UserFileNoticeText(const QList<UserFileNotice> &notices)
+{
+    QStringList damaged, refused;
+    for (const UserFileNotice &n : notices) {
+        const QString file = QDir::toNativeSeparators(n.path);
+        if (n.refused)
+            refused << file;
+        else
+            damaged << file + QLatin1Char('\n')
+                           + (n.copy.isEmpty() ? Text(kMsgNoCopy) : Text(kMsgCopyAt) + QDir::toNativeSeparators(n.copy));
+    }
+    QStringList parts;
+    if (!damaged.isEmpty())
+        parts << Text(kMsgDamagedFiles) + QLatin1Char('\n') + damaged.join(QLatin1Char('\n'));
+    if (!refused.isEmpty())
+        parts << Text(kMsgRefusedFiles) + QLatin1Char('\n') + refused.join(QLatin1Char('\n'));
+    return parts.join(QStringLiteral("\n\n"));
+}
 
 StartupResult RunStartup(QWidget *owner)
 {
@@ -62,13 +113,19 @@ StartupResult RunStartup(QWidget *owner)
     gUser = new ClassUser;
     // told once, before anything is learnt that could not be kept
     if (!PrepareUserDir()) {
-        plat().MsgBox(Text(kMsgUserDirUnusable) + QDir::toNativeSeparators(gUserDir), MsgButtons::OK,
-                      MsgIcon::Warning, Text(kCaptionProgram));
+        if (gUserDir.isEmpty())
+            plat().MsgBox(Text(kMsgNoUserDir), MsgButtons::OK, MsgIcon::Warning, Text(kCaptionProgram));
+        else
+            plat().MsgBox(Text(kMsgUserDirUnusable) + QDir::toNativeSeparators(gUserDir), MsgButtons::OK,
+                          MsgIcon::Warning, Text(kCaptionProgram));
     } else if (AcquireInstanceLock() == InstanceLock::HeldElsewhere) {
         // before the login and before anything is read: this copy opens nothing
         plat().MsgBox(Text(kMsgAlreadyRunning), MsgButtons::OK, MsgIcon::Information, Text(kCaptionProgram));
         ReleaseSharedObjects();
         return StartupResult::Exit;
+    } else {
+        // only the copy that holds the folder may take over what a killed save left
+        RecoverUserFileSaves();
     }
 
     {
@@ -89,10 +146,20 @@ StartupResult RunStartup(QWidget *owner)
 
     // No current series here means not even series 1 exists: restoring or
     // falling back would only repeat message 004.
-    if (gCurrSeries
-        && !gWordBank->SetCurrUnit(gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit,
-                                   gUser->nLastEndUnit, Text(kAllWords)))
+    const bool restored = gCurrSeries
+                    && gWordBank->SetCurrUnit(gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit,
+                                              gUser->nLastEndUnit, Text(kAllWords));
+    if (!restored && gCurrSeries)
         gWordBank->SetCurrUnit(1, 1, 1, 1, Text(kAllWords));
+    // A garbage status file or a word bank without series 1, book 1 must not
+    // leave a menu whose games have no words: start on the first course there
+    // is and let the learner choose another.
+    if ((!restored && gUser->StatusFileDamaged()) || !HasCourse()) {
+        if (HasCourse() || SelectFirstCourse()) {
+            FormSelUnit form(owner);
+            form.exec();
+        }
+    }
     return StartupResult::Ready;
 }
 
@@ -114,7 +181,9 @@ bool LoadStartupData(QWidget *owner)
     gWordBank = new CWordBank;
     // The file stays untouched for the whole run; the learner must know that
     // this run's progress will not be kept.
-    if (!gUser->LoadUserFeature())
+    const bool statusRead = gUser->LoadUserFeature();
+    // damaged files and links are told once, together; other unreadable status files as before
+    if (!TellAboutUserFiles() && !statusRead)
         plat().MsgBox(QString::fromUtf8(kMsgStatusUnreadable), MsgButtons::OK, MsgIcon::Warning,
                       QString::fromUtf8(kCaptionProgram));
 

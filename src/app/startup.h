@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QList>
+#include <QString>
+
 class QWidget;
 
 // How the start-up ended.
@@ -33,3 +36,15 @@ inline constexpr const char *kMsgStatusUnreadable =
 inline constexpr const char *kCaptionProgram = "Tallivo";
 // followed by the user folder
 inline constexpr const char *kMsgUserDirUnusable = "无法保存学习记录：";
+inline constexpr const char *kMsgNoUserDir = "找不到这个账户的用户文件夹（没有设置 HOME），本次学习的进度将不会被保存。";
+// The one message at start about damaged files and files that are links.
+inline constexpr const char *kMsgDamagedFiles =
+    "下面的文件已损坏。程序读出了其中能读的内容，原来的文件另存了一份副本：";
+inline constexpr const char *kMsgCopyAt = "副本：";
+inline constexpr const char *kMsgNoCopy = "无法另存副本，程序本次不会改写这个文件。";
+inline constexpr const char *kMsgRefusedFiles =
+    "下面的文件是链接，或不是普通文件。程序不会读取也不会写入它，这个文件中的进度本次不会被保存：";
+
+struct UserFileNotice;
+// The text of that message; "" when there is nothing to tell.
+QString UserFileNoticeText(const QList<UserFileNotice> &notices);

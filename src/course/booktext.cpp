@@ -59,6 +59,8 @@ QString CheckBookFormatText(const QString &bookName, const QString &text, bool *
             *nameEmpty = true;
         return QStringLiteral("教材名称不能为空");
     }
+    if (const int n = FirstOverlongLine(text))
+        return QStringLiteral("第%1行太长，不是一个单词或单元名称，请删除这一行。").arg(n);
     int units = 0;
     int words = 0;
     QSet<QString> seen;
@@ -90,13 +92,27 @@ QString CheckBookFormatText(const QString &bookName, const QString &text, bool *
 QStringList UnknownWords(const QString &text)
 {
     QStringList out;
+    QSet<QString> seen;
     for (const QString &line : BookTextLines(text)) {
-        if (IsUnitLine(line) || out.contains(line))
+        // an over-long line is a format error, not a word to look up
+        if (IsUnitLine(line) || line.size() > kLongestTextLine || seen.contains(line))
             continue;
+        seen.insert(line);
         if (!gDictionary || gDictionary->Chinese(line).isEmpty())
             out << line;
     }
     return out;
+}
+
+int FirstOverlongLine(const QString &text)
+{
+    int number = 0;
+    for (const QString &line : SplitLines(text)) {
+        ++number;
+        if (line.size() > kLongestTextLine)
+            return number;
+    }
+    return 0;
 }
 
 QString ReplaceWordLines(const QString &text, const QString &word, const QString &replacement)

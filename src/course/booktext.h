@@ -14,7 +14,11 @@ QStringList BookTextLines(const QString &text);
 // focus on the book name.
 QString CheckBookFormatText(const QString &bookName, const QString &text, bool *nameEmpty = nullptr);
 
+// Number (from 1) of the first line longer than kLongestTextLine, 0 for none.
+int FirstOverlongLine(const QString &text);
+
 // Word lines the dictionary does not know, each once, in order of appearance.
+// Over-long lines are left to the format check.
 QStringList UnknownWords(const QString &text);
 
 // Replaces every line that consists of word (after removing tabs and

@@ -41,6 +41,10 @@ FormResult::FormResult(QWidget *parent) : QDialog(parent)
 
     List1 = new QListWidget(this);
     List1->setGeometry(16, 216, 220, 392);
+    lblCount = MakeLabel(QString(), this, 14);
+    lblCount->setGeometry(16, 614, 552, 62);
+    lblCount->setWordWrap(true);
+    lblCount->hide();
     StyleList(List1);
     List1->setFont(EnglishFont(16));
 
@@ -104,14 +108,25 @@ void FormResult::showEvent(QShowEvent *e)
 
 void FormResult::Form_Load()
 {
+    QStringList words;
+    for (const QString &w : SplitLines(errWords)) {
+        const QString word = w.trimmed();
+        if (!word.isEmpty())
+            words << word;
+    }
+    // a list of thousands helps nobody on screen: the count, and the whole list to paste elsewhere
+    m_listOnClipboard = words.size() > kListedWords;
+    if (m_listOnClipboard) {
+        plat().SetClipboardText(words.join(QStringLiteral("\r\n")));
+        lblCount->setText(QStringLiteral("共有 %1 个词典中没有的单词，下面只列出前 %2 个。完整的列表已复制到剪贴板。")
+                              .arg(words.size())
+                              .arg(kListedWords));
+    }
+    lblCount->setVisible(m_listOnClipboard);
     {
         const QSignalBlocker block(List1);
         List1->clear();
-        for (const QString &w : SplitLines(errWords)) {
-            const QString word = w.trimmed();
-            if (!word.isEmpty())
-                List1->addItem(word);
-        }
+        List1->addItems(words.mid(0, kListedWords));
     }
     txtWord->setEnabled(false);
     btnSaveFile->setEnabled(false);
@@ -128,13 +143,14 @@ void FormResult::Form_Load()
 
 void FormResult::ShowWords()
 {
-    List2->clear();
-    List2->addItem(QString());
+    QStringList lines{QString()};
     for (const QString &line : SplitLines(myStr)) {
         const QString l = line.trimmed();
         if (!l.isEmpty())
-            List2->addItem(l);
+            lines << l;
     }
+    List2->clear();
+    List2->addItems(lines);
 }
 
 void FormResult::ShowErrWord(int row)
@@ -205,6 +221,13 @@ void FormResult::btnDel_Click()
 void FormResult::AfterChange()
 {
     ShowWords();
+    if (List1->count() == 0 && lblCount->isVisible()) {
+        // the next words of a list too long to show at once
+        const QStringList rest = UnknownWords(myStr);
+        const QSignalBlocker block(List1);
+        List1->addItems(rest.mid(0, kListedWords));
+        lblCount->setText(QStringLiteral("还有 %1 个词典中没有的单词。").arg(rest.size()));
+    }
     if (List1->count() == 0) {
         Frame1->hide();
         btnSaveFile->setEnabled(true);

@@ -21,7 +21,11 @@ public:
     // The unknown words, separated by CR LF; empty entries are ignored.
     QString errWords;
 
+    // At most this many unknown words are listed; all of them go to the clipboard.
+    static constexpr int kListedWords = 500;
+
     QListWidget *List1 = nullptr; // unknown words
+    QLabel *lblCount = nullptr;   // how many there are, when not all are listed
     QListWidget *List2 = nullptr; // the text, one line per entry
     QLabel *lblResult = nullptr;
     QGroupBox *Frame1 = nullptr;  // "操作面板"
@@ -51,4 +55,5 @@ private:
     void ShowWords();
     void ShowErrWord(int row);
     void AfterChange();
+    bool m_listOnClipboard = false;
 };

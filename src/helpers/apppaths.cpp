@@ -48,7 +48,16 @@ QString AccountDataHome(const QString &xdgDataHome, const QString &homeDir)
     // a relative XDG_DATA_HOME is invalid and ignored, as the XDG rules say
     if (!xdgDataHome.isEmpty() && QDir::isAbsolutePath(xdgDataHome))
         return CleanDir(xdgDataHome);
-    return CleanDir(Join(homeDir.isEmpty() ? QDir::homePath() : homeDir, QStringLiteral(".local/share")));
+    // without a home there is no account folder: never "/.local/share"
+    if (homeDir.trimmed().isEmpty() || !QDir::isAbsolutePath(homeDir))
+        return QString();
+    return CleanDir(Join(homeDir, QStringLiteral(".local/share")));
+}
+
+QString AccountUserDir(const QString &xdgDataHome, const QString &homeDir)
+{
+    const QString home = AccountDataHome(xdgDataHome, homeDir);
+    return home.isEmpty() ? QString() : Join(home, QStringLiteral("tallivo"));
 }
 
 // The same folder, or one inside it, once links are resolved where they exist.
@@ -62,16 +71,41 @@ bool IsWithin(const QString &inner, const QString &outer)
     return in == out || in.startsWith(out + QLatin1Char('/'));
 }
 
+// The installed data folder beside an executable in <prefix>/bin, and the
+// prefix: where no user file may go.
+QStringList InstallationDirs(const QString &exeDir)
+{
+    const QString shared = CleanDir(Join(CleanDir(exeDir), QStringLiteral("../share/tallivo")));
+    if (!HoldsDataSet(shared))
+        return {};
+    return {shared, CleanDir(Join(shared, QStringLiteral("../..")))};
+}
+
 } // namespace
 
 AppFolders FindAppFolders(const QString &exeDir, const QString &tallivoHome, const QString &xdgDataHome,
-                          const QString &homeDir)
+                          const QString &homeDir, const QStringList &systemDataDirs)
 {
     AppFolders f;
     if (!tallivoHome.trimmed().isEmpty()) {
         f.dataDir = f.userDir = CleanDir(tallivoHome);
         f.lookedIn = {f.dataDir};
         f.dataFound = HoldsDataSet(f.dataDir);
+        // an installed data set named here is read, never written: the
+        // account's own folder keeps the user files, as for an installed start
+        QStringList installation = InstallationDirs(exeDir);
+        for (const QString &d : systemDataDirs) {
+            if (QDir::isAbsolutePath(d))
+                installation << CleanDir(Join(d, QStringLiteral("tallivo")));
+        }
+        for (const QString &d : std::as_const(installation)) {
+            if (f.dataFound && IsWithin(f.dataDir, d)) {
+                f.installed = true;
+                f.protectedDirs = installation;
+                f.userDir = AccountUserDir(xdgDataHome, homeDir);
+                break;
+            }
+        }
         return f;
     }
     const QString beside = CleanDir(exeDir);
@@ -89,7 +123,12 @@ AppFolders FindAppFolders(const QString &exeDir, const QString &tallivoHome, con
         f.installed = QFileInfo(beside).fileName() == QLatin1String("bin") || QFileInfo(shared).isDir();
         f.dataDir = f.installed ? shared : beside;
     }
-    f.userDir = f.installed ? Join(AccountDataHome(xdgDataHome, homeDir), QStringLiteral("tallivo")) : f.dataDir;
+    if (f.installed) {
+        f.userDir = AccountUserDir(xdgDataHome, homeDir);
+        f.protectedDirs = {f.dataDir, CleanDir(Join(f.dataDir, QStringLiteral("../..")))};
+    } else {
+        f.userDir = f.dataDir;
+    }
     return f;
 }
 
@@ -101,8 +140,11 @@ const AppFolders &CurrentAppFolders()
 void InitAppPaths()
 {
     const QString exeDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dataDirs.isEmpty())
+        dataDirs = QStringLiteral("/usr/local/share/:/usr/share/");
     UseAppFolders(FindAppFolders(exeDir, qEnvironmentVariable("TALLIVO_HOME"), qEnvironmentVariable("XDG_DATA_HOME"),
-                                 QDir::homePath()));
+                                 qEnvironmentVariable("HOME"), dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)));
 }
 
 void InitAppPathsFor(const QString &appDir)
@@ -138,6 +180,11 @@ bool PrepareUserDir()
     // an installation's data folder is never written, even by root
     if (s_current.installed && IsWithin(gUserDir, gDataDir))
         return false;
+    for (const QString &d : s_current.protectedDirs) {
+        // a program installed at the root protects its own folders only
+        if (d != QLatin1String("/") && IsWithin(gUserDir, d))
+            return false;
+    }
     QDir root;
     for (const char *sub : {"usrdat", "tmp", "myvoice"}) {
         if (!root.mkpath(UserPath(QString::fromLatin1(sub))))

@@ -36,12 +36,17 @@ struct AppFolders {
     QStringList lookedIn; // the folders searched for the data set, in order
     bool dataFound = false;
     bool installed = false; // the user folder is the account's own, apart from the data
+    // Folders of an installation: never written, however the user folder is named.
+    QStringList protectedDirs;
 };
 
 // Pure: decides the folders from the executable's folder and the environment
 // values given (empty = not set). Reads only whether dat/sysdic.dic exists.
+// systemDataDirs are the XDG_DATA_DIRS folders: "tallivo" in one of them is an
+// installed data set too. No home folder and no XDG_DATA_HOME leaves an
+// installed layout without a user folder ("").
 AppFolders FindAppFolders(const QString &exeDir, const QString &tallivoHome, const QString &xdgDataHome,
-                          const QString &homeDir);
+                          const QString &homeDir, const QStringList &systemDataDirs = {});
 // The folders InitAppPaths found last (one folder for both after InitAppPathsFor).
 const AppFolders &CurrentAppFolders();
 

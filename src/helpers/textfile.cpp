@@ -33,6 +33,58 @@ QString DecodeText(const QByteArray &bytes)
     return text; // UTF-8 with replacement characters: better than nothing
 }
 
+QList<QByteArray> SplitUserFileLines(const QByteArray &bytes, bool *damaged)
+{
+    QByteArray b = bytes;
+    if (b.contains('\0')) {
+        *damaged = true;
+        b.replace('\0', QByteArray());
+    }
+    if (b.startsWith("\xEF\xBB\xBF"))
+        b.remove(0, 3);
+    if (b.isEmpty())
+        return {};
+    QList<QByteArray> lines = b.split('\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    else
+        *damaged = true;
+    for (QByteArray &l : lines) {
+        if (l.endsWith('\r'))
+            l.chop(1);
+    }
+    return lines;
+}
+
+QString DecodeLine(const QByteArray &line, char sep, bool *bad)
+{
+    QString out;
+    if (DecodeStrict(QStringConverter::Utf8, line, out))
+        return out;
+    out.clear();
+    const QList<QByteArray> pieces = sep ? line.split(sep) : QList<QByteArray>{line};
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            out += QLatin1Char(sep);
+        QString text;
+        if (DecodeStrict(QStringConverter::Utf8, pieces.at(i), text)) {
+            out += text;
+            continue;
+        }
+        QStringDecoder gb("GB18030", QStringDecoder::Flag::Stateless);
+        if (gb.isValid()) {
+            text = gb.decode(pieces.at(i));
+            if (!gb.hasError()) {
+                out += text;
+                continue;
+            }
+        }
+        *bad = true;
+        out += QString::fromUtf8(pieces.at(i));
+    }
+    return out;
+}
+
 QStringList SplitLines(const QString &text)
 {
     if (text.isEmpty())

@@ -1,12 +1,16 @@
 #include "platform.h"
 #include "qtplatform.h"
-#include <QSaveFile>
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <sys/stat.h>
 #include <QtEndian>
+#include <fcntl.h>
 #include <algorithm>
 #include <cmath>
 
@@ -28,6 +32,16 @@ Platform &plat()
     return *gReal;
 }
 
+bool Platform::SyncDirectory(const QString &dir)
+{
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
 Platform *SetPlatform(Platform *p)
 {
     Platform *prev = gInstalled;
@@ -35,20 +49,56 @@ Platform *SetPlatform(Platform *p)
     return prev;
 }
 
+namespace {
+bool WriteAllTo(int fd, const QByteArray &bytes)
+{
+    const char *p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+} // namespace
+
 bool Platform::WriteFileAtomic(const QString &path, const QByteArray &bytes)
 {
     if (path.trimmed().isEmpty())
         return false;
-    QSaveFile f(path);
-    // Unbuffered, and synced here: QSaveFile renames even when the flush at
-    // commit or its own sync fails (a full disk left an empty profile).
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    const QByteArray target = QFile::encodeName(path);
+    // a link, a folder or a device in the user folder is never written through
+    struct stat st;
+    const bool exists = ::lstat(target.constData(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode))
         return false;
-    if (f.write(bytes) != bytes.size() || ::fsync(f.handle()) != 0) {
-        f.cancelWriting();
+    const QString dir = QFileInfo(path).absolutePath();
+    struct stat dst;
+    if (::lstat(QFile::encodeName(dir).constData(), &dst) != 0 || !S_ISDIR(dst.st_mode))
+        return false;
+    // mkostemp opens with O_CREAT | O_EXCL: a name someone placed first is never used
+    QByteArray name = target + ".XXXXXX";
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // synced before the rename: a full disk must fail here, not leave an empty file
+    bool ok = ::fchmod(fd, exists ? (st.st_mode & 07777) : 0644) == 0;
+    ok = ok && WriteAllTo(fd, bytes) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    // rename replaces the name itself: whatever stood there is not written through
+    ok = ok && ::rename(name.constData(), target.constData()) == 0;
+    if (!ok) {
+        ::unlink(name.constData());
         return false;
     }
-    return f.commit();
+    SyncDirectory(dir);
+    return true;
 }
 
 QRegion RoundRectRegion(int w, int h, int ew, int eh)

@@ -68,6 +68,9 @@ public:
     virtual void SoundGap(int ms) { Sleep(ms); }
     // The microphone (see audiocapture.h); owned by the platform.
     virtual AudioCapture &Capture() = 0;
+    // Makes a rename inside dir survive a power cut (fsync of the folder).
+    // False when the folder cannot be opened or synced.
+    virtual bool SyncDirectory(const QString &dir);
 };
 
 // The current platform; a real one is installed by main(), a fake by tests.

@@ -2,13 +2,15 @@
 #include "classdbdictionary.h"
 #include "cwordbank.h"
 #include "globals.h"
+#include "profilefiles.h"
 #include "reviewstore.h"
 #include "savenotice.h"
 #include "wbtext.h"
 #include "helpers/apppaths.h"
 #include "helpers/envelope.h"
 #include "helpers/textfile.h"
-#include <QFileInfo>
+#include "helpers/userfiles.h"
+#include <QRegularExpression>
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
@@ -32,20 +34,36 @@ ReviewStoreBox &ReviewStoreBox::operator=(const ReviewStoreBox &other)
 bool ClassUser::LoadUserFeature()
 {
     m_statusUnreadable = false;
+    m_statusDamaged = false;
     m_loadedUnitStatus.clear();
     if (!ValidSlot(userID))
         return true;
     Reviews().Load(ReviewFilePath(userID));
     const QString path = gUserStatusFile[userID];
-    if (!QFileInfo::exists(path))
+    const UserFileState state = UserFileStateOf(path);
+    if (state == UserFileState::Missing)
         return true; // a new profile
-    QStringList lines;
-    if (!ReadEncodedFileLines(path, lines)) {
+    QByteArray stored;
+    if (state == UserFileState::NotRegular || !ReadUserFile(path, stored)) {
         // keep the defaults for this run and leave the file alone
+        if (state == UserFileState::NotRegular)
+            NoteRefusedUserFile(path);
         m_statusUnreadable = true;
         return false;
     }
-    auto line = [&](int n, int fallback) { return n <= lines.size() ? ValInt(lines.at(n - 1)) : fallback; };
+    const StatusFileText text = ReadStatusFileText(stored);
+    m_statusDamaged = text.damaged;
+    // what could not be read stays in a copy; without one the file is never replaced
+    if (text.damaged && !NoteDamagedUserFile(path))
+        m_statusUnreadable = true;
+    const QStringList &lines = text.lines;
+    auto line = [&](int n, int fallback) {
+        if (n > lines.size())
+            return fallback;
+        // a number too long for the field is damage, not a value
+        static const QRegularExpression tooLong(QStringLiteral("[0-9]{10}"));
+        return tooLong.match(lines.at(n - 1)).hasMatch() ? fallback : ValInt(lines.at(n - 1));
+    };
     nLastSeries = line(1, -1);
     nLastBook = line(2, -1);
     nLastStartUnit = line(3, -1);
@@ -89,8 +107,11 @@ bool ClassUser::SaveUserFeature()
     text += gDictionary->SaveWordStatus() + kCrLf;
     text += (gWordBank->SeriesListLoaded() ? gWordBank->SaveUnitStatus() : m_loadedUnitStatus) + kCrLf;
     const QString reviewPath = ReviewFilePath(userID);
-    NoteUserFileSave(reviewPath, Reviews().Save(reviewPath));
-    const bool saved = WriteEncodedTextFile(gUserStatusFile[userID], text);
+    const bool reviewsSaved = Reviews().Save(reviewPath);
+    // an unwritable folder was told once at start; a newer version's file is kept on purpose
+    if (gUserFilesWritable && !Reviews().KeepsFile())
+        NoteUserFileSave(reviewPath, reviewsSaved);
+    const bool saved = WriteUserFile(gUserStatusFile[userID], EnvelopeBytes(ToCrLf(text).toUtf8()));
     NoteUserFileSave(gUserStatusFile[userID], saved);
     return saved;
 }
@@ -103,10 +124,21 @@ QStringList DefaultUserNames()
 QStringList LoadUserNames()
 {
     const QStringList defaults = DefaultUserNames();
-    QStringList lines;
-    const bool read = ReadTextFileLines(gUserNameFile, lines);
+    const UserFileState state = UserFileStateOf(gUserNameFile);
+    if (state == UserFileState::NotRegular) {
+        NoteRefusedUserFile(gUserNameFile);
+        return defaults;
+    }
+    QByteArray bytes;
+    if (state == UserFileState::Regular && !ReadUserFile(gUserNameFile, bytes))
+        return defaults; // there, but not ours to replace
+    const bool read = !bytes.isEmpty();
+    const NameFileText file = ReadNameFileText(bytes);
+    // a damaged file is rewritten only once its original is kept
+    const bool mayRewrite = !file.damaged || NoteDamagedUserFile(gUserNameFile);
+    const QStringList &lines = file.names;
     QStringList names;
-    bool completed = !read;
+    bool completed = !read || file.damaged;
     for (int i = 0; i < 3; ++i) {
         const QString name = i < lines.size() ? TrimSpaces(lines.at(i)) : QString();
         // an empty nickname would leave its slot with nothing to click
@@ -114,7 +146,7 @@ QStringList LoadUserNames()
             completed = true;
         names << (name.isEmpty() ? defaults.at(i) : name);
     }
-    if (completed)
+    if (completed && mayRewrite)
         SaveUserNames(names);
     return names;
 }
@@ -131,5 +163,5 @@ bool SaveUserNames(const QStringList &names)
         name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         text += name + kCrLf;
     }
-    return WriteTextFileAtomic(gUserNameFile, text);
+    return WriteUserTextFile(gUserNameFile, text);
 }

@@ -60,12 +60,15 @@ public:
 
     // The status file of this run could not be read.
     bool StatusFileUnreadable() const { return m_statusUnreadable; }
+    // Part of the status file could not be read (what could was taken).
+    bool StatusFileDamaged() const { return m_statusDamaged; }
 
     // Each word's memory, read and written with the status file.
     ReviewStore &Reviews() const { return m_reviews.get(); }
 
 private:
     bool m_statusUnreadable = false;
+    bool m_statusDamaged = false;
     // The unit results as read: written back unchanged when the word bank
     // could not be read this run, so one broken start loses no results.
     QString m_loadedUnitStatus;

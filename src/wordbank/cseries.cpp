@@ -2,11 +2,13 @@
 #include "classdbdictionary.h"
 #include "classuser.h"
 #include "globals.h"
+#include "profilefiles.h"
 #include "wbtext.h"
 #include "helpers/apppaths.h"
 #include "helpers/envelope.h"
 #include "helpers/textfile.h"
 #include "helpers/texthelpers.h"
+#include "helpers/userfiles.h"
 #include "platform/platform.h"
 #include <QDate>
 #include <QFile>
@@ -108,23 +110,23 @@ QString CSeries::BookName(int Index) const
 
 void CSeries::LoadUserWordBook()
 {
-    QStringList lines;
-    if (!ReadTextFileLines(gUserBookFile, lines)) {
-        const QFileInfo fi(gUserBookFile);
-        if (fi.exists() && fi.size() > 0)
-            m_userFileToMoveAside = true;
+    const UserFileState state = UserFileStateOf(gUserBookFile);
+    if (state == UserFileState::Missing)
+        return;
+    QByteArray bytes;
+    if (state == UserFileState::NotRegular || !ReadUserFile(gUserBookFile, bytes)) {
+        if (state == UserFileState::NotRegular)
+            NoteRefusedUserFile(gUserBookFile);
+        m_userFileKept = true;
         return;
     }
-    if (lines.isEmpty() || StripTabsTrim(lines.at(0)) != QLatin1Char('@') + kUserSeriesName) {
-        m_userFileToMoveAside = true;
-        return;
-    }
+    const UserBookFileText file = ReadUserBookFileText(bytes);
+    // what could not be read stays in a copy; without one the file is never replaced
+    if (file.damaged && !NoteDamagedUserFile(gUserBookFile))
+        m_userFileKept = true;
     ClassBook *book = nullptr;
     ClassUnit *unit = nullptr;
-    for (qsizetype i = 2; i < lines.size(); ++i) {
-        QString line = StripTabsTrim(lines.at(i));
-        if (line.isEmpty())
-            continue;
+    for (QString line : file.lines) {
         const QChar first = line.front();
         if (first == QLatin1Char('%')) {
             ClassBook *added = nullptr;
@@ -199,32 +201,17 @@ bool CSeries::DelUserWordBook(int Index)
     return true;
 }
 
-bool CSeries::MoveAsideUnknownUserBookFile()
-{
-    if (!QFileInfo::exists(gUserBookFile))
-        return true;
-    QString target = gUserBookFile + QStringLiteral(".bak");
-    for (int n = 2; QFileInfo::exists(target); ++n)
-        target = gUserBookFile + QStringLiteral(".bak") + QString::number(n);
-    return QFile::rename(gUserBookFile, target);
-}
-
 bool CSeries::SaveUserWordBook()
 {
     // only the user series has a file of its own
-    if (SeriesID != 0 || !gUserFilesWritable)
+    if (SeriesID != 0 || !gUserFilesWritable || m_userFileKept)
         return false;
-    if (m_userFileToMoveAside) {
-        if (!MoveAsideUnknownUserBookFile())
-            return false;
-        m_userFileToMoveAside = false;
-    }
     QString text = QLatin1Char('@') + SeriesName + kCrLf + QLatin1Char('@')
                    + QDate::currentDate().toString(QStringLiteral("yyyy/M/d")) + kCrLf;
     for (int i = 1; i <= BookNum(); ++i)
         text += kCrLf + Book(i)->BookString();
     text += kCrLf;
-    return WriteTextFileAtomic(gUserBookFile, text);
+    return WriteUserTextFile(gUserBookFile, text);
 }
 
 QString CSeries::GetUsrChinese(const QString &theWord) const

@@ -41,11 +41,9 @@ public:
 
 private:
     ClassBook *Book(int Index) const { return m_books[size_t(Index)].get(); }
-    bool MoveAsideUnknownUserBookFile();
 
     std::vector<std::unique_ptr<ClassBook>> m_books; // slot 0: new-word book or empty
     QStringList m_droppedWords;
-    // The user's word-book file could not be used; it is moved aside before
-    // the first save so the save never destroys it.
-    bool m_userFileToMoveAside = false;
+    // The user's word-book file could not be read or copied aside: never replaced this run.
+    bool m_userFileKept = false;
 };

@@ -1,4 +1,5 @@
 #include "reviewstore.h"
+#include "helpers/userfiles.h"
 #include "helpers/apppaths.h"
 #include <QFile>
 #include <QFileInfo>
@@ -233,15 +234,8 @@ bool ReviewStore::Save(const QString &path) const
     // a profile that never played has nothing to keep yet
     if (m_entries.empty() && !m_countDay && !QFileInfo::exists(path))
         return true;
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = ToBytes();
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    // the same writer as the status file: never through a link, never half
+    return WriteUserFile(path, ToBytes());
 }
 
 const ReviewStore::Entry *ReviewStore::FindEntry(const QString &key) const

@@ -13,6 +13,8 @@
 #include "wordbank/cword.h"
 #include "wordbank/cseries.h"
 #include "wordbank/cwordbank.h"
+#include "helpers/envelope.h"
+#include "helpers/userfiles.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
@@ -176,12 +178,103 @@ private slots:
         driver.Then(Login(0));
         driver.Then(ConfirmSeries(1));
         QCOMPARE(RunStartup(), StartupResult::Ready);
+        // a folder is not a file: named in the one message about the user files
         const QStringList texts = env.MsgTexts();
-        QCOMPARE(Count(texts, QString::fromUtf8(kMsgStatusUnreadable)), 1);
+        QCOMPARE(texts.filter(QString::fromUtf8(kMsgRefusedFiles)).size(), 1);
+        QVERIFY(texts.filter(QString::fromUtf8(kMsgRefusedFiles)).first().contains(
+            QDir::toNativeSeparators(env.dir.file(QStringLiteral("usrdat/ustatus-0.dat")))));
         QCOMPARE(env.fake->msgBoxes.first().icon, MsgIcon::Warning);
         QVERIFY(!gUser->SaveUserFeature());
         ShutdownData();
         QVERIFY(QFileInfo(env.dir.file(QStringLiteral("usrdat/ustatus-0.dat"))).isDir());
+    }
+
+    // A damaged profile: the parent is told once which file and where its
+    // copy is; the quit writes what was read, and the next start is quiet.
+    void damagedProfileToldOnce()
+    {
+        AppEnv env;
+        QVERIFY(env.Install());
+        QVERIFY(env.WriteStatus(0, {1, 1, 2, 3, 40, 0, 3, 2}));
+        QByteArray clear = EnvelopeBytes(env.Bytes(QStringLiteral("usrdat/ustatus-0.dat")));
+        clear.insert(3, '\0'); // a NUL byte
+        clear.chop(1);         // and the last line end cut
+        const QByteArray stored = EnvelopeBytes(clear);
+        QVERIFY(env.dir.writeBytes(QStringLiteral("usrdat/ustatus-0.dat"), stored));
+        for (int run = 0; run < 2; ++run) {
+            env.fake->msgBoxes.clear();
+            ModalDriver driver;
+            driver.Then(Login(0));
+            QCOMPARE(RunStartup(), StartupResult::Ready);
+            QCOMPARE(Selection(), QStringLiteral("1/1/2-3"));
+            QCOMPARE(gUser->myScore, 40);
+            const QStringList told = env.MsgTexts().filter(QString::fromUtf8(kMsgDamagedFiles));
+            QCOMPARE(told.size(), run == 0 ? 1 : 0);
+            if (run == 0) {
+                const QStringList copies = env.dir.filesIn(QStringLiteral("usrdat")).filter(".damaged-");
+                QCOMPARE(copies.size(), 1);
+                QVERIFY(told.first().contains(QDir::toNativeSeparators(gUserStatusFile[0])));
+                QVERIFY(told.first().contains(QDir::toNativeSeparators(env.dir.file("usrdat/" + copies.first()))));
+                QCOMPARE(env.Bytes("usrdat/" + copies.first()), stored);
+            }
+            ShutdownData();
+        }
+    }
+
+    // A status file that gives no course starts on the first unit of the
+    // first standard series, with the course window offered, and the quit
+    // saves that course.
+    void garbageStatusGivesACourse_data()
+    {
+        QTest::addColumn<QByteArray>("clear");
+        QByteArray noise(300, Qt::Uninitialized);
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = char((i * 131 + 7) % 251);
+        QTest::addRow("random bytes") << noise;
+        QTest::addRow("user series, no book") << QByteArray("0\r\n-1\r\n-1\r\n-1\r\n5\r\n0\r\n0\r\n1\r\nx\r\n");
+        QTest::addRow("letters for numbers") << QByteArray("a\r\nb\r\nc\r\nd\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r");
+    }
+    void garbageStatusGivesACourse()
+    {
+        QFETCH(QByteArray, clear);
+        AppEnv env;
+        QVERIFY(env.Install());
+        QVERIFY(env.dir.writeEnvelopedBytes(QStringLiteral("usrdat/ustatus-0.dat"), clear));
+        ModalDriver driver;
+        driver.Then(Login(0));
+        driver.Then(CancelCourse());
+        QCOMPARE(RunStartup(), StartupResult::Ready);
+        QCOMPARE(driver.seen, (QStringList{"FormLogin", "FormSelUnit"}));
+        QCOMPARE(Selection(), QStringLiteral("1/1/1-1"));
+        QVERIFY(gCurrUnit->WordNum() > 0);
+        ShutdownData();
+        QStringList lines;
+        QVERIFY(ReadEncodedFileLines(env.dir.file(QStringLiteral("usrdat/ustatus-0.dat")), lines));
+        QCOMPARE(lines.mid(0, 4), (QStringList{"1", "1", "1", "1"}));
+    }
+
+    // A save cut off before its rename left a newer whole copy: the start
+    // takes it, keeps the older file as a copy, and leaves no stray.
+    void strayNewerSaveRecovered()
+    {
+        AppEnv env;
+        QVERIFY(env.Install());
+        QVERIFY(env.WriteStatus(0, {1, 1, 2, 3, 40, 0, 3, 2}));
+        QFile old(env.dir.file(QStringLiteral("usrdat/ustatus-0.dat")));
+        QVERIFY(old.open(QIODevice::ReadWrite));
+        QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        old.close();
+        QVERIFY(env.dir.writeEnvelopedText(QStringLiteral("usrdat/ustatus-0.dat.k3J9xQ"),
+                                           QStringLiteral("1\r\n1\r\n2\r\n3\r\n77\r\n0\r\n3\r\n2\r\n\r\n\r\n")));
+        ModalDriver driver;
+        driver.Then(Login(0));
+        QCOMPARE(RunStartup(), StartupResult::Ready);
+        QCOMPARE(gUser->myScore, 77);
+        const QStringList files = env.dir.filesIn(QStringLiteral("usrdat"));
+        QCOMPARE(files.filter(QStringLiteral(".k3J9xQ")), QStringList());
+        QCOMPARE(files.filter(QStringLiteral("ustatus-0.dat.older-")).size(), 1);
+        ShutdownData();
+        QCOMPARE(StraySavesOf(gUserStatusFile[0]), QStringList());
     }
 
     // The words of the restored course carry their example sentences.

@@ -201,6 +201,77 @@ private slots:
         QVERIFY(!ok);
         QVERIFY(Tree(user + QStringLiteral("/usrdat")).isEmpty());
     }
+
+    // Odd layouts of an installed program: an installation is never written,
+    // whatever way its folder is named, and no home means no user folder.
+    void oddFolders_data()
+    {
+        QTest::addColumn<QString>("tallivoHome");
+        QTest::addColumn<QString>("xdgDataHome");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QStringList>("systemDataDirs");
+        QTest::addColumn<QString>("dataDir");
+        QTest::addColumn<QString>("userDir"); // "" = none
+        QTest::addColumn<bool>("prepared");
+        const QStringList none;
+        QTest::addRow("TALLIVO_HOME at the installed data folder")
+            << "@/usr/share/tallivo" << "" << "@/home" << none << "@/usr/share/tallivo"
+            << "@/home/.local/share/tallivo" << true;
+        QTest::addRow("TALLIVO_HOME through a link to it")
+            << "@/link" << "" << "@/home" << none << "@/link" << "@/home/.local/share/tallivo" << true;
+        QTest::addRow("TALLIVO_HOME with .. in its name")
+            << "@/usr/bin/../share/tallivo/" << "" << "@/home" << none << "@/usr/share/tallivo"
+            << "@/home/.local/share/tallivo" << true;
+        QTest::addRow("TALLIVO_HOME at a system data folder")
+            << "@/opt/share/tallivo" << "" << "@/home" << QStringList{"@/opt/share"} << "@/opt/share/tallivo"
+            << "@/home/.local/share/tallivo" << true;
+        QTest::addRow("TALLIVO_HOME at a copy of its own")
+            << "@/copy" << "" << "@/home" << none << "@/copy" << "@/copy" << true;
+        QTest::addRow("XDG_DATA_HOME inside the installation prefix")
+            << "" << "@/usr/lib" << "@/home" << none << "@/usr/share/tallivo" << "@/usr/lib/tallivo" << false;
+        QTest::addRow("XDG_DATA_HOME at the prefix")
+            << "" << "@/usr" << "@/home" << none << "@/usr/share/tallivo" << "@/usr/tallivo" << false;
+        QTest::addRow("HOME empty") << "" << "" << "" << none << "@/usr/share/tallivo" << "" << false;
+        QTest::addRow("HOME empty, XDG_DATA_HOME set")
+            << "" << "@/xdg" << "" << none << "@/usr/share/tallivo" << "@/xdg/tallivo" << true;
+        QTest::addRow("HOME empty, TALLIVO_HOME at the installation")
+            << "@/usr/share/tallivo" << "" << "" << none << "@/usr/share/tallivo" << "" << false;
+    }
+    void oddFolders()
+    {
+        QFETCH(QString, tallivoHome);
+        QFETCH(QString, xdgDataHome);
+        QFETCH(QString, home);
+        QFETCH(QStringList, systemDataDirs);
+        QFETCH(QString, dataDir);
+        QFETCH(QString, userDir);
+        QFETCH(bool, prepared);
+        TempAppDir restore;
+        QTemporaryDir tmp;
+        const QString root = tmp.path();
+        QVERIFY(QDir().mkpath(root + QStringLiteral("/usr/bin")));
+        QVERIFY(QDir().mkpath(root + QStringLiteral("/home")));
+        for (const char *d : {"/usr/share/tallivo", "/opt/share/tallivo", "/copy"})
+            QVERIFY(MakeDataSet(root + QLatin1String(d)));
+        QVERIFY(QFile::link(root + QStringLiteral("/usr/share/tallivo"), root + QStringLiteral("/link")));
+        QStringList dataDirs;
+        for (const QString &d : systemDataDirs)
+            dataDirs << At(root, d);
+        const QStringList usrBefore = Tree(root + QStringLiteral("/usr"));
+        const QStringList optBefore = Tree(root + QStringLiteral("/opt"));
+
+        UseAppFolders(FindAppFolders(root + QStringLiteral("/usr/bin"), At(root, tallivoHome), At(root, xdgDataHome),
+                                     At(root, home), dataDirs));
+        QCOMPARE(gDataDir, At(root, dataDir));
+        QCOMPARE(gUserDir, At(root, userDir));
+        QCOMPARE(PrepareUserDir(), prepared);
+        QCOMPARE(gUserFilesWritable, prepared);
+        QCOMPARE(Tree(root + QStringLiteral("/usr")), usrBefore);
+        QCOMPARE(Tree(root + QStringLiteral("/opt")), optBefore);
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/.local/share/tallivo")));
+        if (prepared)
+            QVERIFY(QFileInfo(gUserDir + QStringLiteral("/usrdat")).isDir());
+    }
 };
 TALLIVO_TEST(AppPathsTest)
 #include "tst_apppaths.moc"

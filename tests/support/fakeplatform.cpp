@@ -207,3 +207,9 @@ void FakeCapture::Stop()
         ++stops;
     m_on = false;
 }
+
+bool FakePlatform::SyncDirectory(const QString &dir)
+{
+    syncedDirs << dir;
+    return Platform::SyncDirectory(dir);
+}

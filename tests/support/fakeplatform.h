@@ -150,6 +150,9 @@ public:
     void StopSound() override;
     bool WriteFileAtomic(const QString &path, const QByteArray &bytes) override;
     AudioCapture &Capture() override { return capture; }
+    // Records the folder, then really syncs it.
+    bool SyncDirectory(const QString &dir) override;
+    QStringList syncedDirs;
 
     // Virtual time spent in Sleep calls.
     int totalSleepMs() const;

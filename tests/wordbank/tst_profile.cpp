@@ -3,6 +3,8 @@
 #include "support/testmain.h"
 #include "wbenv.h"
 #include "helpers/envelope.h"
+#include "helpers/userfiles.h"
+#include "wordbank/profilefiles.h"
 #include "wordbank/savenotice.h"
 #include <QDir>
 #include <QFile>
@@ -336,6 +338,148 @@ private slots:
             QVERIFY(env.dir.writeText("usrdat/uname.dat", file));
         QCOMPARE(LoadUserNames(), names);
         QCOMPARE(ReadUtf8(gUserNameFile), after);
+    }
+
+    // A damaged status file: what can be read is kept, only the damaged item
+    // is lost, and the original bytes are copied aside once.
+    void damagedStatusFile_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QList<bool>>("kept"); // apple, banana, Unit 1, Lesson 1-2, selection
+        QTest::addColumn<int>("score");
+        QTest::addColumn<bool>("copied");
+        const QList<bool> all{true, true, true, true, true};
+        QTest::addRow("whole") << "none" << all << 1234 << false;
+        QTest::addRow("NUL byte in a word") << "nul" << all << 1234 << true;
+        QTest::addRow("last CR LF missing") << "no final line end" << all << 1234 << true;
+        QTest::addRow("last line cut") << "cut" << QList<bool>{true, true, true, false, true} << 1234 << true;
+        QTest::addRow("one bad word item") << "bad item" << QList<bool>{true, false, true, true, true} << 1234 << true;
+        QTest::addRow("invalid UTF-8 in a unit") << "bad byte" << QList<bool>{true, true, false, true, true} << 1234
+                                                 << true;
+        QTest::addRow("huge number") << "huge" << all << 0 << true;
+        QTest::addRow("LF only") << "lf" << all << 1234 << false;
+        QTest::addRow("BOM") << "bom" << all << 1234 << false;
+        QTest::addRow("plain text, not enveloped") << "plain" << all << 1234 << false;
+        QTest::addRow("random bytes") << "random" << QList<bool>{false, false, false, false, false} << 0 << true;
+    }
+    void damagedStatusFile()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QList<bool>, kept);
+        QFETCH(int, score);
+        QFETCH(bool, copied);
+        WordBankEnv env;
+        TakeUserFileNotices();
+        QVERIFY(env.Load());
+        QVERIFY(env.Loaded(1));
+        env.Unit(1, 1, 1)->SetUnitStatus(0, 80);
+        env.Unit(1, 2, 1)->SetUnitStatus(1, 70);
+        env.Word("apple")->iTestResult = 50;
+        env.Word("banana")->iTestResult = 8;
+        gUser->nLastSeries = gUser->nLastBook = 1;
+        gUser->nLastStartUnit = gUser->nLastEndUnit = 2;
+        gUser->myScore = 1234;
+        QVERIFY(gUser->SaveUserFeature());
+        QFile f(gUserStatusFile[0]);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QByteArray clear = EnvelopeBytes(f.readAll());
+        f.close();
+        QVERIFY(clear.endsWith("\r\n"));
+        bool plain = false;
+        if (damage == "nul")
+            clear.replace("apple|", QByteArray("ap\0ple|", 8));
+        else if (damage == "no final line end")
+            clear.chop(2);
+        else if (damage == "cut")
+            clear.chop(12);
+        else if (damage == "bad item")
+            clear.replace("banana|108#00000", "banana|1x8#0");
+        else if (damage == "bad byte")
+            clear.replace("#Unit 1-", "#Un\xFFit 1-");
+        else if (damage == "huge")
+            clear.replace("\r\n1234\r\n", "\r\n99999999999999999999\r\n");
+        else if (damage == "lf")
+            clear.replace("\r\n", "\n");
+        else if (damage == "bom")
+            clear.prepend("\xEF\xBB\xBF");
+        else if (damage == "plain")
+            plain = true;
+        else if (damage == "random") {
+            for (qsizetype i = 0; i < clear.size(); ++i)
+                clear[i] = char((i * 7919 + 13) % 256);
+        }
+        const QByteArray stored = plain ? clear : EnvelopeBytes(clear);
+        QVERIFY(env.dir.writeBytes("usrdat/ustatus-0.dat", stored));
+
+        QVERIFY(Restart(0));
+        gUser->LoadUserFeature();
+        QCOMPARE(gUser->StatusFileDamaged(), copied);
+        QVERIFY(env.Loaded(1));
+        const QList<bool> got{env.Word("apple")->iTestResult == 50, env.Word("banana")->iTestResult == 8,
+                              env.Unit(1, 1, 1)->GameScore(0) == 80, env.Unit(1, 2, 1)->GameScore(1) == 70,
+                              gUser->nLastBook == 1 && gUser->nLastStartUnit == 2};
+        QCOMPARE(got, kept);
+        QCOMPARE(gUser->myScore, score);
+
+        const QList<UserFileNotice> notes = TakeUserFileNotices();
+        QCOMPARE(notes.size(), copied ? 1 : 0);
+        if (copied) {
+            QFile copy(notes.first().copy);
+            QVERIFY(copy.open(QIODevice::ReadOnly));
+            QCOMPARE(copy.readAll(), stored);
+            // the quit writes what was kept; the next start is clean
+            QVERIFY(gUser->SaveUserFeature());
+            QVERIFY(Restart(0));
+            QVERIFY(gUser->LoadUserFeature());
+            QVERIFY(!gUser->StatusFileDamaged());
+            QCOMPARE(TakeUserFileNotices().size(), 0);
+            QCOMPARE(env.dir.filesIn("usrdat").filter(".damaged-").size(), 1);
+        } else {
+            QVERIFY(StatusFileIsWhole(stored) || plain || damage == "lf" || damage == "bom");
+        }
+    }
+
+    // A status file or nickname file that is a link is not read and not
+    // written: the link and what it points at stay as they were.
+    void linkedProfileFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("kind");
+        for (const char *file : {"usrdat/ustatus-0.dat", "usrdat/uname.dat", "usrdat/uDRW90.UCK"}) {
+            for (const char *kind : {"file", "folder", "dangling"})
+                QTest::addRow("%s, link to a %s", file, kind) << file << kind;
+        }
+    }
+    void linkedProfileFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, kind);
+        WordBankEnv env;
+        TakeUserFileNotices();
+        QVERIFY(env.dir.writeText("notes.txt", "a parent's notes\r\n"));
+        QVERIFY(QDir().mkpath(env.dir.file("folder")));
+        const QString target = kind == "file" ? env.dir.file("notes.txt")
+                               : kind == "folder" ? env.dir.file("folder")
+                                                  : env.dir.file("gone.txt");
+        QVERIFY(QFile::link(target, env.dir.file(file)));
+        QVERIFY(env.Load());
+        QVERIFY(env.Loaded(1));
+        QCOMPARE(LoadUserNames(), DefaultUserNames());
+        gUser->LoadUserFeature();
+        QVERIFY(env.Series(0)->AddUserWordBook("Mine", "#U1\r\napple\r\ncat"));
+        env.Series(0)->SaveUserWordBook();
+        SaveUserNames({"A", "B", "C"});
+        gUser->nLastSeries = gUser->nLastBook = gUser->nLastStartUnit = gUser->nLastEndUnit = 1;
+        gUser->SaveUserFeature();
+
+        QCOMPARE(ReadUtf8(env.dir.file("notes.txt")), QStringLiteral("a parent's notes\r\n"));
+        QCOMPARE(env.dir.filesIn("folder"), QStringList());
+        QVERIFY(!QFileInfo::exists(env.dir.file("gone.txt")));
+        QVERIFY(QFileInfo(env.dir.file(file)).isSymLink());
+        const QList<UserFileNotice> notes = TakeUserFileNotices();
+        QCOMPARE(notes.size(), 1);
+        QCOMPARE(notes.first().path, env.dir.file(file));
+        QVERIFY(notes.first().refused);
     }
 
     void renameNickname()

@@ -345,38 +345,39 @@ private slots:
     }
 
     // A user word-book file the program does not recognise is never deleted:
-    // the first save moves it aside, next to any older copy.
+    // it is copied aside before the first save, next to any older copy.
     void unknownUserBookFileIsKept_data()
     {
         QTest::addColumn<QString>("original");
         QTest::addColumn<bool>("olderCopy");
-        QTest::addColumn<QString>("keptAs");
         const QString notes = QStringLiteral("my notes\r\n%Book\r\n#U1\r\napple\r\n");
-        QTest::addRow("first line not the header") << notes << false << "uDRW90.UCK.bak";
-        QTest::addRow("older copy stays") << notes << true << "uDRW90.UCK.bak2";
-        QTest::addRow("header after a blank line") << "\r\n@我的词库\r\n@2024/1/1\r\n%B\r\n#U1\r\napple\r\n" << false
-                                                   << "uDRW90.UCK.bak";
+        QTest::addRow("first line not the header") << notes << false;
+        QTest::addRow("older copy stays") << notes << true;
+        QTest::addRow("header after a blank line") << "\r\n@我的词库\r\n@2024/1/1\r\n%B\r\n#U1\r\napple\r\n" << false;
     }
     void unknownUserBookFileIsKept()
     {
         QFETCH(QString, original);
         QFETCH(bool, olderCopy);
-        QFETCH(QString, keptAs);
         WordBankEnv env;
+        const QString older = QStringLiteral("uDRW90.UCK.damaged-20200101-0000");
         QVERIFY(env.dir.writeText("usrdat/uDRW90.UCK", original));
         if (olderCopy)
-            QVERIFY(env.dir.writeText("usrdat/uDRW90.UCK.bak", "older"));
+            QVERIFY(env.dir.writeText("usrdat/" + older, "older"));
         QVERIFY(env.Load());
         CSeries *user = env.Series(0);
         QCOMPARE(user->BookNum(), 0);
         QCOMPARE(ReadUtf8(gUserBookFile), original); // loading never deletes it
         QVERIFY(user->AddUserWordBook("B1", "#U1\r\napple\r\ncat"));
         QVERIFY(user->SaveUserWordBook());
-        QCOMPARE(ReadUtf8(env.dir.file("usrdat/" + keptAs)), original);
+        QStringList copies = env.dir.filesIn("usrdat").filter(QStringLiteral("uDRW90.UCK.damaged-"));
+        copies.removeAll(older);
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(ReadUtf8(env.dir.file("usrdat/" + copies.first())), original);
         if (olderCopy)
-            QCOMPARE(ReadUtf8(env.dir.file("usrdat/uDRW90.UCK.bak")), QStringLiteral("older"));
+            QCOMPARE(ReadUtf8(env.dir.file("usrdat/" + older)), QStringLiteral("older"));
         QVERIFY(ReadUtf8(gUserBookFile).startsWith(QStringLiteral("@我的词库\r\n")));
-        // only the unknown file is moved aside, once
+        // only the unknown file is copied aside, once
         const QStringList files = env.dir.filesIn("usrdat");
         QVERIFY(user->SaveUserWordBook());
         QCOMPARE(env.dir.filesIn("usrdat"), files);
