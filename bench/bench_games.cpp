@@ -41,7 +41,7 @@ public:
     QString SaveFileDialog(const QString &, const QString &, const QString &, const QString &) override { return {}; }
     void SetClipboardText(const QString &) override {}
     QString ClipboardText() override { return {}; }
-    void ShellOpen(const QString &) override {}
+    bool ShellOpen(const QString &) override { return true; }
     void SetHandCursor() override {}
     QStringList FontFamilies() override { return {}; }
     QStringList RegisterFont(const QString &) override { return {}; }

@@ -26,7 +26,7 @@ public:
     QString SaveFileDialog(const QString &, const QString &, const QString &, const QString &) override { return {}; }
     void SetClipboardText(const QString &text) override { m_clip = text; }
     QString ClipboardText() override { return m_clip; }
-    void ShellOpen(const QString &) override {}
+    bool ShellOpen(const QString &) override { return false; }
     void SetHandCursor() override {}
     QStringList FontFamilies() override { return {}; }
     QStringList RegisterFont(const QString &) override { return {}; }

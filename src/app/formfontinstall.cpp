@@ -33,6 +33,7 @@ FormFontInstall::FormFontInstall(QWidget *parent) : QDialog(parent)
     setFixedSize(kWidth, kHeight);
 
     Label1 = new QLabel(QStringLiteral("音标显示不正确！需要手动安装字体文件 ！"), this);
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(ChineseFont(20, true));
     Label1->setStyleSheet(QStringLiteral("color: #E5484D;"));
@@ -40,6 +41,7 @@ FormFontInstall::FormFontInstall(QWidget *parent) : QDialog(parent)
     Label1->setGeometry(kMargin, 16, kWidth - 2 * kMargin, 36);
 
     Label3 = new QLabel(StepsText(), this);
+    Label3->setTextFormat(Qt::PlainText);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setFont(ChineseFont(14));
     Label3->setStyleSheet(QStringLiteral("color: #2B2D42;"));

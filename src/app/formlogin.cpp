@@ -255,7 +255,8 @@ void FormLogin::RenameSlot(int i)
     }
     m_names = names;
     ClickLabel *name = btnUserName[size_t(i)];
-    name->setText(answer);
+    // shown as the next start will show it, so a long name never runs over the others
+    name->setText(ShownName(answer));
     name->adjustSize();
     if (m_goTag == QString::number(i))
         PlaceHoverMarks(i);

@@ -3,6 +3,7 @@
 #include "helpers/texthelpers.h"
 #include "wordbank/classbook.h"
 #include "wordbank/classdbdictionary.h"
+#include "wordbank/cword.h"
 #include "wordbank/globals.h"
 #include <QSet>
 
@@ -15,6 +16,26 @@ bool IsUnitLine(const QString &line)
 QString TooFewWords(const QString &unitLine)
 {
     return QStringLiteral("单元:") + unitLine + QStringLiteral("包含的单词少于4个!");
+}
+
+// A unit's words as the dictionary will keep them: "apple" four times, or
+// "colour" beside "color", is one word.
+bool AlreadySeen(QSet<QString> &seen, const QString &key)
+{
+    if (seen.contains(key))
+        return true;
+    seen.insert(key);
+    return false;
+}
+
+QString DistinctKey(const QString &line)
+{
+    CWord *w = nullptr;
+    if (gDictionary && gDictionary->SetWord(w, line) && w)
+        return QString::number(reinterpret_cast<quintptr>(w));
+    const QString key = NormalizeWordKey(line);
+    const QString us = UKToUSSpelling(key);
+    return us.isEmpty() ? key : us;
 }
 }
 
@@ -40,10 +61,12 @@ QString CheckBookFormatText(const QString &bookName, const QString &text, bool *
     }
     int units = 0;
     int words = 0;
+    QSet<QString> seen;
     QString last;
     for (const QString &line : BookTextLines(text)) {
         if (!IsUnitLine(line)) {
-            ++words;
+            if (units == 0 || !AlreadySeen(seen, DistinctKey(line)))
+                ++words;
             continue;
         }
         if (line.size() < 2)
@@ -55,6 +78,7 @@ QString CheckBookFormatText(const QString &bookName, const QString &text, bool *
         last = line;
         ++units;
         words = 0;
+        seen.clear();
     }
     if (units == 0 && words > 0)
         return QStringLiteral("缺少单元名称");

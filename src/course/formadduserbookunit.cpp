@@ -13,6 +13,8 @@
 #include "wordbank/cseries.h"
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +81,7 @@ FormAddUserBookUnit::FormAddUserBookUnit(QWidget *parent) : QDialog(parent)
     auto *right = new RoundPanel(this, 0xFFFFFBF2);
     right->setGeometry(632, 16, 376, 672);
     auto *book = new QLabel(right);
+    book->setTextFormat(Qt::PlainText);
     book->setGeometry(20, 18, 48, 48);
     book->setPixmap(QIcon(QStringLiteral(":/course/books.png")).pixmap(QSize(48, 48)));
     MakeLabel(QStringLiteral("怎样写自定义词库"), right, 18, true)->setGeometry(78, 26, 280, 32);
@@ -98,6 +101,9 @@ FormAddUserBookUnit::FormAddUserBookUnit(QWidget *parent) : QDialog(parent)
     btnCheck->setGeometry(220, 704, 188, 48);
     cmdSave = MakeButton(QStringLiteral("3.保存词库"), this, ButtonKind::Main, QStringLiteral(":/course/save.png"));
     cmdSave->setGeometry(424, 704, 192, 48);
+    btnClose = MakeButton(QStringLiteral("关闭"), this, ButtonKind::Normal);
+    btnClose->setGeometry(820, 704, 188, 48);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 
     frmResult = new FormResult(this);
 
@@ -113,8 +119,53 @@ QString FormAddUserBookUnit::WordsText() const
     return ToCrLf(txtWords->toPlainText());
 }
 
+namespace {
+
+// A word list is text: a NUL or many control characters mean a picture, a
+// program or an archive, which must never be decoded as words.
+bool LooksBinary(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return false; // UTF-16 text carries NULs
+    const QByteArray head = bytes.left(64 * 1024);
+    qsizetype control = 0;
+    for (const char c : head) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u == 0)
+            return true;
+        if (u < 0x20 && u != '\t' && u != '\r' && u != '\n' && u != '\f')
+            ++control;
+    }
+    return control * 20 > head.size();
+}
+
+} // namespace
+
+QString FormAddUserBookUnit::BookFileProblem(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("无法读取这个文件：\n") + QDir::toNativeSeparators(path);
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return QStringLiteral("无法读取这个文件：\n") + QDir::toNativeSeparators(path);
+    if (bytes.trimmed().isEmpty())
+        return QStringLiteral("这个文件是空的，里面没有单词：\n") + QDir::toNativeSeparators(path);
+    if (LooksBinary(bytes))
+        return QStringLiteral("这不是文本文件，请选择保存单词的 .txt 文件：\n") + QDir::toNativeSeparators(path);
+    return QString();
+}
+
 bool FormAddUserBookUnit::LoadBookText(const QString &path, const QString &name)
 {
+    const QString problem = BookFileProblem(path);
+    if (!problem.isEmpty()) {
+        // the previous file's name and words must not be saved by mistake
+        txtBookName->clear();
+        txtWords->clear();
+        plat().MsgBox(problem, MsgButtons::OK, MsgIcon::Information, kAddCaption);
+        return false;
+    }
     QStringList lines;
     if (!ReadTextFileLines(path, lines))
         return false;
@@ -181,7 +232,8 @@ void FormAddUserBookUnit::cmdSave_Click()
         return;
     }
     const QString name = StripTabsTrim(txtBookName->text());
-    if (name == QStringLiteral("系统生词本")) {
+    // both reserved names are refused here, with one message
+    if (name == QStringLiteral("系统生词本") || name == CSeries::kUserSeriesName) {
         plat().MsgBox(QStringLiteral("非法的教材名称，请先更换教材名称！"), MsgButtons::OK, MsgIcon::Critical, kAddCaption);
         return;
     }

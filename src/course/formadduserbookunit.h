@@ -24,6 +24,8 @@ public:
     QPushButton *cmdSave = nullptr;
     QPushButton *btnSampleTXT = nullptr;
     QPushButton *cmdHelp = nullptr;
+    // A visible way out where no window manager draws a title bar.
+    QPushButton *btnClose = nullptr;
     QLabel *lblHelp = nullptr;
     // The review window, one instance for the life of this window.
     FormResult *frmResult = nullptr;
@@ -42,6 +44,8 @@ public:
     void cmdSave_Click();
     void cmdHelp_Click();
     bool LoadBookText(const QString &path, const QString &name);
+    // Why a chosen file cannot be a word list (empty, not text, unreadable); "" when it can.
+    static QString BookFileProblem(const QString &path);
     bool CheckDicWords();
     bool CheckBookFormat();
 

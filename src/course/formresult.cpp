@@ -24,6 +24,7 @@ FormResult::FormResult(QWidget *parent) : QDialog(parent)
     auto *top = new RoundPanel(this);
     top->setGeometry(16, 16, 928, 188);
     auto *warn = new QLabel(top);
+    warn->setTextFormat(Qt::PlainText);
     warn->setGeometry(20, 20, 64, 64);
     warn->setPixmap(QIcon(QStringLiteral(":/course/warning.png")).pixmap(QSize(64, 64)));
     lblResult = MakeLabel(QStringList{QStringLiteral("词库文件中出现了词典中不存在的单词!"),
@@ -52,6 +53,7 @@ FormResult::FormResult(QWidget *parent) : QDialog(parent)
     lblErrWordCVaption = MakeLabel(QStringLiteral("不能导入的单词："), Frame1, 16);
     lblErrWordCVaption->setGeometry(18, 36, 320, 26);
     lblErrWord = new QLabel(Frame1);
+    lblErrWord->setTextFormat(Qt::PlainText);
     lblErrWord->setGeometry(18, 66, 320, 40);
     lblErrWord->setFont(EnglishFont(22, true));
     {
@@ -80,7 +82,7 @@ FormResult::FormResult(QWidget *parent) : QDialog(parent)
     List2->setFont(EnglishFont(16));
     List2->setSelectionMode(QAbstractItemView::NoSelection);
 
-    btnSaveFile = MakeButton(QStringLiteral("保存修改后的词库文件"), this, ButtonKind::Main, QStringLiteral(":/course/save.png"));
+    btnSaveFile = MakeButton(QStringLiteral("使用修改后的词库"), this, ButtonKind::Main, QStringLiteral(":/course/save.png"));
     btnSaveFile->setGeometry(576, 622, 248, 48);
     cmdExit = MakeButton(QStringLiteral("取消"), this, ButtonKind::Normal, QStringLiteral(":/course/cancel.png"));
     cmdExit->setGeometry(836, 622, 108, 48);
@@ -214,13 +216,13 @@ void FormResult::AfterChange()
 
 void FormResult::btnSaveFile_Click()
 {
-    plat().SetClipboardText(QString());
-    plat().SetClipboardText(myStr);
+    // The clipboard is the parent's: it changes only when there is text to put there.
+    if (!myStr.isEmpty())
+        plat().SetClipboardText(myStr);
     accept();
 }
 
 void FormResult::cmdExit_Click()
 {
-    plat().SetClipboardText(QString());
     reject();
 }

@@ -136,6 +136,7 @@ void FormSelUnit::BuildUi()
     NumCtl1.push_back(tmpl);
 
     ImageBook = new QLabel(right);
+    ImageBook->setTextFormat(Qt::PlainText);
     ImageBook->setGeometry(440, 16, 210, 280);
     ImageBook->setAlignment(Qt::AlignCenter);
     ImageBook->hide();
@@ -685,6 +686,9 @@ void FormSelUnit::mnu_BOOK_DEL_Click()
     myBook = nullptr;
     if (mySeries->DelUserWordBook(bookID)) {
         KeepProfileBookIndexes(bookID);
+        // the book shown next is another one: its selection starts at unit 1
+        sTmpUnitID = 1;
+        eTmpUnitID = 1;
         if (!mySeries->SaveUserWordBook())
             ShowUnknownFailure();
     }

@@ -17,6 +17,7 @@ ChoiceGameControl::ChoiceGameControl(QWidget *parent, int markMs) : GameControl(
     iconWrongAnswer = gamemarks::MakeWrongMark(this);
 
     lblNum = new QLabel(this);
+    lblNum->setTextFormat(Qt::PlainText);
     lblNum->setObjectName(QStringLiteral("lblNum"));
     lblNum->setFont(EnglishFont(24, true));
     lblNum->setStyleSheet(QStringLiteral("color: #2B2D42;"));

@@ -20,6 +20,7 @@ const QColor kWhite(0xFF, 0xFF, 0xFF);
 QLabel *Line(QWidget *parent, const char *name, int x, int y, int px, bool bold = true)
 {
     auto *l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
     l->setObjectName(QLatin1String(name));
     l->setFont(ChineseFont(px, bold));
     l->setStyleSheet(QStringLiteral("color: #FFFFFF;"));

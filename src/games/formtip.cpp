@@ -26,6 +26,7 @@ FormTip::FormTip(QWidget *parent) : QDialog(parent)
     NewWordPicCtl1->setGeometry(30, 24, 400, 250);
 
     lblEnglish = new QLabel(this);
+    lblEnglish->setTextFormat(Qt::PlainText);
     lblEnglish->setObjectName(QStringLiteral("lblEnglish"));
     lblEnglish->setFont(EnglishFont(44, true));
     lblEnglish->setStyleSheet(QStringLiteral("color: %1;").arg(Look::kText.name()));

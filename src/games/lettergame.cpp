@@ -30,6 +30,7 @@ cTransPictureBox *MakeButton(QWidget *parent, const char *picture, const char *o
 QLabel *MakeProgressLabel(QWidget *parent)
 {
     auto *l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
     l->setObjectName(QStringLiteral("lblNum"));
     l->setFont(EnglishFont(22, true));
     l->setStyleSheet(QStringLiteral("color: %1;").arg(Look::kText.name()));

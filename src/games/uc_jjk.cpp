@@ -39,6 +39,7 @@ UC_JJK::UC_JJK(QWidget *parent) : GameControl(parent)
     NewWordPicCtl1->setGeometry(312, 32, 400, 250);
 
     auto *tpl = new QLabel(this);
+    tpl->setTextFormat(Qt::PlainText);
     tpl->setObjectName(QStringLiteral("lblWordChar0"));
     tpl->setFont(lettergame::LetterFont(kLetterPx));
     tpl->setStyleSheet(QStringLiteral("color: %1;").arg(Look::kGreen.name()));
@@ -143,6 +144,7 @@ void UC_JJK::LayOutWord(const QString &word)
     int left = (width() - rowWidth(px)) / 2;
     for (int j = 0; j < n; ++j) {
         auto *l = new QLabel(this);
+        l->setTextFormat(Qt::PlainText);
         l->setObjectName(QStringLiteral("lblWordChar%1").arg(j + 1));
         l->setFont(font);
         l->setStyleSheet(tpl->styleSheet());

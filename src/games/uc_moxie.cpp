@@ -53,6 +53,7 @@ UC_MOXIE::UC_MOXIE(QWidget *parent) : GameControl(parent)
     connect(btnAnswer, &cTransPictureBox::MouseMove, this, [] { SetHandCursor(); });
 
     lblAnswer = new QLabel(this);
+    lblAnswer->setTextFormat(Qt::PlainText);
     lblAnswer->setObjectName(QStringLiteral("lblAnswer"));
     lblAnswer->setFont(EnglishFont(32, true));
     lblAnswer->setStyleSheet(QStringLiteral("color: %1;").arg(Look::kRed.name()));

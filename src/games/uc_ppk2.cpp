@@ -32,6 +32,7 @@ UC_PPK2::UC_PPK2(QWidget *parent) : GameControl(parent)
     resize(1000, 640);
 
     auto *tpl = new QLabel(QStringLiteral("W"), this);
+    tpl->setTextFormat(Qt::PlainText);
     tpl->setObjectName(QStringLiteral("picChar0"));
     tpl->setFont(lettergame::LetterFont(kLetterPx));
     tpl->hide();
@@ -154,6 +155,7 @@ bool UC_PPK2::Deal()
     for (int i = 1; i <= n; ++i) {
         const QChar ch = m_target.at(n - i); // dealt from the end of the word
         auto *l = new QLabel(this);
+        l->setTextFormat(Qt::PlainText);
         l->setObjectName(QStringLiteral("picChar%1").arg(i));
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         l->setAlignment(Qt::AlignCenter);

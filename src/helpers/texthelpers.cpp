@@ -1,5 +1,6 @@
 #include "texthelpers.h"
 #include "platform/platform.h"
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -141,9 +142,19 @@ void DeleteFileIfExists(const QString &path)
         QFile::remove(path);
 }
 
-void ShellOpen(const QString &target)
+bool ShellOpen(const QString &target)
 {
-    plat().ShellOpen(target);
+    const bool web = target.startsWith(QLatin1String("http://")) || target.startsWith(QLatin1String("https://"))
+                     || target.startsWith(QLatin1String("www."));
+    if (plat().ShellOpen(target))
+        return true;
+    // a machine without a browser or file manager must not fail in silence
+    const QString what = web ? QStringLiteral("无法打开网页：")
+                             : target.endsWith(QLatin1String(".html")) ? QStringLiteral("无法打开帮助：")
+                                                                        : QStringLiteral("无法打开：");
+    plat().MsgBox(what + QDir::toNativeSeparators(target), MsgButtons::OK, MsgIcon::Information,
+                  QStringLiteral("Tallivo"));
+    return false;
 }
 
 void SetHandCursor()

@@ -20,7 +20,8 @@ bool IsValidEnglishWord(QString &word);
 // arr.size() == n + 1; fills it with a random permutation of 0..n.
 void ShuffleIndexArray(std::vector<int> &arr);
 void DeleteFileIfExists(const QString &path);
-void ShellOpen(const QString &target);
+// Opens a file, folder or web address with the desktop; says so when nothing can.
+bool ShellOpen(const QString &target);
 void SetHandCursor();
 // Colours in the data are BGR numbers (&HFF0000 is blue).
 QColor ColorFromBGR(int bgr);

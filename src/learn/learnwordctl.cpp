@@ -171,11 +171,13 @@ LearnWordCtl::LearnWordCtl(QWidget *parent) : QWidget(parent)
     });
 
     lblWordIndex = new QLabel(this);
+    lblWordIndex->setTextFormat(Qt::PlainText);
     lblWordIndex->setObjectName(QStringLiteral("lblWordIndex"));
     lblWordIndex->setFont(EnglishFont(20, true));
     lblWordIndex->move(12, 8);
     lblWordIndex->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblWordNum = new QLabel(this);
+    lblWordNum->setTextFormat(Qt::PlainText);
     lblWordNum->setObjectName(QStringLiteral("lblWordNum"));
     lblWordNum->setFont(EnglishFont(20, true));
     lblWordNum->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -192,6 +194,7 @@ LearnWordCtl::LearnWordCtl(QWidget *parent) : QWidget(parent)
     lblSentenceEN->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblSentenceEN->hide();
     lblSentenceCH = new QLabel(this);
+    lblSentenceCH->setTextFormat(Qt::PlainText);
     lblSentenceCH->setObjectName(QStringLiteral("lblSentenceCH"));
     lblSentenceCH->setFont(ChineseFont(17));
     lblSentenceCH->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -34,8 +34,9 @@ public:
                                    const QString &defaultName = QString()) = 0;
     virtual void SetClipboardText(const QString &text) = 0;
     virtual QString ClipboardText() = 0;
-    // Files and folders open as local URLs, web addresses as URLs; the result is ignored.
-    virtual void ShellOpen(const QString &target) = 0;
+    // Files and folders open as local URLs, web addresses as URLs. False when
+    // nothing on this machine could open it (no browser, no file manager).
+    virtual bool ShellOpen(const QString &target) = 0;
     virtual void SetHandCursor() = 0;
     virtual QStringList FontFamilies() = 0;
     // Registers a font file for this run; returns the families it brought, empty on failure.

@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QThread>
@@ -55,6 +56,37 @@ void ApplyChildDialogStyle(QWidget *dlg)
         "QPushButton:default { background: #FF9F1C; color: white; border-color: #FF9F1C; }"));
 }
 
+// Flat round badges in the program's colours instead of the style's old
+// icons. Red belongs to a wrong answer, never to an ordinary notice.
+QPixmap NoticeBadge(MsgIcon icon, qreal dpr)
+{
+    QChar mark;
+    QColor fill;
+    switch (icon) {
+    case MsgIcon::None: return QPixmap();
+    case MsgIcon::Information: mark = QLatin1Char('i'); fill = QColor(0x3A, 0x8D, 0xDE); break;
+    case MsgIcon::Question: mark = QLatin1Char('?'); fill = QColor(0x3A, 0x8D, 0xDE); break;
+    case MsgIcon::Warning:
+    case MsgIcon::Critical: mark = QLatin1Char('!'); fill = QColor(0xFF, 0x9F, 0x1C); break;
+    }
+    constexpr int kSide = 48;
+    QPixmap pm(QSize(kSide, kSide) * dpr);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawEllipse(QRectF(2, 2, kSide - 4, kSide - 4));
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(30);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0, 0, kSide, kSide), Qt::AlignCenter, QString(mark));
+    return pm;
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() : m_rng(FreshSeed())
@@ -80,13 +112,8 @@ MsgResult QtPlatform::MsgBox(const QString &text, MsgButtons buttons, MsgIcon ic
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText); // words like "<" must not turn into markup
     box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    switch (icon) {
-    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    }
+    if (icon != MsgIcon::None)
+        box.setIconPixmap(NoticeBadge(icon, box.devicePixelRatioF()));
 
     QList<std::pair<QAbstractButton *, MsgResult>> map;
     auto add = [&](const char *label, QMessageBox::ButtonRole role, MsgResult r) {
@@ -184,11 +211,10 @@ QString QtPlatform::ClipboardText()
     return QString();
 }
 
-void QtPlatform::ShellOpen(const QString &target)
+bool QtPlatform::ShellOpen(const QString &target)
 {
     const QUrl url = ShellTargetUrl(target);
-    if (url.isValid() && !url.isEmpty())
-        QDesktopServices::openUrl(url);
+    return url.isValid() && !url.isEmpty() && QDesktopServices::openUrl(url);
 }
 
 void QtPlatform::SetHandCursor()

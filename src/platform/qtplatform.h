@@ -21,7 +21,7 @@ public:
                            const QString &defaultName = QString()) override;
     void SetClipboardText(const QString &text) override;
     QString ClipboardText() override;
-    void ShellOpen(const QString &target) override;
+    bool ShellOpen(const QString &target) override;
     void SetHandCursor() override;
     QStringList FontFamilies() override;
     QStringList RegisterFont(const QString &path) override;

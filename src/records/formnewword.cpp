@@ -1,4 +1,5 @@
 #include "formnewword.h"
+#include "formrecord.h"
 #include "wordrowlist.h"
 #include "course/filedialogs.h"
 #include "helpers/envelope.h"
@@ -17,7 +18,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int kNewWordRowColour = 0xFF0000; // blue
 constexpr int kErrorPreviewChars = 300;
 const QString kExportCaption = QStringLiteral("导出生词本");
 }
@@ -75,7 +75,8 @@ void FormNewWord::ShowNewWordList(int n)
         m_unit->UnitCaption = m_unit->UnitName + QStringLiteral("【共") + QString::number(m_unit->WordNum())
                               + QStringLiteral("个单词】");
     }
-    PicBase->ShowWords(m_unit, [](const CWord &) { return kNewWordRowColour; });
+    // a state has one colour in every window
+    PicBase->ShowWords(m_unit, [](const CWord &w) { return FormRecord::RowColour(w.GetStatus()); });
     BookUnitTitleCtl1->SetCaption(m_series, m_book, m_unit);
     btnPrint->setEnabled(RowCount() > 0);
     btnClear->setEnabled(m_unit != nullptr);

@@ -47,8 +47,12 @@ WordListDialog::WordListDialog(const QString &caption, const QString &optionsTit
     m_column->setGeometry(kColumnX, Frame1->geometry().bottom() + 24, kColumnW,
                           kWinH - Frame1->geometry().bottom() - 24 - kMargin - kButtonH - kButtonGap);
     btnHelp = Look::MakeButton(QStringLiteral("帮助"), this);
-    btnHelp->setGeometry(kColumnX, kWinH - kMargin - kButtonH, kColumnW, kButtonH);
+    const int half = (kColumnW - kButtonGap) / 2;
+    btnHelp->setGeometry(kColumnX, kWinH - kMargin - kButtonH, half, kButtonH);
     connect(btnHelp, &QPushButton::clicked, this, &WordListDialog::OpenHelp);
+    btnClose = Look::MakeButton(QStringLiteral("关闭"), this);
+    btnClose->setGeometry(kColumnX + kColumnW - half, kWinH - kMargin - kButtonH, half, kButtonH);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(PicBase, &WordRowList::Scrolled, btnHelp, [this] { btnHelp->setFocus(); });
 }
 

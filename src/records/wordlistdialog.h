@@ -29,6 +29,8 @@ public:
     RoundPanel *Frame1 = nullptr; // holds the option buttons
     QLabel *lblFrame1 = nullptr;
     QPushButton *btnHelp = nullptr;
+    // A visible way out where no window manager draws a title bar.
+    QPushButton *btnClose = nullptr;
 
     int RowCount() const;
 

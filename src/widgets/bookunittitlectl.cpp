@@ -16,6 +16,7 @@ namespace {
 QLabel *MakeLabel(QWidget *parent, const QFont &font, QRgb colour)
 {
     auto *l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
     l->setFont(font);
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, QColor(colour));

@@ -5,6 +5,8 @@
 ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     setMouseTracking(true);
+    // nicknames and book names are the user's text, never markup
+    setTextFormat(Qt::PlainText);
 }
 
 void ClickLabel::SetForeColor(const QColor &c)

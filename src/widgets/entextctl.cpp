@@ -46,6 +46,7 @@ EnTextCtl::EnTextCtl(QWidget *parent) : QWidget(parent)
     srcImage = SharedPicture(QStringLiteral(":/widgets/card/strip_background.svg"));
 
     lblSound = new QLabel(this);
+    lblSound->setTextFormat(Qt::PlainText);
     lblSound->setObjectName(QStringLiteral("lblSound"));
     lblSound->setMouseTracking(true);
     lblSound->installEventFilter(this);
@@ -63,6 +64,7 @@ EnTextCtl::EnTextCtl(QWidget *parent) : QWidget(parent)
     connect(btnReadMe, &QToolButton::clicked, this, &EnTextCtl::Speak);
 
     lblEnglish = new QLabel(this);
+    lblEnglish->setTextFormat(Qt::PlainText);
     lblEnglish->setObjectName(QStringLiteral("lblEnglish"));
     QFont f = EnglishFont(16);
     f.setPointSizeF(42);

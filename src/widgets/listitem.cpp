@@ -9,6 +9,7 @@ namespace {
 QLabel *MakeColumn(QWidget *parent, const QFont &font)
 {
     auto *l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
     l->setFont(font);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     l->setTextFormat(Qt::PlainText);

@@ -54,6 +54,7 @@ QPushButton *MakeButton(const QString &text, QWidget *parent, ButtonKind kind, c
 QLabel *MakeLabel(const QString &text, QWidget *parent, int pixelSize, bool bold)
 {
     auto *l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
     l->setFont(ChineseFont(pixelSize, bold));
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, kText);

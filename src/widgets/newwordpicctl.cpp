@@ -25,6 +25,7 @@ public:
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_TranslucentBackground);
+        setTextFormat(Qt::PlainText);
         setAutoFillBackground(false);
     }
 

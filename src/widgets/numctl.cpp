@@ -36,6 +36,7 @@ NumCtl::NumCtl(QWidget *parent) : QWidget(parent)
     myImage = new ImageCtl(this);
     myImage->hide();
     lblNum = new QLabel(this);
+    lblNum->setTextFormat(Qt::PlainText);
     // Picture and number both report through the tile itself.
     lblNum->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblNum->setAlignment(Qt::AlignCenter);

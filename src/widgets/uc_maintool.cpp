@@ -81,6 +81,7 @@ UC_MainTool::UC_MainTool(QWidget *parent) : QWidget(parent)
     picTools.resize(kButtons);
     for (int i = 0; i < kButtons; ++i) {
         auto *b = new QLabel(this);
+        b->setTextFormat(Qt::PlainText);
         b->setObjectName(QStringLiteral("picTools%1").arg(i));
         b->setGeometry(kMarginX + (kInfo[i].place - 1) * kPitch, kButtonTop, kButtonWidth, kButtonHeight);
         b->setPixmap(imgFocusBtn[size_t(i + kButtons)]);
@@ -93,6 +94,7 @@ UC_MainTool::UC_MainTool(QWidget *parent) : QWidget(parent)
     picTools[5]->hide();
 
     lblTip = new QLabel(QStringLiteral("Tips"), this);
+    lblTip->setTextFormat(Qt::PlainText);
     lblTip->setObjectName(QStringLiteral("lblTip"));
     lblTip->setFont(ChineseFont(14));
     lblTip->setAttribute(Qt::WA_TransparentForMouseEvents);

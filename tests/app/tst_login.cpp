@@ -152,8 +152,8 @@ private slots:
         QTest::addColumn<QString>("shown"); // empty: unchanged
         QTest::addRow("chinese") << 1 << Qt::RightButton << "小明" << "小明";
         QTest::addRow("middle button") << 0 << Qt::MiddleButton << "Lily" << "Lily";
-        QTest::addRow("long name in full") << 2 << Qt::RightButton << "TwentyCharacterName!"
-                                           << "TwentyCharacterName!";
+        QTest::addRow("long name cut at once") << 2 << Qt::RightButton << "TwentyCharacterName!"
+                                               << "TwentyCharacterName!";
         QTest::addRow("cancel") << 1 << Qt::RightButton << "" << "";
         QTest::addRow("blank") << 1 << Qt::RightButton << "   " << "";
     }
@@ -185,7 +185,7 @@ private slots:
             QCOMPARE(login.btnUserName[size_t(slot)]->text(), FormLogin::ShownName(before.at(slot)));
             return;
         }
-        QCOMPARE(login.btnUserName[size_t(slot)]->text(), shown);
+        QCOMPARE(login.btnUserName[size_t(slot)]->text(), FormLogin::ShownName(shown));
         QStringList after = before;
         after[slot] = shown;
         QCOMPARE(QString::fromUtf8(env.Bytes(file)), NameFile(after));
@@ -193,6 +193,22 @@ private slots:
         // the next start shows the stored name cut to 12 characters
         FormLogin again;
         QCOMPARE(again.btnUserName[size_t(slot)]->text(), FormLogin::ShownName(shown));
+    }
+
+    // A nickname is the child's text: markup in it shows as typed, at the
+    // label's own size, and no picture is loaded for it.
+    void nicknameIsPlainText()
+    {
+        AppEnv env;
+        const QString markup = QStringLiteral("<font color=red size=7>BIG</font><img src=/x.png>");
+        QVERIFY(env.dir.writeText(QStringLiteral("usrdat/uname.dat"), NameFile({markup, "Riduvaz", "Voro"})));
+        gUser = new ClassUser;
+        FormLogin login;
+        login.show();
+        ClickLabel *name = login.btnUserName[0];
+        QCOMPARE(name->textFormat(), Qt::PlainText);
+        QCOMPARE(name->text(), FormLogin::ShownName(markup));
+        QCOMPARE(name->sizeHint().height(), login.btnUserName[1]->sizeHint().height());
     }
 
     // Leaving by the exit button ends the start-up: nothing loaded, no

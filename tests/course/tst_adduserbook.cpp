@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <unistd.h>
 
 namespace {
 
@@ -118,7 +119,7 @@ private slots:
         QTest::addRow("the new-word book's name") << "系统生词本" << kFourWords
                                                   << QStringList{QStringLiteral("非法的教材名称，请先更换教材名称！")};
         QTest::addRow("the series' name") << "我的词库" << kFourWords
-                                          << QStringList{QStringLiteral("非法的课本名称!请更改课本名称"), kConflict};
+                                          << QStringList{QStringLiteral("非法的教材名称，请先更换教材名称！")};
         QTest::addRow("one unit name twice") << "Pets" << kFourWords + "#Home\nduck\nhorse\ncow\npig\n"
                                              << QStringList{kConflict};
     }
@@ -235,6 +236,80 @@ private slots:
         QCOMPARE(env.fake->msgBoxes.size(), messages);
     }
 
+    // A file that cannot be a word list clears the form, so the previous
+    // file's words are not saved under its name by mistake.
+    void loadNotAWordList_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("readable");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("empty") << QByteArray() << true << QStringLiteral("这个文件是空的");
+        QTest::addRow("only blank lines") << QByteArray("\r\n \r\n") << true << QStringLiteral("这个文件是空的");
+        QTest::addRow("png picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << true
+                                     << QStringLiteral("这不是文本文件");
+        QByteArray noise;
+        for (int i = 0; i < 400; ++i)
+            noise += char((i * 37 + 1) % 32 == 10 ? 1 : (i * 37 + 1) % 32);
+        QTest::addRow("control bytes without NUL") << noise << true << QStringLiteral("这不是文本文件");
+        QTest::addRow("unreadable") << QByteArray("#Unit\ncat\n") << false << QStringLiteral("无法读取这个文件");
+    }
+    void loadNotAWordList()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, readable);
+        QFETCH(QString, message);
+        if (!readable && geteuid() == 0)
+            QSKIP("root reads every file");
+        CourseEnv env;
+        QVERIFY(env.Load());
+        QTemporaryDir tmp;
+        const QString path = tmp.filePath(QStringLiteral("list.txt"));
+        QVERIFY(WriteFileBytes(path, bytes));
+        if (!readable)
+            QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        FormAddUserBookUnit form;
+        form.txtBookName->setText(QStringLiteral("Mine"));
+        form.txtWords->setPlainText(kFourWords);
+        env.fake->openAnswers << path;
+        form.cmdLoad->click();
+        QCOMPARE(env.fake->msgBoxes.size(), 1);
+        QVERIFY2(env.fake->msgBoxes[0].text.startsWith(message), qPrintable(env.fake->msgBoxes[0].text));
+        QVERIFY(env.fake->msgBoxes[0].text.endsWith(path));
+        QCOMPARE(form.txtBookName->text(), QString());
+        QCOMPARE(form.txtWords->toPlainText(), QString());
+    }
+
+    // UTF-16 text from Notepad is text, although it is full of NUL bytes.
+    void loadUtf16File()
+    {
+        CourseEnv env;
+        QVERIFY(env.Load());
+        QTemporaryDir tmp;
+        const QString path = tmp.filePath(QStringLiteral("u16.txt"));
+        QStringEncoder u16(QStringConverter::Utf16LE);
+        QVERIFY(WriteFileBytes(path, QByteArray("\xFF\xFE") + QByteArray(u16(QStringLiteral("#Zoo\r\ncat\r\n")))));
+        FormAddUserBookUnit form;
+        env.fake->openAnswers << path;
+        form.cmdLoad->click();
+        QVERIFY(env.fake->msgBoxes.isEmpty());
+        QCOMPARE(form.txtWords->toPlainText(), QStringLiteral("#Zoo\ncat\n\n"));
+    }
+
+    void closeButtonLeavesWithoutSaving()
+    {
+        CourseEnv env;
+        QVERIFY(env.Load());
+        FormAddUserBookUnit form;
+        form.txtBookName->setText(QStringLiteral("Pets"));
+        form.txtWords->setPlainText(kFourWords);
+        ModalDriver steps;
+        steps.Then([](QWidget *w) { qobject_cast<FormAddUserBookUnit *>(w)->btnClose->click(); });
+        QCOMPARE(form.exec(), int(QDialog::Rejected));
+        QCOMPARE(steps.seen, QStringList{QStringLiteral("FormAddUserBookUnit")});
+        QVERIFY(!form.bAdded);
+        QCOMPARE(UserSeries()->BookNum(), 0);
+    }
+
     void sampleButton()
     {
         CourseEnv env;
@@ -311,7 +386,8 @@ private slots:
         form.cmdSave->click();
         QCOMPARE(steps.seen, QStringList{QStringLiteral("FormResult")});
         QCOMPARE(form.txtWords->toPlainText(), QStringLiteral("#Home\ncat\nca\ndog\nfish\nbird\n"));
-        QCOMPARE(env.fake->clipboard, QString());
+        // what the parent had copied is still there
+        QCOMPARE(env.fake->clipboard, QStringLiteral("old"));
         QVERIFY(!form.bAdded);
         QCOMPARE(UserSeries()->BookNum(), 0);
     }

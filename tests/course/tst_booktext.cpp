@@ -34,6 +34,14 @@ private slots:
         QTest::addRow("words before the first unit") << "Book" << "apple\r\n" + four << "缺少第一单元的名称" << false;
         QTest::addRow("words and no unit at all") << "Book" << "apple\r\nbanana\r\ncat\r\ndog\r\n" << "缺少单元名称"
                                                   << false;
+        // the minimum counts the words the unit will hold, not the lines
+        QTest::addRow("one word four times") << "Book" << "#Fruit\r\napple\r\napple\r\napple\r\napple\r\n"
+                                             << "单元:#Fruit包含的单词少于4个!" << false;
+        QTest::addRow("spellings of one key") << "Book"
+                                              << "#Food\r\nice cream\r\nice-cream\r\nicecream\r\napple\r\nrice\r\n"
+                                              << "单元:#Food包含的单词少于4个!" << false;
+        QTest::addRow("a word again in the next unit counts there")
+            << "Book" << four + "#Unit 2\r\napple\r\nbanana\r\ncat\r\ndog\r\n" << "" << false;
         QTest::addRow("LF line ends") << "Book" << "#Unit 1\napple\nbanana\ncat\ndog\n" << "" << false;
     }
     void formatRules()

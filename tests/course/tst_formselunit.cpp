@@ -645,6 +645,28 @@ private slots:
         QCOMPARE(gCurrBook, third);
     }
 
+    // The book that moves into a deleted book's place is another book: its
+    // selection starts at unit 1, not at the deleted book's range.
+    void deletingABookSelectsUnitOneOfTheNext()
+    {
+        CourseEnv env;
+        const QString books = QStringLiteral("@我的词库\r\n@2024/5/1\r\n"
+                                             "\r\n%Big\r\n\r\n#U1\r\napple\r\n\r\n#U2\r\ncat\r\n\r\n#U3\r\ndog\r\n\r\n"
+                                             "\r\n%Next\r\n\r\n#N1\r\negg\r\n\r\n#N2\r\nred\r\n\r\n#N3\r\nblue\r\n\r\n\r\n");
+        QVERIFY(env.dir.writeText(QStringLiteral("usrdat/uDRW90.UCK"), books));
+        wbfix::Install what;
+        what.userBook = false;
+        QVERIFY(env.Load(what));
+        CourseEnv::SetLast(0, 1, 2, 3);
+        FormSelUnit form;
+        QCOMPARE(SelectedTiles(form), Range(2, 3));
+        env.fake->msgAnswers << QList<MsgResult>{MsgResult::OK};
+        form.mnu_BOOK_DEL->trigger();
+        QCOMPARE(Items(form.lstBook), QStringList{QStringLiteral("Next")});
+        QCOMPARE(form.NumCtl1.size(), size_t(4));
+        QCOMPARE(SelectedTiles(form), Range(1, 1));
+    }
+
     void deletingTheCurrentBookFallsBackOnLeaving()
     {
         CourseEnv env;

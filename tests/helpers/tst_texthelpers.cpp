@@ -237,6 +237,29 @@ private slots:
         QCOMPARE(p->handCursorCount, 1);
     }
 
+    // Without a browser or file manager the user is told what could not open.
+    void shellOpenFailureIsSaid_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("help") << "/x/dat/help.html" << "无法打开帮助：/x/dat/help.html";
+        QTest::addRow("web page") << "https://www.tallivo.example" << "无法打开网页：https://www.tallivo.example";
+        QTest::addRow("folder") << "/x/font/" << "无法打开：/x/font/";
+    }
+    void shellOpenFailureIsSaid()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, message);
+        ScopedFakePlatform p;
+        p->shellOpens = false;
+        QVERIFY(!ShellOpen(target));
+        QCOMPARE(p->msgBoxes.size(), 1);
+        QCOMPARE(p->msgBoxes[0].text, message);
+        p->shellOpens = true;
+        QVERIFY(ShellOpen(target));
+        QCOMPARE(p->msgBoxes.size(), 1);
+    }
+
     void appPaths_data()
     {
         QTest::addColumn<QString>("dir");

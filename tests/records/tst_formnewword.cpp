@@ -1,6 +1,7 @@
 // The new-word book window: the five books, emptying, importing, exporting
 // and practising a book.
 #include "recordsenv.h"
+#include "support/modaldriver.h"
 #include "support/testmain.h"
 #include "records/formnewword.h"
 #include "records/formrecord.h"
@@ -48,7 +49,7 @@ private slots:
         QVERIFY(Rows(form).contains(QStringLiteral("dog")));
         const listItem *row = form.PicBase->listItemArr[1];
         QCOMPARE(row->Level(), QStringLiteral("尚未练习"));
-        QCOMPARE(row->lblEN->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(row->lblEN->palette().color(QPalette::WindowText), QColor(0x1F, 0x5F, 0xBF));
         QCOMPARE(form.BookUnitTitleCtl1->lblUnits->text(), QStringLiteral("生词本3【共2个单词】"));
         QVERIFY(form.btnPrint->isEnabled());
         QVERIFY(!form.PicBase->VScroll1->isVisible());
@@ -316,6 +317,31 @@ private slots:
         form.btnStart_Click();
         QCOMPARE(form.iRet, 1);
         QVERIFY(!RecordsEnv::Spellings(gCurrUnit).contains(QStringLiteral("cow")));
+    }
+
+    // Without a window manager's title bar, both list windows still have a way out.
+    void closeButtonLeaves()
+    {
+        RecordsEnv env;
+        QVERIFY(env.LoadCourse(1, 1, 1));
+        FormNewWord book;
+        FormRecord record;
+        for (WordListDialog *form : {static_cast<WordListDialog *>(&book), static_cast<WordListDialog *>(&record)}) {
+            ModalDriver steps;
+            bool visible = false;
+            steps.Then([&visible](QWidget *w) {
+                auto *dialog = qobject_cast<WordListDialog *>(w);
+                visible = dialog->btnClose->isVisible()
+                          && !dialog->btnClose->geometry().intersects(dialog->btnHelp->geometry());
+                dialog->btnClose->click();
+            });
+            QCOMPARE(form->exec(), int(QDialog::Rejected));
+            QCOMPARE(steps.seen.size(), 1);
+            QVERIFY(!steps.seen[0].startsWith(QStringLiteral("stuck")));
+            QVERIFY(visible);
+        }
+        QCOMPARE(book.iRet, 0);
+        QCOMPARE(record.iRet, 0);
     }
 
     void helpOpensTheHelpFile()

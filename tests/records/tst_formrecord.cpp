@@ -102,6 +102,13 @@ private slots:
         }
         ClickBox(form.opSel[size_t(Option(form, label))]);
         QVERIFY(form.BookUnitTitleCtl1->lblUnits->text().contains(QStringLiteral("【") + label));
+
+        // the new-word book shows the same state in the same colour
+        RecordsEnv::Mark(1, {QStringLiteral("apple")});
+        gUser->nNewWordBookID = 1;
+        FormNewWord book;
+        QCOMPARE(book.PicBase->listItemArr[1]->EN(), QStringLiteral("apple"));
+        QCOMPARE(book.PicBase->listItemArr[1]->lblEN->palette().color(QPalette::WindowText), colour);
     }
 
     void anEmptyCategoryListsNothing()

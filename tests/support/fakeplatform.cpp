@@ -54,10 +54,11 @@ QString FakePlatform::ClipboardText()
     return clipboard;
 }
 
-void FakePlatform::ShellOpen(const QString &target)
+bool FakePlatform::ShellOpen(const QString &target)
 {
     shellOpened << target;
     events << QStringLiteral("shell ") + target;
+    return shellOpens;
 }
 
 void FakePlatform::SetHandCursor()

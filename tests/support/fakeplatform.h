@@ -80,6 +80,8 @@ public:
     // --- desktop
     QString clipboard;
     QStringList shellOpened;
+    // What ShellOpen answers: false plays a machine with no browser.
+    bool shellOpens = true;
     int handCursorCount = 0;
     QStringList fontFamilies{QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")};
     QStringList registeredFonts;
@@ -122,7 +124,7 @@ public:
                            const QString &defaultName = QString()) override;
     void SetClipboardText(const QString &text) override;
     QString ClipboardText() override;
-    void ShellOpen(const QString &target) override;
+    bool ShellOpen(const QString &target) override;
     void SetHandCursor() override;
     QStringList FontFamilies() override;
     QStringList RegisterFont(const QString &path) override;
