@@ -19,7 +19,9 @@ function(tallivo_library name dir)
 endfunction()
 
 # One QtTest executable per src/ folder: every test class in tests/<dir>
-# registers itself and the shared main runs them all.
+# registers itself with TALLIVO_TEST(Class). Each class is its own CTest
+# entry (the main runs the class named on its command line), so a crash in
+# one class does not hide the others of its folder.
 function(tallivo_qtest name dir)
   file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/tests/${dir}/*.h)
   if(NOT _src)
@@ -28,8 +30,20 @@ function(tallivo_qtest name dir)
   add_executable(${name} ${_src})
   target_link_libraries(${name} PRIVATE tallivo_testsupport ${ARGN} Qt6::Test)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;LANG=C.UTF-8;TALLIVO_SOURCE_DIR=${CMAKE_SOURCE_DIR};TALLIVO_BUILD_DIR=${CMAKE_BINARY_DIR}"
-    TIMEOUT 600)
+  set(_classes)
+  foreach(_f ${_src})
+    file(STRINGS ${_f} _regs REGEX "^TALLIVO_TEST\\(")
+    foreach(_r ${_regs})
+      string(REGEX REPLACE "^TALLIVO_TEST\\(([A-Za-z0-9_]+)\\).*" "\\1" _cls "${_r}")
+      list(APPEND _classes ${_cls})
+    endforeach()
+    # a class added to an existing file gets its entry at the next build
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_f})
+  endforeach()
+  foreach(_cls ${_classes})
+    add_test(NAME ${name}.${_cls} COMMAND ${name} ${_cls})
+    set_tests_properties(${name}.${_cls} PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;LANG=C.UTF-8;TALLIVO_SOURCE_DIR=${CMAKE_SOURCE_DIR};TALLIVO_BUILD_DIR=${CMAKE_BINARY_DIR}"
+      TIMEOUT 600)
+  endforeach()
 endfunction()

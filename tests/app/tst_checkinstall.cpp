@@ -1,6 +1,7 @@
 // tallivo --check: run the built program on small installation folders.
 #include "support/testmain.h"
 #include "support/fixture.h"
+#include "speech/wavpcm.h"
 #include "wordbank/wbfixture.h"
 #include <QDirIterator>
 #include <QLockFile>
@@ -146,6 +147,42 @@ private slots:
         QVERIFY(lines.contains(QStringLiteral("speech model: missing (%1): recordings are kept and played, not checked")
                                    .arg(noModel.path())));
         QCOMPARE(p.exitCode(), 0); // the rest of the program is unaffected
+    }
+
+    void sayCheckAnswersFromATerminal_data()
+    {
+        QTest::addColumn<QByteArray>("wav");
+        QTest::addColumn<bool>("withModel");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("expected");
+        const QByteArray silence = WavFromPcm16(Pcm16(kSpeechRate, 0));
+        QTest::addRow("a second of silence is no word") << silence << true << 0 << "heard: none\nstars: 0\n";
+        QTest::addRow("not a WAV") << QByteArray("hello") << true << 2 << "";
+        QTest::addRow("no model") << silence << false << 3 << "";
+    }
+    void sayCheckAnswersFromATerminal()
+    {
+        QFETCH(QByteArray, wav);
+        QFETCH(bool, withModel);
+        QFETCH(int, exitCode);
+        QFETCH(QString, expected);
+        TempAppDir dir;
+        QVERIFY(dir.writeBytes("try.wav", wav));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TALLIVO_HOME"), dir.path());
+        if (!withModel)
+            env.insert(QStringLiteral("TALLIVO_SPEECH_MODEL"), dir.path());
+        else if (!QFileInfo::exists(QStringLiteral("/usr/share/pocketsphinx/model/en-us/en-us/mdef")))
+            QSKIP("the speech model is not installed");
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(TallivoPath(), {QStringLiteral("--say-check"), dir.file("try.wav"), QStringLiteral("apple"),
+                                QStringLiteral("banana"), QStringLiteral("good morning")});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), exitCode);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        // a failure says so on the error stream only
+        QVERIFY2(expected.isEmpty() ? out.isEmpty() : out.startsWith(expected), qPrintable(out));
     }
 
     // Installed: the executable in bin/, the data set in share/tallivo, the
