@@ -1,4 +1,5 @@
 #include "reviewgrading.h"
+#include "wordbank/scoring.h"
 #include "wordbank/classunit.h"
 #include "wordbank/classuser.h"
 #include "wordbank/cword.h"
@@ -41,7 +42,7 @@ void Reset()
 
 void AfterAnswer()
 {
-    if (!gUser || !gCurrUnit || gTestMode < 0 || gTestMode >= ClassUnit::kGameCount)
+    if (!gUser || !gCurrUnit || gTestMode < 0 || gTestMode >= scoring::kGameCount)
         return;
     const ReviewTrack track = TrackOfGame(gTestMode);
     // a word graded this round that is unasked again: a new round began

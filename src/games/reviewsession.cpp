@@ -1,4 +1,5 @@
 #include "reviewsession.h"
+#include "wordbank/scoring.h"
 #include "wordbank/answers.h"
 #include "formgames.h"
 #include "gamemodectl.h"
@@ -50,7 +51,7 @@ QString RemainingText(int n)
 void AllowGamesOf(FormGames &g, int game)
 {
     const bool spell = TrackOfGame(game) == ReviewTrack::Spell;
-    for (int k = 0; k < ClassUnit::kGameCount; ++k)
+    for (int k = 0; k < scoring::kGameCount; ++k)
         g.GameModeCtl1->SetPlayable(k, g.ControlFor(k) && (TrackOfGame(k) == ReviewTrack::Spell) == spell);
 }
 } // namespace
