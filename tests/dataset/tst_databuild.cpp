@@ -198,7 +198,7 @@ private slots:
         const Run r = RunDataBuild(root);
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         const QByteArray cat = Unscrambled(root.filePath("app/voice/cat.enw"));
-        QVERIFY(cat.startsWith("RIFF"));
+        QVERIFY(cat.startsWith("OggS"));
         QCOMPARE(Unscrambled(root.filePath("app/voice/apple.enw")), cat);
         QCOMPARE(Unscrambled(root.filePath("app/voice/color.enw")), cat);
         const QByteArray cats = Unscrambled(root.filePath("app/sentence-voice/cat.wav"));

@@ -7,7 +7,9 @@
 #include "games/gamecontrol.h"
 #include "games/reviewgrading.h"
 #include "games/reviewsession.h"
+#include "wordbank/answers.h"
 #include "wordbank/reviewday.h"
+#include "wordbank/scoring.h"
 #include <QFile>
 #include <QLabel>
 #include <QSet>
@@ -30,7 +32,7 @@ void AnswerAllAndFinish(FormGames *games)
 {
     CWord *w = nullptr;
     for (int i = 1; gCurrUnit && gCurrUnit->GetWord(i, w); ++i)
-        w->SetStatus(1);
+        answers::Record(*w, scoring::Game(gTestMode), answers::Answer::Right);
     if (GameControl *c = games->VisibleGame())
         QMetaObject::invokeMethod(c, "GameOver", Qt::QueuedConnection, Q_ARG(bool, true));
 }
@@ -134,8 +136,9 @@ private slots:
             CWord *first = nullptr;
             QVERIFY(gCurrUnit->GetWord(1, first));
             answered = first->English;
-            first->SetStatus(-1);
-            first->SetStatus(1); // later answers in the round change nothing
+            answers::Record(*first, scoring::Game(gTestMode), answers::Answer::Wrong);
+            // later answers in the round change nothing
+            answers::Record(*first, scoring::Game(gTestMode), answers::Answer::Right);
             g->done(QDialog::Rejected);
         });
         QCOMPARE(reviewsession::PlayTodayPlan(nullptr), 0);
