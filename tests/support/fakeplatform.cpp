@@ -154,5 +154,5 @@ QStringList FakePlatform::msgCaptions() const
 bool FakePlatform::SyncDirectory(const QString &dir)
 {
     syncedDirs << dir;
-    return Platform::SyncDirectory(dir);
+    return true;
 }
