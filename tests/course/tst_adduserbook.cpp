@@ -366,6 +366,39 @@ private slots:
         QCOMPARE(env.MsgTexts(), QStringList{QStringLiteral("词库的格式正确！")});
     }
 
+    // Thousands of unknown words: the review lists the first ones, tells how
+    // many there are, and leaves the whole list on the clipboard.
+    void reviewOfManyUnknownWords()
+    {
+        CourseEnv env;
+        QVERIFY(env.Load());
+        QStringList unknown;
+        for (int i = 0; i < 3000; ++i)
+            unknown << QStringLiteral("zq%1x").arg(i);
+        FormAddUserBookUnit form;
+        form.txtBookName->setText(QStringLiteral("Many"));
+        form.txtWords->setPlainText(QStringLiteral("#Unit 1\ncat\n") + unknown.join(QLatin1Char('\n')));
+        ModalDriver steps;
+        int listed = 0;
+        QString told;
+        QString clipboard;
+        steps.Then([&](QWidget *w) {
+            auto *review = qobject_cast<FormResult *>(w);
+            QVERIFY(review);
+            listed = review->List1->count();
+            told = review->lblCount->isVisible() ? review->lblCount->text() : QString();
+            clipboard = env.fake->clipboard;
+            review->cmdExit->click();
+        });
+        form.btnCheck->click();
+        QCOMPARE(steps.seen, QStringList{QStringLiteral("FormResult")});
+        QCOMPARE(listed, int(FormResult::kListedWords));
+        QVERIFY(told.contains(QStringLiteral("3000")));
+        QVERIFY(told.contains(QStringLiteral("剪贴板")));
+        QCOMPARE(clipboard, unknown.join(QStringLiteral("\r\n")));
+        QCOMPARE(env.fake->clipboard, clipboard); // still there after closing
+    }
+
     void reviewCancelKeepsCorrections()
     {
         CourseEnv env;

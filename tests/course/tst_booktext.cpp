@@ -43,6 +43,11 @@ private slots:
         QTest::addRow("a word again in the next unit counts there")
             << "Book" << four + "#Unit 2\r\napple\r\nbanana\r\ncat\r\ndog\r\n" << "" << false;
         QTest::addRow("LF line ends") << "Book" << "#Unit 1\napple\nbanana\ncat\ndog\n" << "" << false;
+        QTest::addRow("a line of 10 MB is a bad line")
+            << "Book" << four + QString(10 * 1024 * 1024, QLatin1Char('a')) + "\r\n" << "第6行太长，不是一个单词或单元名称，请删除这一行。"
+            << false;
+        QTest::addRow("a long unit name is not")
+            << "Book" << "#" + QString(4000, QLatin1Char('u')) + "\r\napple\r\nbanana\r\ncat\r\ndog\r\n" << "" << false;
     }
     void formatRules()
     {
@@ -61,6 +66,8 @@ private slots:
         QVERIFY(env.Load());
         const QString text = QStringLiteral("#Unit aple\r\napple\r\naple\r\n\tbananna \r\naple\r\ncat\r\nColour\r\n");
         QCOMPARE(UnknownWords(text), (QStringList{QStringLiteral("aple"), QStringLiteral("bananna")}));
+        // an over-long line is left to the format check, not looked up
+        QCOMPARE(UnknownWords(text + QString(5000, QLatin1Char('a'))), (QStringList{"aple", "bananna"}));
     }
 
     void replaceTouchesWholeLinesOnly_data()

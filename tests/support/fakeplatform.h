@@ -150,7 +150,7 @@ public:
     void StopSound() override;
     bool WriteFileAtomic(const QString &path, const QByteArray &bytes) override;
     AudioCapture &Capture() override { return capture; }
-    // Records the folder, then really syncs it.
+    // Records the folder; tests need no power-cut safety.
     bool SyncDirectory(const QString &dir) override;
     QStringList syncedDirs;
 
