@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The course window on a custom book of 5,000 units, offscreen, beside a
 // baseline in the same run: reading and parsing the same custom word bank.
 #include "course/formselunit.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The games window on a generated unit of 12 words with pictures and voices,
 // offscreen, with a platform that neither sleeps nor sounds, so only the
 // program's own work is timed: opening the window to the 24 dealt cards of

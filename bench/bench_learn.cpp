@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The word reader's costs, offscreen: one word change without the voice
 // (card, labels, sentence and their paint; the strip stays), without and with
 // the flip as the window runs it, beside unscrambling and decoding that

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Figures of the word lists, offscreen, each beside a baseline in the same
 // run: a 12-card group of the word picture list against unscrambling and
 // decoding its 12 pictures alone, and the record window listing a course of

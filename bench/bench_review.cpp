@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The daily review plan: computing it for 2,500 words on two tracks and
 // reading and writing a review file of that size, each beside a plain
 // baseline; and a child who plays the plan every day for 120 days.

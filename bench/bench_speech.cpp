@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The spoken-word check: loading the model, and checking a one-second
 // recording against a unit-sized grammar of 12 words with the model loaded;
 // beside it, the silence detector over the same second as a plain baseline.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The custom word-bank checks on hostile imports (a 10 MB one-line file, a
 // file of 100,000 unknown words), each beside a plain baseline that only
 // splits the same text into lines.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Word-bank figures on generated data, each beside a plain baseline in the
 // same run: a dictionary of 100,000 entries, a series of 1,000 units and a
 // profile with 20,000 word records.

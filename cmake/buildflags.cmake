@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The compiler and linker flags Debian builds its packages with, hardening
 # included, so the binary that is packaged is the one the tests ran. The
 # sanitizer build keeps its own.

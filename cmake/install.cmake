@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installing as a desktop program: the executable in bin/, the data set it reads
 # in share/tallivo/, the menu entry, icons, man page and AppStream metadata.
 # Two components, "program" and "data", become the two Debian packages that

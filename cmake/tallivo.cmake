@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 include(${CMAKE_CURRENT_LIST_DIR}/buildflags.cmake)
 
 # Every src/ folder is one static library made of all its sources, so adding a

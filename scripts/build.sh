@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Configures and builds the program, the tests and the installation data set.
 # Usage: build.sh [build-dir] [extra cmake options...]
 set -euo pipefail

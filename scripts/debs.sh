@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes the two Debian packages from a finished build (with its data set):
 #   OUT/tallivo_<version>_<arch>.deb      the program, its menu entry and man page
 #   OUT/tallivo-data_<version>_all.deb    the data set it reads, shared by every architecture

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the build, the data set and the tests need, when missing.
 set -euo pipefail
 pkgs=(g++ cmake ninja-build pkg-config ccache

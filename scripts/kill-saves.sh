@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Kills the save loop with SIGKILL at random moments and counts, after each
 # kill, what the next start finds: damaged files, stray saves left after it,
 # and saves lost (a score reported as saved that is not on disk).

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the program and its data set (incrementally), then the two Debian
 # packages in the build folder:
 #   tallivo_<version>_<arch>.deb      the program, its menu entry and man page

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Puts an SPDX header (copyright and licence) on every source file of the
 # checkout that has none yet; files that cannot carry one (data, pictures,
 # sounds) are covered by .reuse/dep5. Running it again changes nothing.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The README's test command: the same set-up, then the whole test suite.
 # Usage: test.sh [build-dir] [extra cmake options...]
 set -euo pipefail

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turns the authored content in data/ into the folder the program runs in.
 // Usage: tallivo_databuild DATA_DIR APP_DIR CACHE_DIR
 // Every output is made only when its inputs changed, so a second run is quick.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The rules of a custom word-bank text as the user types or loads it:
 // "#" + unit name lines, each followed by English words, one per line.

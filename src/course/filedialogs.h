@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The text-file dialogs and the export folder shared by the course window,
 // the new-word book window and the record window.

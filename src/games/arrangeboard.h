@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The rules of the letter arranging game apart from pixels: the board of
 // cells the letters are dealt to, where a dragged letter may go, where it

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One game of the choice games (单词认认看, 单词选选看, 单词听听看): each word of
 // the unit is asked once, in random order, with up to four choices. One

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The rules of the dictation game apart from pixels: what counts as the text
 // typed, whether it is the word, and what the card may show of the meaning.

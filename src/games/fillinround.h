@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The rules of the letter fill-in game for one word, apart from pixels: which
 // characters become gaps, the four letters offered for a gap, and what a click

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The cards of 单词翻翻看: every word of the unit is a picture card and an
 // English card, shuffled within blocks of 24 card numbers (12 words). Each

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What every game control of the games window follows: StartGame begins a
 // game on gCurrUnit, EndGame stops it, and GameOver(bOK) is raised once per

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The games' own pictures: answer marks, frames, the frame's round game
 // buttons and the result window's buttons, drawn as vectors so they stay

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one way a window opens a window that lives in a folder above its own:
 // it names the window, the program's navigator (installed at start-up like

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one service object through which the program reaches everything the
 // operating system gives it: dialogs, shell, cursor, fonts, randomness, time

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "classplaysound.h"
 #include "helpers/apppaths.h"
 #include "helpers/envelope.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's one look: colours with meaning, fonts, buttons, labels,
 // panels and the window background. Every window takes its style from here,

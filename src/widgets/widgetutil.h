@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Small pieces shared by the program's controls: the picture object hosts hand
 // to controls and the mapping of Qt's mouse and key events onto the numbers

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one road from a game to a word's progress: every answer of every game
 // is recorded here, and whoever listens (the score panel, a memory model)

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The profile's files read so that a damaged part costs that part only: a
 // line, a word's progress, a unit's results. What could not be read is

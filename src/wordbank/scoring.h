@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a game is worth: the seven games and their titles, the points of a
 // right word, the coins of a perfect game and the correct ratio. The profile's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One test's world for the start-up and the main window: a fake platform, a
 // fresh application folder that TALLIVO_HOME points at, no shared objects,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's navigator: the word list, the record and the new-word book
 // each open their window, and the two that can ask for the learning window
 // hand their result on.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // tallivo --check: run the built program on small installation folders.
 #include "support/testmain.h"
 #include "support/fixture.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every change a child makes is on disk at once, not only at the end: a
 // power cut loses at most the game being played.
 #include "appenv.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ending without the quit question: a termination signal from any window
 // saves the profile as the quit question's Yes does, then ends; the lock
 // keeps one running copy per user folder.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start-up with the data set in one folder and the account's files in
 // another, as an installed program runs.
 #include "appenv.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where a window goes on a screen smaller than it.
 #include "support/testmain.h"
 #include "app/windowplacer.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One course test's world: the word-bank test world (fake platform, fresh
 // application folder, new profile) plus a documents folder of its own, and a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures of the course windows for looking at, in $TALLIVO_SHOTS_DIR:
 // on the built installation when there is one, else on a small fixture.
 #include "courseenv.h"

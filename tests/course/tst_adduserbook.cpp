@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The import window of a custom word bank and its review window.
 #include "courseenv.h"
 #include "support/testmain.h"

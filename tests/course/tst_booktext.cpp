@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules of the custom word-bank text, without any window.
 #include "courseenv.h"
 #include "support/testmain.h"

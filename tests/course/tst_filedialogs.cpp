@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text-file dialogs other windows share, and the export writer.
 #include "courseenv.h"
 #include "support/testmain.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The course window: choosing a series, a book and a range of units, what
 // OK and Cancel leave behind, and the menu of the user's own books.
 #include "courseenv.h"

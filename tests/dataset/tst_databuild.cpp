@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The data build run on a tiny data/ folder: a second run after an edit
 // keeps what did not change and leaves nothing behind that left data/; data
 // that the program would read wrongly stops the build.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shipped installation folder, checked as a whole through the program's
 // own classes: what a child meets must load, sound and show.
 #include "support/testmain.h"

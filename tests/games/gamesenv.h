@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One games test's world: a fake platform whose blocking plays can act
 // while they "sound", a fresh application folder with the word-bank fixture,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One letter-game test's world: a fake platform with its instant pacer, a
 // fresh application folder with voices and feedback sounds, a profile, and a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Today's review played in the games window: the due words are asked in the
 // game of their track, every answer grades its memory, the file is saved, the
 // plan empties and the coins come once.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The round every game plays and the one answer function it records through.
 #include "gamesenv.h"
 #include "support/testmain.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the data set and the user's files are found: beside the executable,
 // installed under share/, or one folder named by TALLIVO_HOME.
 #include "support/testmain.h"

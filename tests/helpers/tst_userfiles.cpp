@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The user files' safe write, their copies, and stray saves left by a cut-off save.
 #include "helpers/userfiles.h"
 #include "support/fakeplatform.h"

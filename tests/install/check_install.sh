@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a temporary prefix and checks it the way a desktop
 # and a learner's account meet it: the files, the menu entry and metadata
 # validators, and the installed program's --check run with a fresh HOME,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The word picture list: groups of cards and their paging, the show/hide
 // switches, speaking a word, and marking words for the new-word book.
 #include "records/recordsenv.h"

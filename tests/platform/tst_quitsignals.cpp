@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Termination signals reach the event loop, also one nested in a dialog.
 #include "platform/quitsignals.h"
 #include "support/testmain.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The save dialog adds the suffix of its filter itself, so that the dialog
 // is the one that asks before a file of the final name is replaced.
 #include "support/testmain.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/qtplatform.h"
 #include "platform/sdlaudio.h"
 #include "platform/quitsignals.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The new-word book window: the five books, emptying, importing, exporting
 // and practising a book.
 #include "recordsenv.h"

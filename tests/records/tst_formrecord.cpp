@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The learning record: the categories, the colours and words of the rows,
 // export, practise, and that looking changes nothing.
 #include "recordsenv.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A navigator for tests: records every window asked for and answers with the
 // test's own stand-in for it; a window without one does not exist.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A platform for tests: records what the program asks of the system and
 // answers from scripts, with a virtual clock so waits take no time.

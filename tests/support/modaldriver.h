@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Answers modal windows as they open, one step per window, in order, and
 // lists every window seen by class name. A window nobody expected is closed;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Pictures of widgets for a look by eye, saved as files in
 // $TALLIVO_SHOTS_DIR (default /tmp/tallivo-shots).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Each test class registers itself with TALLIVO_TEST(Class); the shared main
 // runs every registered class in the executable and fails if any failed.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the word card, the text strip and the toolbar in their main states
 // to PNG files for a look by eye: $TALLIVO_SHOTS_DIR (default
 // /tmp/tallivo-shots).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures of the picture button, the rounded tile, the unit tiles, the title
 // strip and the list rows in their main states, for looking at by eye.
 #include "widgets/look.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The system dictionary: buckets, look-ups by any written form, the file
 // and its awkward lines, and the word-status text.
 #include "support/testmain.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The memory model against the reference table written by ts-fsrs
 // (tests/wordbank/fsrs-oracle), and the edges the table does not reach.
 #include "support/testmain.h"

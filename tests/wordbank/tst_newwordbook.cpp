@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The five new-word books: marks on the shared words, the units that show
 // them, and practising one of them.
 #include "support/testmain.h"

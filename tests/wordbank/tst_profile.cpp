@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The profile record and its files: the status file round trip, the values
 // it may hold, files that cannot be read, and the nickname file.
 #include "support/testmain.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Mutated profile files through the loaders and a save: nothing crashes or
 // hangs, and a file that changes on the save either read whole or left a copy
 // of its original bytes. TALLIVO_FUZZ_RUNS sets how many files (default 300).

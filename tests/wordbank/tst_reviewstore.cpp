@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Each word's memories: the review day, grading from game outcomes, the
 // review file and its damage, and today's plan.
 #include "support/testmain.h"

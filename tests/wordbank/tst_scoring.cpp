@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a game is worth: titles, points of a right word, coins of a result.
 #include "support/testmain.h"
 #include "wordbank/scoring.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Series, books and the word-bank root: the word-bank files, selections and
 // their captions, the user's word books, the unit-status text.
 #include "support/testmain.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A unit: building it, walking through it, game questions and answer
 // choices, game results and coins.
 #include "support/testmain.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The example sentences of the words: read from their own file into the
 // dictionary's words, so every unit that lists a word shows its sentence.
 #include "support/testmain.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Kelvan <tallivo@tallivo.example>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A tiny installation for the word-bank tests: an enveloped dictionary and
 // word bank, the spelling list and a user word-book file, written into a
