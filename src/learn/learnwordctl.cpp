@@ -405,9 +405,9 @@ void LearnWordCtl::UpdateWord(bool bMute)
         return;
     WordPicCtl1->setVisible(gUser->bPicture);
     ShowSentence();
-    // the card shows the new picture already; it is given again only to turn over
+    // the card shows the new picture already; it only turns over
     if (bEffect) {
-        WordPicCtl1->SetPicWord(myWord, true, gUser->bChinese, gUser->iCHType);
+        WordPicCtl1->TurnOver();
         if (!self || myWord != word || !gUser)
             return;
     }
