@@ -14,6 +14,7 @@
 #include "widgets/look.h"
 #include "widgets/newwordpicctl.h"
 #include "widgets/phoneticfont.h"
+#include "widgets/sentenceline.h"
 #include "wordbank/classunit.h"
 #include "wordbank/classuser.h"
 #include "wordbank/cword.h"
@@ -186,9 +187,8 @@ LearnWordCtl::LearnWordCtl(QWidget *parent) : QWidget(parent)
         l->setPalette(pal);
     }
 
-    lblSentenceEN = new QLabel(this);
+    lblSentenceEN = new SentenceLine(this);
     lblSentenceEN->setObjectName(QStringLiteral("lblSentenceEN"));
-    lblSentenceEN->setTextFormat(Qt::RichText);
     lblSentenceEN->setFont(EnglishFont(22));
     lblSentenceEN->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblSentenceEN->hide();
@@ -405,9 +405,9 @@ void LearnWordCtl::UpdateWord(bool bMute)
         return;
     WordPicCtl1->setVisible(gUser->bPicture);
     ShowSentence();
-    // the card shows the new picture already; it is given again only to turn over
+    // the card shows the new picture already; it only turns over
     if (bEffect) {
-        WordPicCtl1->SetPicWord(myWord, true, gUser->bChinese, gUser->iCHType);
+        WordPicCtl1->TurnOver();
         if (!self || myWord != word || !gUser)
             return;
     }
@@ -476,7 +476,13 @@ bool LearnWordCtl::SentenceShown() const
 
 QString LearnWordCtl::SentenceHtml() const
 {
-    return lblSentenceEN->text();
+    const QString s = lblSentenceEN->Text();
+    const QString picked = lblSentenceEN->Picked();
+    if (picked.isEmpty())
+        return s.toHtmlEscaped();
+    const int at = lblSentenceEN->PickedStart();
+    return s.left(at).toHtmlEscaped() + QStringLiteral("<span style=\"color:#E0700A; font-weight:bold\">")
+           + picked.toHtmlEscaped() + QStringLiteral("</span>") + s.mid(at + picked.size()).toHtmlEscaped();
 }
 
 void LearnWordCtl::ShowSentence()
@@ -489,16 +495,7 @@ void LearnWordCtl::ShowSentence()
     }
     const QString &s = myWord->SentenceEN;
     const WordSpan at = FindWordInSentence(s, myWord->UserEN);
-    QString html;
-    if (!at.found()) {
-        html = s.toHtmlEscaped();
-    } else {
-        html = s.left(at.start).toHtmlEscaped()
-               + QStringLiteral("<span style=\"color:#E0700A; font-weight:bold\">")
-               + s.mid(at.start, at.length).toHtmlEscaped() + QStringLiteral("</span>")
-               + s.mid(at.start + at.length).toHtmlEscaped();
-    }
-    lblSentenceEN->setText(html);
+    lblSentenceEN->SetSentence(s, at.found() ? int(at.start) : 0, at.found() ? int(at.length) : 0);
     lblSentenceEN->adjustSize();
     lblSentenceCH->setText(myWord->SentenceCH);
     lblSentenceCH->adjustSize();

@@ -9,6 +9,7 @@
 #include "widgets/clicklabel.h"
 #include "widgets/ctranspicturebox.h"
 #include "widgets/newwordpicctl.h"
+#include "widgets/sentenceline.h"
 #include <QLabel>
 #include <QSet>
 #include <QToolButton>
