@@ -98,6 +98,9 @@ void UC_PPK2::FitBoard(int n)
         const QFontMetrics fm(lettergame::LetterFont(m_letterPx));
         const QSize cell(fm.horizontalAdvance(QLatin1Char('W')) + 2 * kLetterPad + 4, fm.height() + 8);
         m_board = ArrangeBoard(size(), cell);
+        // a little round the buttons, so a letter never hides one
+        m_board.SetKeepOut({cmdTip->geometry().united(btnNext->geometry()).united(lblNext->geometry()).adjusted(
+            -ArrangeBoard::kMargin, -ArrangeBoard::kMargin, ArrangeBoard::kMargin, ArrangeBoard::kMargin)});
         if (m_board.Fits(n) || m_letterPx <= kMinLetterPx)
             return;
         m_letterPx = std::max(kMinLetterPx, m_letterPx - 4);
@@ -149,6 +152,10 @@ UC_PPK2::Next UC_PPK2::ShowNextWord()
     DestroyLetters();
     const GameGuard guard = Guard();
     if (!Deal() || !guard.Alive())
+        return Next::Interrupted;
+    // the child hears the word it is to arrange; the speaker says it again
+    CWord *word = m_words.Word();
+    if (!PlayBlocking([word] { word->ReadMe(1, false); }))
         return Next::Interrupted;
     emit GotNewWord();
     return Next::Shown;

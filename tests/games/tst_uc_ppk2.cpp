@@ -228,6 +228,55 @@ private slots:
         QCOMPARE(s.env.unit.CorrectNum(), 0);
     }
 
+    // Each word is said once when it has been dealt, before the child can drag.
+    void theWordIsSpokenWhenDealt()
+    {
+        PpkScene s({QStringLiteral("cat"), QStringLiteral("in")});
+        ModalDriver modal;
+        modal.Then(CloseTip);
+        s.game->StartGame();
+        QCOMPARE(s.env.Plays(s.env.voice), 1);
+        QCOMPARE(s.env.fake->plays.last().wav, s.env.voice);
+        QVERIFY(s.env.fake->plays.last().wait);
+        s.Arrange();
+        QCOMPARE(s.game->lblNum->text(), QStringLiteral("2 / 2"));
+        // the tip window says "cat", the dealing says "in"
+        QCOMPARE(s.env.Plays(s.env.voice), 3);
+        QCOMPARE(s.env.fake->plays.last().wav, s.env.voice);
+        // the speaker still says it on demand
+        s.game->cmdTip_Click();
+        QCOMPARE(s.env.Plays(s.env.voice), 4);
+    }
+
+    // A letter dropped on the buttons lands below them: the next click there
+    // is the button's or the letter's as the child sees it, never a hidden hint.
+    void lettersStayOffTheButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addRow("提示") << "lblNext";
+        QTest::addRow("hint picture") << "btnNext";
+        QTest::addRow("speaker") << "cmdTip";
+    }
+    void lettersStayOffTheButtons()
+    {
+        QFETCH(QString, button);
+        PpkScene s({QStringLiteral("cat")});
+        ModalDriver modal;
+        s.game->StartGame();
+        QWidget *b = s.game->findChild<QWidget *>(button);
+        QVERIFY(b);
+        s.Drag(1, b->geometry().center());
+        for (QWidget *w : {static_cast<QWidget *>(s.game->lblNext), static_cast<QWidget *>(s.game->btnNext),
+                           static_cast<QWidget *>(s.game->cmdTip)})
+            QVERIFY2(!s.Letter(1)->geometry().intersects(w->geometry()), qPrintable(w->objectName()));
+        QVERIFY(s.game->rect().contains(s.Letter(1)->geometry()));
+        // the letter can be picked up again where it lies, costing nothing
+        s.DragTo(1, QPoint(400, 400));
+        QCOMPARE(s.Letter(1)->pos(), QPoint(400, 400));
+        QCOMPARE(s.env.Word("cat")->myTestedStatus, 0);
+        QVERIFY(modal.seen.isEmpty());
+    }
+
     void twoHints()
     {
         PpkScene s({QStringLiteral("cat")});
