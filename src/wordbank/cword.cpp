@@ -81,7 +81,7 @@ void CWord::SetStatus(int tResult, int testMode)
         iTestResult = std::min(iTestResult + 1, int(SHRT_MAX));
         myTestedStatus = 1;
         if (gUser)
-            gUser->myScore = scoring::AddClamped(gUser->myScore, scoring::PointsForRight(testMode, English.size()));
+            gUser->myScore = scoring::AddClamped(gUser->myScore, scoring::PointsForRight(testMode, scoring::SpelledLetters(UserEN, English)));
     }
 }
 
