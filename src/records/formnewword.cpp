@@ -161,7 +161,7 @@ void FormNewWord::btnStart_Click()
         gUser->nOldBook = gUser->nLastBook;
         gUser->nOldSeries = gUser->nLastSeries;
     }
-    if (!gWordBank->SetCurrUnit(0, 0, n, n, kSelectAll)) {
+    if (!gWordBank->SelectCourse(0, 0, n, n, kSelectAll)) {
         ShowUnknownFailure();
         return;
     }

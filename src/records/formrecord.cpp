@@ -94,7 +94,7 @@ void FormRecord::btnStart_Click()
         return;
     const int k = SelectedOption();
     const QString caption = k >= 0 ? m_options[size_t(k)]->text().trimmed() : kSelectAll;
-    if (!gWordBank->SetCurrUnit(newwordSeriesID, newwordBookID, sUnitID, eUnitID, caption)) {
+    if (!gWordBank->SelectCourse(newwordSeriesID, newwordBookID, sUnitID, eUnitID, caption)) {
         ShowUnknownFailure();
         return;
     }

@@ -98,9 +98,15 @@ bool ClassBook::RangeOk(int sUnitIndex, int eUnitIndex) const
     return UnitNum() >= 1 && eUnitIndex <= UnitNum() && sUnitIndex <= eUnitIndex && sUnitIndex >= 1;
 }
 
+bool ClassBook::CanSetCurrUnit(int sUnitIndex, int eUnitIndex, const QString &selCaption) const
+{
+    // one whole unit is taken as it is; anything else is merged into unit 0
+    return RangeOk(sUnitIndex, eUnitIndex) && ((selCaption == kSelectAll && sUnitIndex == eUnitIndex) || Unit(0));
+}
+
 bool ClassBook::SetCurrUnit(int sUnitIndex, int eUnitIndex, const QString &selCaption)
 {
-    if (!RangeOk(sUnitIndex, eUnitIndex))
+    if (!CanSetCurrUnit(sUnitIndex, eUnitIndex, selCaption))
         return false;
     if (selCaption == kSelectAll && sUnitIndex == eUnitIndex) {
         ClassUnit *u = Unit(sUnitIndex);

@@ -30,6 +30,8 @@ public:
     int AddNewUnit(const QString &UnitName);
     bool GetUnitbyID(int UnitID, ClassUnit *&outUnit) const;
     bool GetUnitByName(const QString &UnitName, ClassUnit *&outUnit) const;
+    // True when SetCurrUnit with these arguments would succeed.
+    bool CanSetCurrUnit(int sUnitIndex, int eUnitIndex, const QString &selCaption) const;
     bool SetCurrUnit(int sUnitIndex, int eUnitIndex, const QString &selCaption);
     bool GetManyUnits(int sUnitIndex, int eUnitIndex, const QString &selCaption);
     // The words of units sUnitIndex..eUnitIndex that pass selCaption, and the

@@ -172,7 +172,7 @@ struct GamesEnv {
         CSeries *s = nullptr;
         if (series > 0 && gWordBank->GetSeriesByID(series, s))
             s->LoadStandardSeries();
-        if (!gWordBank->SetCurrUnit(series, book, first, last, caption))
+        if (!gWordBank->SelectCourse(series, book, first, last, caption))
             return false;
         gUser->nLastSeries = series;
         gUser->nLastBook = book;
