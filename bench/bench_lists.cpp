@@ -114,7 +114,7 @@ void DeleteLeftovers()
 void BM_TwelveCardGroup(benchmark::State &state)
 {
     W();
-    gWordBank->SelectCourse(1, 1, 1, 1, kSelectAll);
+    gWordBank->SelectCourse(1, 1, 1, 1, WordCategory::All);
     FormWordPicList form;
     form.opPageNum_Click(3);
     for (auto _ : state) {
@@ -143,10 +143,10 @@ void BM_TwelvePicturesBaseline(benchmark::State &state)
 void BM_RecordOfThousandWords(benchmark::State &state)
 {
     W();
-    gWordBank->SelectCourse(1, 1, 2, 2, kSelectAll);
+    gWordBank->SelectCourse(1, 1, 2, 2, WordCategory::All);
     FormRecord form;
     for (auto _ : state) {
-        form.ShowRecordList(kSelectAll);
+        form.ShowRecordList(WordCategory::All);
         DeleteLeftovers();
         benchmark::DoNotOptimize(form.RowCount());
     }
@@ -157,7 +157,7 @@ void BM_RecordOfThousandWords(benchmark::State &state)
 void BM_RecordWindowOpening(benchmark::State &state)
 {
     W();
-    gWordBank->SelectCourse(1, 1, 2, 2, kSelectAll);
+    gWordBank->SelectCourse(1, 1, 2, 2, WordCategory::All);
     for (auto _ : state) {
         FormRecord form;
         benchmark::DoNotOptimize(form.RowCount());

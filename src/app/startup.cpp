@@ -73,7 +73,7 @@ void AskForFirstCourse(QWidget *owner)
 bool SelectFirstCourse()
 {
     int s = 0, b = 0;
-    return FindCourse(1, s, b) && gWordBank->SelectCourse(s, b, 1, 1, Text(kAllWords));
+    return FindCourse(1, s, b) && gWordBank->SelectCourse(s, b, 1, 1, WordCategory::All);
 }
 
 bool HasCourse()
@@ -152,7 +152,7 @@ StartupResult RunStartup(QWidget *owner)
     // falling back would only repeat message 004.
     const bool restored = gCurrSeries && gWordBank->RestoreLastCourse();
     if (!restored && gCurrSeries)
-        gWordBank->SelectCourse(1, 1, 1, 1, Text(kAllWords));
+        gWordBank->SelectCourse(1, 1, 1, 1, WordCategory::All);
     const QString lostBook = gUser->LostUserBook();
     if (!lostBook.isEmpty())
         plat().MsgBox(Text(kMsgLostBookBefore) + lostBook + Text(kMsgLostBookAfter), MsgButtons::OK,

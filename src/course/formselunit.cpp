@@ -38,7 +38,6 @@
 const char *const FormSelUnit::kWordBankWebPage = "https://www.tallivo.example/wordbanks";
 
 namespace {
-const QString kAll = QStringLiteral("全部");
 const QString kCustomCaption = QStringLiteral("自定义词库");
 constexpr int kTile = 36;      // unit tiles, ten to a row
 constexpr int kTilesPerRow = 10;
@@ -417,7 +416,7 @@ int FormSelUnit::GetSelectedUnits(int &first, int &last)
     }
     m_nSelUnits = last - first + 1;
     // with the caption the book gives a range of all words
-    myBook->CollectUnits(first, last, kAll, *m_union);
+    myBook->CollectUnits(first, last, WordCategory::All, *m_union);
     return m_nSelUnits;
 }
 
@@ -501,7 +500,7 @@ void FormSelUnit::cmdOK_Click()
     eTmpUnitID = last;
     if (!gWordBank)
         return;
-    if (!gWordBank->SelectCourse(tmpSeriesID, tmpBookID, sTmpUnitID, eTmpUnitID, kAll))
+    if (!gWordBank->SelectCourse(tmpSeriesID, tmpBookID, sTmpUnitID, eTmpUnitID, WordCategory::All))
         return;
     if (gUser)
         gUser->SaveUserFeature();
@@ -523,7 +522,7 @@ bool FormSelUnit::MakeFirstCourseCurrent()
     CSeries *first = nullptr;
     if (!gWordBank || gWordBank->SeriesNum() < 1 || !gWordBank->GetSeriesByID(1, first))
         return false;
-    return gWordBank->SelectCourse(1, 1, 1, 1, kAll);
+    return gWordBank->SelectCourse(1, 1, 1, 1, WordCategory::All);
 }
 
 void FormSelUnit::reject()

@@ -64,7 +64,7 @@ bool CWordBank::SetCurrSeries(int iSeries)
     return false;
 }
 
-bool CWordBank::SelectCourse(int iSeries, int iBook, int iStartUnit, int iEndUnit, const QString &showCaption)
+bool CWordBank::SelectCourse(int iSeries, int iBook, int iStartUnit, int iEndUnit, WordCategory category)
 {
     CSeries *series = nullptr;
     if (!GetSeriesByID(iSeries, series)) {
@@ -75,12 +75,12 @@ bool CWordBank::SelectCourse(int iSeries, int iBook, int iStartUnit, int iEndUni
     if (iSeries != 0 && series->BookNum() == 0)
         series->LoadStandardSeries();
     ClassBook *book = nullptr;
-    if (!series->GetBookByID(iBook, book) || !book || !book->CanSetCurrUnit(iStartUnit, iEndUnit, showCaption))
+    if (!series->GetBookByID(iBook, book) || !book || !book->CanSetCurrUnit(iStartUnit, iEndUnit, category))
         return false;
     // checked above: none of these can fail now
     gCurrSeries = series;
     series->SetCurrBook(iBook);
-    book->SetCurrUnit(iStartUnit, iEndUnit, showCaption);
+    book->SetCurrUnit(iStartUnit, iEndUnit, category);
     if (gUser)
         gUser->nLastSeries = iSeries;
     return true;
@@ -90,7 +90,7 @@ bool CWordBank::RestoreLastCourse()
 {
     return gUser
            && SelectCourse(gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit, gUser->nLastEndUnit,
-                           kSelectAll);
+                           WordCategory::All);
 }
 
 QString UserBookErrorText(UserBookError error)

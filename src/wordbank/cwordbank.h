@@ -4,6 +4,7 @@
 
 #pragma once
 #include "cseries.h"
+#include "wordcategory.h"
 #include <QString>
 #include <memory>
 #include <vector>
@@ -29,7 +30,7 @@ public:
     // Makes series, book and unit range the current course and the profile's
     // last course, all together; when any of them is not there nothing
     // changes (message 004 for a series that does not exist).
-    bool SelectCourse(int iSeries, int iBook, int iStartUnit, int iEndUnit, const QString &showCaption);
+    bool SelectCourse(int iSeries, int iBook, int iStartUnit, int iEndUnit, WordCategory category);
     // The profile's last course, all words.
     bool RestoreLastCourse();
 

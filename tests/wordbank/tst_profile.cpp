@@ -175,7 +175,7 @@ private slots:
         for (const char *name : {"A", "B", "C"})
             QVERIFY(user->AddUserWordBook(QString::fromLatin1(name), "#U1\r\napple\r\ncat"));
         QVERIFY(user->SaveUserWordBook());
-        QVERIFY(gWordBank->SelectCourse(0, 2, 1, 1, kSelectAll));
+        QVERIFY(gWordBank->SelectCourse(0, 2, 1, 1, WordCategory::All));
         QVERIFY(gUser->SaveUserFeature());
         QStringList lines = StatusLines(0);
         QCOMPARE(lines.mid(0, 4), (QStringList{"0", "2", "1", "1"}));

@@ -164,22 +164,22 @@ private slots:
     {
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("last");
-        QTest::addColumn<QString>("category");
+        QTest::addColumn<WordCategory>("category");
         QTest::addColumn<bool>("ownUnit"); // the book's own unit, not the merge unit
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("words");
-        QTest::addRow("one unit, all words") << 3 << 3 << "全部" << true << "Unit 3【共有单词 12 个】" << 12;
-        QTest::addRow("one unit, one category") << 2 << 2 << "很熟悉的" << false << "Unit 2【很熟悉的：1个】" << 1;
-        QTest::addRow("range, one category") << 1 << 4 << "常出错的" << false << "Unit 1 <--> Unit 4【常出错的：7个】" << 7;
-        QTest::addRow("range, all words") << 1 << 2 << "全部" << false << "Unit 1 <--> Unit 2【全部：7个】" << 7;
-        QTest::addRow("range, nothing in the category") << 3 << 4 << "正在练习" << false
+        QTest::addRow("one unit, all words") << 3 << 3 << WordCategory::All << true << "Unit 3【共有单词 12 个】" << 12;
+        QTest::addRow("one unit, one category") << 2 << 2 << WordCategory::WellKnown << false << "Unit 2【很熟悉的：1个】" << 1;
+        QTest::addRow("range, one category") << 1 << 4 << WordCategory::OftenWrong << false << "Unit 1 <--> Unit 4【常出错的：7个】" << 7;
+        QTest::addRow("range, all words") << 1 << 2 << WordCategory::All << false << "Unit 1 <--> Unit 2【全部：7个】" << 7;
+        QTest::addRow("range, nothing in the category") << 3 << 4 << WordCategory::Practising << false
                                                         << "Unit 3 <--> Unit 4【正在练习：0个】" << 0;
     }
     void selection()
     {
         QFETCH(int, first);
         QFETCH(int, last);
-        QFETCH(QString, category);
+        QFETCH(WordCategory, category);
         QFETCH(bool, ownUnit);
         QFETCH(QString, caption);
         QFETCH(int, words);
@@ -219,11 +219,11 @@ private slots:
         CSeries *s1 = env.Loaded(1);
         ClassBook *empty = nullptr;
         QCOMPARE(s1->AddNewBook(QStringLiteral("Empty"), empty), 3);
-        QVERIFY(gWordBank->SelectCourse(1, 1, 2, 2, QStringLiteral("全部")));
+        QVERIFY(gWordBank->SelectCourse(1, 1, 2, 2, WordCategory::All));
         ClassUnit *before = gCurrUnit;
         ClassBook *b = env.Book(1, book);
-        QVERIFY(!b->SetCurrUnit(first, last, QStringLiteral("全部")));
-        QVERIFY(!b->GetManyUnits(first, last, QStringLiteral("全部")));
+        QVERIFY(!b->SetCurrUnit(first, last, WordCategory::All));
+        QVERIFY(!b->GetManyUnits(first, last, WordCategory::All));
         QCOMPARE(gCurrUnit, before);
         QCOMPARE(gUser->nLastStartUnit, 2);
         QCOMPARE(gUser->nLastEndUnit, 2);
@@ -234,27 +234,27 @@ private slots:
     void failedSelectionChangesNothing_data()
     {
         QTest::addColumn<QList<int>>("course"); // series, book, first, last
-        QTest::addColumn<QString>("category");
+        QTest::addColumn<WordCategory>("category");
         QTest::addColumn<bool>("told004");
-        QTest::addRow("series gone") << QList<int>{7, 1, 1, 1} << "全部" << true;
-        QTest::addRow("book gone in another series") << QList<int>{2, 9, 1, 1} << "全部" << false;
-        QTest::addRow("user series, book gone") << QList<int>{0, 4, 1, 1} << "全部" << false;
-        QTest::addRow("units gone") << QList<int>{1, 1, 3, 9} << "全部" << false;
-        QTest::addRow("reversed range") << QList<int>{2, 1, 2, 1} << "全部" << false;
-        QTest::addRow("book without units") << QList<int>{1, 3, 1, 1} << "全部" << false;
-        QTest::addRow("new-word book, a range") << QList<int>{0, 0, 1, 3} << "全部" << false;
-        QTest::addRow("new-word book, a category") << QList<int>{0, 0, 2, 2} << "常出错的" << false;
+        QTest::addRow("series gone") << QList<int>{7, 1, 1, 1} << WordCategory::All << true;
+        QTest::addRow("book gone in another series") << QList<int>{2, 9, 1, 1} << WordCategory::All << false;
+        QTest::addRow("user series, book gone") << QList<int>{0, 4, 1, 1} << WordCategory::All << false;
+        QTest::addRow("units gone") << QList<int>{1, 1, 3, 9} << WordCategory::All << false;
+        QTest::addRow("reversed range") << QList<int>{2, 1, 2, 1} << WordCategory::All << false;
+        QTest::addRow("book without units") << QList<int>{1, 3, 1, 1} << WordCategory::All << false;
+        QTest::addRow("new-word book, a range") << QList<int>{0, 0, 1, 3} << WordCategory::All << false;
+        QTest::addRow("new-word book, a category") << QList<int>{0, 0, 2, 2} << WordCategory::OftenWrong << false;
     }
     void failedSelectionChangesNothing()
     {
         QFETCH(QList<int>, course);
-        QFETCH(QString, category);
+        QFETCH(WordCategory, category);
         QFETCH(bool, told004);
         WordBankEnv env;
         QVERIFY(env.Load());
         ClassBook *empty = nullptr;
         QCOMPARE(env.Loaded(1)->AddNewBook(QStringLiteral("Empty"), empty), 3);
-        QVERIFY(gWordBank->SelectCourse(1, 2, 1, 1, QStringLiteral("全部")));
+        QVERIFY(gWordBank->SelectCourse(1, 2, 1, 1, WordCategory::All));
         const QList<const void *> before{gCurrSeries, gCurrBook, gCurrUnit};
         const QList<int> last{gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit, gUser->nLastEndUnit};
         QCOMPARE(last, (QList<int>{1, 2, 1, 1}));
@@ -320,7 +320,7 @@ private slots:
         for (const char *b : {"B1", "B2", "B3"})
             QVERIFY(user->AddUserWordBook(QString::fromLatin1(b), "#U1\r\napple\r\ncat"));
         QVERIFY(user->SaveUserWordBook());
-        QVERIFY(gWordBank->SelectCourse(0, 2, 1, 1, QStringLiteral("全部")));
+        QVERIFY(gWordBank->SelectCourse(0, 2, 1, 1, WordCategory::All));
         QVERIFY(gUser->SaveUserFeature());
         const QString fileBefore = ReadUtf8(gUserBookFile);
         gUserFilesWritable = writable;
@@ -447,7 +447,7 @@ private slots:
         QVERIFY(user->AddUserWordBook("B1", "#U1\r\napple\r\ncat"));
         QVERIFY(user->AddUserWordBook("B2", "#U1\r\ndog\r\negg"));
         QVERIFY(user->AddUserWordBook("B3", "#U1\r\npig\r\ncow"));
-        QVERIFY(gWordBank->SelectCourse(0, 1, 1, 1, QStringLiteral("全部")));
+        QVERIFY(gWordBank->SelectCourse(0, 1, 1, 1, WordCategory::All));
         QVERIFY(!user->DelUserWordBook(0));
         QVERIFY(!user->DelUserWordBook(4));
         QVERIFY(user->DelUserWordBook(1));
