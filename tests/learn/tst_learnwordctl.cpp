@@ -4,14 +4,13 @@
 
 #include "learnenv.h"
 #include "support/fakenavigator.h"
+#include "support/picturebytes.h"
 #include "support/testmain.h"
 #include "learn/learnwordctl.h"
 #include "widgets/clicklabel.h"
 #include "widgets/ctranspicturebox.h"
 #include "widgets/newwordpicctl.h"
 #include "widgets/sentenceline.h"
-#include <QBuffer>
-#include <QImage>
 #include <QLabel>
 #include <QSet>
 #include <QToolButton>
@@ -369,12 +368,7 @@ void TestLearnWordCtl::switchesMeanWhatTheySay()
     ReaderScene s(5);
     QVERIFY(s.ok);
     QVERIFY(s.env.GiveSentence("pen", "I have two pens.", "我有两支钢笔。"));
-    QImage img(64, 40, QImage::Format_RGB32);
-    img.fill(Qt::red);
-    QByteArray png;
-    QBuffer buf(&png);
-    QVERIFY(buf.open(QIODevice::WriteOnly) && img.save(&buf, "PNG"));
-    QVERIFY(s.env.dir.writeEnvelopedBytes(QStringLiteral("pics/pen.enjpg"), png));
+    QVERIFY(s.env.dir.writeEnvelopedBytes(QStringLiteral("pics/pen.enjpg"), PictureBytes(Qt::red)));
     s.reader->ChangeWord(4, false);
     QVERIFY(s.reader->WordPicCtl1->HasPicture());
     gUser->bEnglish = english;

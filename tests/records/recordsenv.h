@@ -5,8 +5,7 @@
 #pragma once
 // One test's world for the word lists: the course test world with a current
 // course, words marked for new-word books, words with scores, and voices.
-#include <QBuffer>
-#include <QImage>
+#include "support/picturebytes.h"
 #include "course/courseenv.h"
 #include "helpers/envelope.h"
 #include "wordbank/classbook.h"
@@ -94,12 +93,7 @@ struct RecordsEnv : CourseEnv {
     // A small picture for the word, as the data set stores it.
     bool GivePicture(const QString &key) const
     {
-        QImage img(64, 40, QImage::Format_RGB32);
-        img.fill(Qt::red);
-        QByteArray png;
-        QBuffer buf(&png);
-        return buf.open(QIODevice::WriteOnly) && img.save(&buf, "PNG")
-               && dir.writeEnvelopedBytes(QStringLiteral("pics/") + key + QStringLiteral(".enjpg"), png);
+        return dir.writeEnvelopedBytes(QStringLiteral("pics/") + key + QStringLiteral(".enjpg"), PictureBytes(Qt::red));
     }
 
     QString DocFile(const QString &name) const { return docs + QLatin1Char('/') + name; }
