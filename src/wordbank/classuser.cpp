@@ -105,11 +105,18 @@ bool ClassUser::SaveUserFeature()
         startUnit = nOldStartUnit;
         endUnit = nOldEndUnit;
     }
+    const QString words = gDictionary->SaveWordStatus();
+    const QString units = gWordBank->SeriesListLoaded() ? gWordBank->SaveUnitStatus() : m_loadedUnitStatus;
     QString text;
-    for (int v : {series, book, startUnit, endUnit, myScore, myLevel, myCoin, nNewWordBookID})
-        text += QString::number(v) + kCrLf;
-    text += gDictionary->SaveWordStatus() + kCrLf;
-    text += (gWordBank->SeriesListLoaded() ? gWordBank->SaveUnitStatus() : m_loadedUnitStatus) + kCrLf;
+    text.reserve(words.size() + units.size() + 128);
+    for (int v : {series, book, startUnit, endUnit, myScore, myLevel, myCoin, nNewWordBookID}) {
+        text += QString::number(v);
+        text += kCrLf;
+    }
+    text += words;
+    text += kCrLf;
+    text += units;
+    text += kCrLf;
     const QString reviewPath = ReviewFilePath(userID);
     const bool reviewsSaved = Reviews().Save(reviewPath);
     // an unwritable folder was told once at start; a newer version's file is kept on purpose
