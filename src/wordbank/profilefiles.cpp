@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "profilefiles.h"
+#include "reviewstore.h"
 #include "wbtext.h"
 #include "helpers/apppaths.h"
 #include "helpers/envelope.h"
@@ -191,6 +192,9 @@ void RecoverUserFileSaves()
 {
     for (const QString &status : gUserStatusFile)
         RecoverStraySave(status, StatusFileIsWhole);
+    for (int id = 0; id < 3; ++id)
+        if (const QString review = ReviewFilePath(id); !review.isEmpty())
+            RecoverStraySave(review, ReviewFileIsWhole);
     RecoverStraySave(gUserNameFile, NameFileIsWhole);
     RecoverStraySave(gUserBookFile, UserBookFileIsWhole);
 }
