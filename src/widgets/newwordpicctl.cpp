@@ -356,14 +356,22 @@ bool NewWordPicCtl::RunFlip(quint64 generation, bool *superseded)
     QPointer<NewWordPicCtl> self(this);
     const int W = width();
     const int H = height();
+    // the text line turns with the card: hidden while the old face narrows,
+    // cut to the new face while it widens
+    const bool captionShown = !lblChinese->isHidden();
     auto stillMine = [&] {
         if (!self)
             return false;
-        if (generation != m_drawGeneration)
+        if (generation != m_drawGeneration) {
             *superseded = true;
+            // the newer drawing has laid out the line; no cut of ours stays
+            lblChinese->clearMask();
+        }
         return true;
     };
     for (int n = 1; n <= kFlipSteps; ++n) {
+        if (captionShown)
+            CutCaption(n, W, H);
         if (PaintFlipFrame(n, W, H) && isVisible())
             repaint();
         plat().DoEvents();
@@ -380,7 +388,24 @@ bool NewWordPicCtl::RunFlip(quint64 generation, bool *superseded)
         if (*superseded)
             return true;
     }
+    if (captionShown) {
+        lblChinese->clearMask();
+        lblChinese->show();
+    }
     return true;
+}
+
+void NewWordPicCtl::CutCaption(int n, int W, int H)
+{
+    bool incoming = false;
+    const QRect face = FlipFrame(n, W, H, &incoming).toRect();
+    const QRect shown = face & lblChinese->geometry();
+    if (!incoming || shown.isEmpty()) {
+        lblChinese->hide();
+        return;
+    }
+    lblChinese->setMask(QRegion(shown.translated(-lblChinese->pos())));
+    lblChinese->show();
 }
 
 void NewWordPicCtl::FlipAfterResize(quint64 generation)

@@ -75,6 +75,8 @@ private:
     // Paints step n of the flip into the face; false when the step leaves the
     // card as it is.
     bool PaintFlipFrame(int n, int W, int H);
+    // Keeps the text line inside step n's face.
+    void CutCaption(int n, int W, int H);
     QImage BlankFace() const;
     // Shrinks the line's font by 2 points while it is wider than 80 % of the
     // card or higher than 90 % of it, stopping at 6 points even if it still

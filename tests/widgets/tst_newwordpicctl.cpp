@@ -139,6 +139,8 @@ private slots:
     void emptyWordChangesNothing();
     void flipFrames_data();
     void flipFrames();
+    void captionTurnsWithTheCard_data();
+    void captionTurnsWithTheCard();
     void newWordDuringFlip_data();
     void newWordDuringFlip();
     void cardGoesAwayDuringFlip_data();
@@ -435,6 +437,48 @@ void TestNewWordPicCtl::flipFrames()
     QCOMPARE(r.width, runWidth);
     QVERIFY(Near(r.centre, incoming ? QColor(Qt::blue) : QColor(Qt::red)));
     QVERIFY(AllNear(s.card->FacePicture(), Qt::blue));
+}
+
+void TestNewWordPicCtl::captionTurnsWithTheCard_data()
+{
+    QTest::addColumn<bool>("picture");
+    QTest::addRow("line under a picture") << true;
+    QTest::addRow("large type without picture") << false;
+}
+
+// At no step of a flip does the text line reach past the face drawn.
+void TestNewWordPicCtl::captionTurnsWithTheCard()
+{
+    QFETCH(bool, picture);
+    CardScene s;
+    s.card->resize(240, 152);
+    QVERIFY(s.show());
+    QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/old.enbmp"), Encoded(Qt::red, "BMP")));
+    if (picture)
+        QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/new.enbmp"), Encoded(Qt::blue, "BMP")));
+    CWord oldWord = MakeWord(QStringLiteral("old"), QStringLiteral("旧"));
+    CWord newWord = MakeWord(QStringLiteral("new"), QStringLiteral("崭新的，新鲜的"));
+    QVERIFY(s.card->SetPicWord(&oldWord, false, true, 0));
+
+    int steps = 0, cut = 0;
+    s.fake->onDoEvents = [&] {
+        ++steps;
+        QLabel *l = s.line();
+        if (l->isHidden())
+            return;
+        const QRect drawn = l->mask().isEmpty() ? l->geometry() : l->mask().boundingRect().translated(l->pos());
+        const QRect face = NewWordPicCtl::FlipFrame(steps, 240, 152).toRect();
+        QVERIFY2(face.contains(drawn), qPrintable(QStringLiteral("step %1").arg(steps)));
+        cut += drawn.width() < l->width();
+    };
+    QVERIFY(s.card->SetPicWord(&newWord, true, true, 0));
+    s.fake->onDoEvents = nullptr;
+    QCOMPARE(steps, NewWordPicCtl::kFlipSteps);
+    QVERIFY(cut > 0);
+    // the turned card shows the whole line
+    QVERIFY(s.line()->isVisible());
+    QVERIFY(s.line()->mask().isEmpty());
+    QCOMPARE(s.line()->text(), newWord.Chinese);
 }
 
 void TestNewWordPicCtl::newWordDuringFlip_data()
