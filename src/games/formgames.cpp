@@ -243,8 +243,7 @@ void FormGames::TakeKeysBack()
 void FormGames::OnUnitChange()
 {
     if (gWordBank && gUser)
-        gWordBank->SetCurrUnit(gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit, gUser->nLastEndUnit,
-                               kSelectAll);
+        gWordBank->RestoreLastCourse();
     if (gUser)
         gUser->nLastWord = 1;
     gTestMode = gamerules::kNoGame;

@@ -57,13 +57,7 @@ void CWord::SetNewWord(int nNewBookID, bool bNewWord)
 
 QString CWord::GetStatus() const
 {
-    if (iTestResult == 0)
-        return kStatusUntested;
-    if (iTestResult < -6)
-        return kStatusOftenWrong;
-    if (iTestResult > 6)
-        return kStatusWellKnown;
-    return kStatusPractising;
+    return CategoryLabel(Category());
 }
 
 void CWord::SetStatus(int tResult)

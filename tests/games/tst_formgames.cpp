@@ -435,7 +435,7 @@ private slots:
         QCOMPARE(merged->GameScore(0), 0);
         QVERIFY(merged->GetUnitStatus().isEmpty());
         merged->SetUnitStatus(1, 50);
-        QVERIFY(env.Select(1, 1, 2, 3, kStatusUntested));
+        QVERIFY(env.Select(1, 1, 2, 3, WordCategory::Untested));
         QCOMPARE(merged->GameScore(1), 0);
     }
 };

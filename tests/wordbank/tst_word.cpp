@@ -16,21 +16,34 @@ private slots:
     void statusLabel_data()
     {
         QTest::addColumn<int>("score");
+        QTest::addColumn<WordCategory>("category");
         QTest::addColumn<QString>("label");
-        QTest::addRow("untested") << 0 << "尚未练习";
-        QTest::addRow("-1") << -1 << "正在练习";
-        QTest::addRow("-6") << -6 << "正在练习";
-        QTest::addRow("-7") << -7 << "常出错的";
-        QTest::addRow("6") << 6 << "正在练习";
-        QTest::addRow("7") << 7 << "很熟悉的";
+        QTest::addRow("untested") << 0 << WordCategory::Untested << "尚未练习";
+        QTest::addRow("-1") << -1 << WordCategory::Practising << "正在练习";
+        QTest::addRow("-6") << -6 << WordCategory::Practising << "正在练习";
+        QTest::addRow("-7") << -7 << WordCategory::OftenWrong << "常出错的";
+        QTest::addRow("6") << 6 << WordCategory::Practising << "正在练习";
+        QTest::addRow("7") << 7 << WordCategory::WellKnown << "很熟悉的";
     }
     void statusLabel()
     {
         QFETCH(int, score);
+        QFETCH(WordCategory, category);
         QFETCH(QString, label);
         CWord w;
         w.iTestResult = score;
+        QCOMPARE(w.Category(), category);
         QCOMPARE(w.GetStatus(), label);
+        QCOMPARE(CategoryLabel(category), label);
+    }
+
+    // The record window offers every category once, "全部" first.
+    void categoryLabels()
+    {
+        QStringList labels;
+        for (WordCategory c : kWordCategories)
+            labels << CategoryLabel(c);
+        QCOMPARE(labels, (QStringList{"全部", "常出错的", "正在练习", "很熟悉的", "尚未练习"}));
     }
 
     // A round of answers: the score moves, the profile earns points only for
