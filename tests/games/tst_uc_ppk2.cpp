@@ -233,19 +233,24 @@ private slots:
     {
         PpkScene s({QStringLiteral("cat"), QStringLiteral("in")});
         ModalDriver modal;
-        modal.Then(CloseTip);
+        int afterTip = -1;
+        modal.Then([&](QWidget *w) {
+            CloseTip(w);
+            // the tip window may have said the word too; it says nothing more
+            afterTip = s.env.Plays(s.env.voice);
+        });
         s.game->StartGame();
         QCOMPARE(s.env.Plays(s.env.voice), 1);
         QCOMPARE(s.env.fake->plays.last().wav, s.env.voice);
         QVERIFY(s.env.fake->plays.last().wait);
         s.Arrange();
         QCOMPARE(s.game->lblNum->text(), QStringLiteral("2 / 2"));
-        // the tip window says "cat", the dealing says "in"
-        QCOMPARE(s.env.Plays(s.env.voice), 3);
+        QVERIFY(afterTip >= 1);
+        QCOMPARE(s.env.Plays(s.env.voice), afterTip + 1);
         QCOMPARE(s.env.fake->plays.last().wav, s.env.voice);
         // the speaker still says it on demand
         s.game->cmdTip_Click();
-        QCOMPARE(s.env.Plays(s.env.voice), 4);
+        QCOMPARE(s.env.Plays(s.env.voice), afterTip + 2);
     }
 
     // A letter dropped on the buttons lands below them: the next click there
