@@ -104,7 +104,7 @@ private slots:
         }
         QCOMPARE(cells.size(), 5);
         // ten steps of 15 ms per letter, each one drawn
-        QCOMPARE(s.env.fake->sleeps.count(UC_PPK2::kDealStepMs), 5 * UC_PPK2::kDealSteps);
+        QCOMPARE(s.env.fake->sleeps.count(15), 5 * 10);
         QCOMPARE(s.newWord.count(), 1);
         QCOMPARE(s.game->lblNum->text(), QStringLiteral("1 / 1"));
     }
@@ -116,7 +116,7 @@ private slots:
         s.game->resize(300, 240);
         s.game->StartGame();
         QCOMPARE(s.Count(), int(s.game->TargetText().size()));
-        QVERIFY(s.Letter(1)->font().pixelSize() < UC_PPK2::kLetterPx);
+        QVERIFY(s.Letter(1)->font().pixelSize() < 64);
         for (int i = 1; i <= s.Count(); ++i)
             QVERIFY(s.game->rect().contains(s.Letter(i)->geometry()));
     }

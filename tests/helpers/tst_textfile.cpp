@@ -5,6 +5,7 @@
 #include "helpers/envelope.h"
 #include "helpers/textfile.h"
 #include "support/fixture.h"
+#include "support/fakeplatform.h"
 #include "support/testmain.h"
 #include <QDir>
 #include <QFile>
@@ -64,6 +65,7 @@ private slots:
 
     void writeTextFileAtomic()
     {
+        ScopedFakePlatform fake;
         TempAppDir app;
         const QString path = app.file(QStringLiteral("usrdat/uname.dat"));
         QVERIFY(app.writeBytes(QStringLiteral("usrdat/uname.dat"), QByteArray(500, 'o'))); // older, longer

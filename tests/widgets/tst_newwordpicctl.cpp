@@ -447,8 +447,8 @@ void TestNewWordPicCtl::flipFrames()
     s.fake->onDoEvents = nullptr;
 
     // 40 steps, each letting events run and then waiting 30 ms
-    QCOMPARE(frames.size(), NewWordPicCtl::kFlipSteps);
-    QCOMPARE(s.fake->sleeps, QList<int>(NewWordPicCtl::kFlipSteps, NewWordPicCtl::kFlipStepMs));
+    QCOMPARE(frames.size(), 40);
+    QCOMPARE(s.fake->sleeps, QList<int>(40, 30));
     const Run r = frames.at(step - 1);
     QCOMPARE(r.left, left);
     QCOMPARE(r.width, runWidth);
@@ -530,7 +530,7 @@ void TestNewWordPicCtl::newWordDuringFlip()
     QVERIFY(s.card->SetPicWord(&b, true, true, 0));
 
     // the first flip stopped as soon as the second drawing took over
-    QCOMPARE(steps, 5 + (secondFlips ? NewWordPicCtl::kFlipSteps : 0));
+    QCOMPARE(steps, 5 + (secondFlips ? 40 : 0));
     QCOMPARE(s.card->myWord, &c);
     QCOMPARE(s.line()->text(), QStringLiteral("丙"));
     QVERIFY(AllNear(s.card->FacePicture(), Qt::green)); // whole, not a half-turned frame
@@ -591,7 +591,7 @@ void TestNewWordPicCtl::resizeFlipsAgainAndRoundsCorners()
 
     s.card->resize(320, 200);
     QTest::qWait(0);
-    QCOMPARE(s.fake->sleeps.size(), NewWordPicCtl::kFlipSteps);
+    QCOMPARE(s.fake->sleeps.size(), 40);
     QCOMPARE(s.card->BaseFontSize(), 24.0);
     QCOMPARE(s.card->FacePicture().deviceIndependentSize().toSize(), QSize(320, 200));
     QVERIFY(AllNear(s.card->FacePicture(), Qt::blue));
@@ -702,7 +702,7 @@ void TestNewWordPicCtl::peekAtChinese()
     QCOMPARE(timer->isActive(), peeks);
     if (peeks) {
         QVERIFY(s.line()->isVisible());
-        QCOMPARE(timer->interval(), NewWordPicCtl::kPeekMs);
+        QCOMPARE(timer->interval(), 2000);
         // moving on inside the corner does not extend the peek
         const int left = timer->remainingTime();
         s.movePointer(at + QPoint(1, 0));
