@@ -66,7 +66,7 @@ QStringList SelectionKeys()
     if (!gCurrBook || !gUser)
         return keys;
     ClassUnit selection;
-    if (!gCurrBook->CollectUnits(gUser->nLastStartUnit, gUser->nLastEndUnit, kSelectAll, selection))
+    if (!gCurrBook->CollectUnits(gUser->nLastStartUnit, gUser->nLastEndUnit, WordCategory::All, selection))
         return keys;
     for (int i = 1; i <= selection.WordNum(); ++i) {
         CWord *w = nullptr;

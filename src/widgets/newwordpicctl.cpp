@@ -133,6 +133,16 @@ QImage LoadWordPicture(const QString &english)
     return QImage();
 }
 
+// A see-through canvas of size (logical pixels) at the pixel ratio.
+QImage Blank(QSize size, qreal dpr)
+{
+    QImage img(QSize(int(std::ceil(size.width() * dpr)), int(std::ceil(size.height() * dpr))),
+               QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(dpr);
+    img.fill(Qt::transparent);
+    return img;
+}
+
 // The picture stretched into target on the canvas. A premultiplied canvas is
 // the form the screen paints from: no conversion on every repaint.
 QImage PaintedOver(QImage canvas, const StdPicture &pic, const QRectF &target)
@@ -143,6 +153,21 @@ QImage PaintedOver(QImage canvas, const StdPicture &pic, const QRectF &target)
     pic.Paint(p, target);
     p.end();
     return canvas;
+}
+
+// The default picture is a drawing that costs far more to render than a
+// photo to stretch, and every word without picture shows it: its pixels are
+// kept per card size, shared by every card. Made once and never destroyed.
+QImage DefaultFace(const StdPicture &pic, QSize size, qreal dpr)
+{
+    static auto *cache = new QCache<QString, QImage>(4 * 1024);
+    const QString key = QString::number(size.width()) + QLatin1Char('x') + QString::number(size.height())
+                        + QLatin1Char('@') + QString::number(dpr);
+    if (const QImage *hit = cache->object(key))
+        return *hit;
+    const QImage face = PaintedOver(Blank(size, dpr), pic, QRectF(QPointF(0, 0), QSizeF(size)));
+    cache->insert(key, new QImage(face), std::max<qsizetype>(1, face.sizeInBytes() / 1024));
+    return face;
 }
 
 } // namespace
@@ -212,13 +237,21 @@ void NewWordPicCtl::ReadMe(int nReadTimes)
         myWord->ReadMe(nReadTimes, false);
 }
 
+void NewWordPicCtl::TurnOver()
+{
+    if (!myWord || srcImage.isNone())
+        return;
+    if (DrawImage(true))
+        baseImage = srcImage;
+}
+
 bool NewWordPicCtl::SetPicWord(CWord *new_word, bool bEffect, bool bChinese, int iCHType)
 {
     if (!new_word)
         return false;
     SyncSize();
     myWord = new_word;
-    const QImage picture = LoadWordPicture(new_word->English);
+    const QImage picture = m_pictureShown ? LoadWordPicture(new_word->English) : QImage();
     bHasPic = !picture.isNull();
     srcImage = bHasPic ? StdPicture(picture) : imgBackup;
     lblChinese->hide();
@@ -305,12 +338,7 @@ void NewWordPicCtl::SetImage(const StdPicture &new_pic, int grayLevel)
 
 QImage NewWordPicCtl::BlankFace() const
 {
-    const qreal dpr = devicePixelRatioF();
-    QImage img(QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr))),
-               QImage::Format_ARGB32_Premultiplied);
-    img.setDevicePixelRatio(dpr);
-    img.fill(Qt::transparent);
-    return img;
+    return Blank(size(), devicePixelRatioF());
 }
 
 bool NewWordPicCtl::DrawImage(bool bEffect)
@@ -320,7 +348,7 @@ bool NewWordPicCtl::DrawImage(bool bEffect)
     SyncSize();
     // Any drawing supersedes a flip still running further down the stack.
     const quint64 generation = ++m_drawGeneration;
-    srcPic = PaintedOver(BlankFace(), srcImage, QRectF(rect()));
+    StretchSource();
     if (bEffect && !bUnloading) {
         bool superseded = false;
         if (!RunFlip(generation, &superseded))
@@ -331,6 +359,18 @@ bool NewWordPicCtl::DrawImage(bool bEffect)
     m_face = srcPic;
     update();
     return true;
+}
+
+void NewWordPicCtl::StretchSource()
+{
+    const qreal dpr = devicePixelRatioF();
+    // the same picture at the same size is already stretched (a turn-over)
+    if (srcImage == m_srcPicOf && !srcPic.isNull() && srcPic.deviceIndependentSize() == QSizeF(size())
+        && srcPic.devicePixelRatio() == dpr)
+        return;
+    m_srcPicOf = srcImage;
+    srcPic = srcImage == imgBackup ? DefaultFace(imgBackup, size(), dpr)
+                                   : PaintedOver(BlankFace(), srcImage, QRectF(rect()));
 }
 
 bool NewWordPicCtl::PaintFlipFrame(int n, int W, int H)
@@ -344,6 +384,8 @@ bool NewWordPicCtl::PaintFlipFrame(int n, int W, int H)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (incoming)
         p.drawImage(target, srcPic);
+    else if (baseImage == imgBackup)
+        p.drawImage(target, DefaultFace(imgBackup, QSize(W, H), devicePixelRatioF()));
     else
         baseImage.Paint(p, target);
     p.end();

@@ -250,13 +250,13 @@ int ClassUnit::FindEnglish(const QString &English) const
     return 0;
 }
 
-int ClassUnit::AddNewUnit(const ClassUnit &inUnit, const QString &selCaption)
+int ClassUnit::AddNewUnit(const ClassUnit &inUnit, WordCategory category)
 {
     int result = 0;
     for (CWord *w : inUnit.m_words) {
         if (FindEnglish(w->English))
             continue;
-        if (selCaption != kSelectAll && selCaption != w->GetStatus())
+        if (category != WordCategory::All && category != w->Category())
             continue;
         m_words.push_back(w);
         result = WordNum();

@@ -336,7 +336,7 @@ private slots:
             for (int e : {0, 1, 2, 3, 5}) {
                 env.nav->windows[MenuWindow(e)] = [e, entry, result, &calls](QWidget *) {
                     calls << e;
-                    gWordBank->SetCurrUnit(1, 1, 3, 4, QStringLiteral("全部")); // the window changed the course
+                    gWordBank->SelectCourse(1, 1, 3, 4, WordCategory::All); // the window changed the course
                     return e == entry ? result : 0;
                 };
             }

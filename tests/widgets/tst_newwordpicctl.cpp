@@ -4,6 +4,7 @@
 
 #include "support/fakeplatform.h"
 #include "support/fixture.h"
+#include "support/picturebytes.h"
 #include "support/testmain.h"
 #include "widgets/newwordpicctl.h"
 #include "wordbank/classuser.h"
@@ -20,13 +21,7 @@ namespace {
 
 QByteArray Encoded(QColor colour, const char *format, QSize size = {64, 40})
 {
-    QImage img(size, QImage::Format_RGB32);
-    img.fill(colour);
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, format);
-    return bytes;
+    return PictureBytes(colour, format, size);
 }
 
 CWord MakeWord(const QString &english, const QString &chinese, const QString &detail = QString())
@@ -144,6 +139,9 @@ private slots:
     void cardGoesAwayDuringFlip_data();
     void cardGoesAwayDuringFlip();
     void resizeFlipsAgainAndRoundsCorners();
+    void turnOverKeepsTheLoadedPicture_data();
+    void turnOverKeepsTheLoadedPicture();
+    void defaultPictureSharedPerSize();
     void peekAtChinese_data();
     void peekAtChinese();
     void clickAndMouseMoveReachOwner();
@@ -544,6 +542,65 @@ void TestNewWordPicCtl::resizeFlipsAgainAndRoundsCorners()
     QTest::qWait(0);
     QVERIFY(s.fake->sleeps.isEmpty());
     QCOMPARE(s.card->BaseFontSize(), 24.0);
+}
+
+void TestNewWordPicCtl::turnOverKeepsTheLoadedPicture_data()
+{
+    QTest::addColumn<bool>("withPicture");
+    QTest::addRow("word with picture") << true;
+    QTest::addRow("word without picture") << false;
+}
+
+void TestNewWordPicCtl::turnOverKeepsTheLoadedPicture()
+{
+    QFETCH(bool, withPicture);
+    CardScene s;
+    QVERIFY(s.show());
+    if (withPicture)
+        QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/b.enbmp"), Encoded(Qt::blue, "BMP")));
+    CWord b = MakeWord(QStringLiteral("b"), QStringLiteral("乙"));
+    QVERIFY(s.card->SetPicWord(&b, false, true, 0));
+    const StdPicture loaded = s.card->Picture();
+    const QImage before = s.card->FacePicture();
+    // gone from the disk: a turn-over that read it again would lose it
+    QVERIFY(QFile::remove(s.app.path() + QStringLiteral("/pics/b.enbmp")) || !withPicture);
+
+    QList<Run> frames;
+    s.fake->onDoEvents = [&] { frames << MiddleRun(s.card->FacePicture()); };
+    s.card->TurnOver();
+    s.fake->onDoEvents = nullptr;
+
+    QCOMPARE(frames.size(), NewWordPicCtl::kFlipSteps);
+    QCOMPARE(frames.at(9).width, 200); // half turned away
+    QVERIFY(s.card->Picture() == loaded);
+    QCOMPARE(s.card->HasPicture(), withPicture);
+    QCOMPARE(s.card->FacePicture(), before);
+    if (withPicture)
+        QVERIFY(AllNear(s.card->FacePicture(), Qt::blue));
+    QCOMPARE(s.card->myWord, &b);
+    QCOMPARE(s.line()->text(), QStringLiteral("乙"));
+}
+
+void TestNewWordPicCtl::defaultPictureSharedPerSize()
+{
+    CardScene s;
+    auto *twin = new NewWordPicCtl(&s.host);
+    auto *thumb = new NewWordPicCtl(&s.host);
+    thumb->resize(80, 50);
+    CWord a = MakeWord(QStringLiteral("a"), QStringLiteral("甲"));
+    CWord b = MakeWord(QStringLiteral("b"), QStringLiteral("乙"));
+    QVERIFY(s.card->SetPicWord(&a, false, true, 0));
+    QVERIFY(twin->SetPicWord(&b, false, true, 0));
+    QVERIFY(thumb->SetPicWord(&b, false, true, 0));
+    QVERIFY(!s.card->HasPicture() && !twin->HasPicture());
+    // one rendering for both cards of the same size
+    QCOMPARE(twin->FacePicture().cacheKey(), s.card->FacePicture().cacheKey());
+    // a card of another size has its own, drawn at its size rather than squeezed
+    QCOMPARE(thumb->FacePicture().deviceIndependentSize().toSize(), QSize(80, 50));
+    const QImage drawn = SharedPicture(QStringLiteral(":/widgets/card/card_default.svg"))
+                             .Render(QSize(80, 50), thumb->FacePicture().devicePixelRatio())
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(thumb->FacePicture(), drawn);
 }
 
 void TestNewWordPicCtl::peekAtChinese_data()

@@ -347,17 +347,17 @@ private slots:
 
     void mergeByCategory_data()
     {
-        QTest::addColumn<QString>("category");
+        QTest::addColumn<WordCategory>("category");
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<int>("result"); // of the second merge: 0 when it added nothing
-        QTest::addRow("all") << "全部" << QStringList{"apple", "banana", "cat", "dog", "egg", "icecream", "color"} << 7;
-        QTest::addRow("often wrong") << "常出错的" << QStringList{"banana", "egg"} << 2;
-        QTest::addRow("well known") << "很熟悉的" << QStringList{"cat"} << 0;
-        QTest::addRow("none") << "正在练习" << QStringList{} << 0;
+        QTest::addRow("all") << WordCategory::All << QStringList{"apple", "banana", "cat", "dog", "egg", "icecream", "color"} << 7;
+        QTest::addRow("often wrong") << WordCategory::OftenWrong << QStringList{"banana", "egg"} << 2;
+        QTest::addRow("well known") << WordCategory::WellKnown << QStringList{"cat"} << 0;
+        QTest::addRow("none") << WordCategory::Practising << QStringList{} << 0;
     }
     void mergeByCategory()
     {
-        QFETCH(QString, category);
+        QFETCH(WordCategory, category);
         QFETCH(QStringList, keys);
         QFETCH(int, result);
         WordBankEnv env;
