@@ -13,6 +13,7 @@
 #include "wordbank/cseries.h"
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
+#include "platform/qtplatform.h"
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -121,6 +122,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QtPlatform platform;
+    SetPlatform(&platform);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

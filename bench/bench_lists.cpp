@@ -18,6 +18,7 @@
 #include "wordbank/cseries.h"
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
+#include "platform/qtplatform.h"
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
@@ -190,6 +191,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QtPlatform platform;
+    SetPlatform(&platform);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

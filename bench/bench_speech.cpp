@@ -12,6 +12,7 @@
 #include "speech/speechend.h"
 #include "speech/speechrecognizer.h"
 #include "speech/wavpcm.h"
+#include "platform/qtplatform.h"
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <benchmark/benchmark.h>
@@ -117,6 +118,8 @@ BENCHMARK(BM_Check1sNewGrammar)->Unit(benchmark::kMillisecond);
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    QtPlatform platform;
+    SetPlatform(&platform);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

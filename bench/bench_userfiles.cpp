@@ -23,6 +23,7 @@
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
 #include "wordbank/profilefiles.h"
+#include "platform/qtplatform.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -162,6 +163,8 @@ int CheckSaves(const QString &dir)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    QtPlatform platform;
+    SetPlatform(&platform);
     if (argc >= 4 && std::strcmp(argv[1], "--save-loop") == 0)
         return SaveLoop(QString::fromLocal8Bit(argv[2]), std::strcmp(argv[3], "quit") == 0);
     if (argc >= 3 && std::strcmp(argv[1], "--check-saves") == 0)

@@ -14,6 +14,7 @@
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
 #include "wordbank/wbtext.h"
+#include "platform/qtplatform.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QSet>
@@ -293,6 +294,8 @@ BENCHMARK(BM_ProfileSaveLoad_Baseline)->Unit(benchmark::kMillisecond);
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    QtPlatform platform;
+    SetPlatform(&platform);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

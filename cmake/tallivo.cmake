@@ -22,10 +22,18 @@ function(tallivo_library name dir)
   target_compile_options(${name} PRIVATE -Wall -Wextra)
 endfunction()
 
+# Scratch space of the tests (home, temporary files) and the pictures' folder:
+# a test run writes nothing outside the build tree.
+set(TALLIVO_TEST_HOME ${CMAKE_BINARY_DIR}/test-home)
+set(TALLIVO_TEST_TMP ${CMAKE_BINARY_DIR}/test-tmp)
+set(TALLIVO_SHOTS_DIR ${CMAKE_BINARY_DIR}/shots)
+
 # One QtTest executable per src/ folder: every test class in tests/<dir>
 # registers itself with TALLIVO_TEST(Class). Each class is its own CTest
 # entry (the main runs the class named on its command line), so a crash in
-# one class does not hide the others of its folder.
+# one class does not hide the others of its folder. Classes registered with
+# TALLIVO_SHOTS(Class) make pictures: they are steps of the screenshots
+# target, not tests.
 function(tallivo_qtest name dir)
   file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/tests/${dir}/*.h)
   if(NOT _src)
@@ -34,20 +42,36 @@ function(tallivo_qtest name dir)
   add_executable(${name} ${_src})
   target_link_libraries(${name} PRIVATE tallivo_testsupport ${ARGN} Qt6::Test)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE TALLIVO_SHOTS_DEFAULT_DIR="${TALLIVO_SHOTS_DIR}")
   set(_classes)
+  set(_shots)
   foreach(_f ${_src})
-    file(STRINGS ${_f} _regs REGEX "^TALLIVO_TEST\\(")
+    file(STRINGS ${_f} _regs REGEX "^TALLIVO_(TEST|SHOTS)\\(")
     foreach(_r ${_regs})
-      string(REGEX REPLACE "^TALLIVO_TEST\\(([A-Za-z0-9_]+)\\).*" "\\1" _cls "${_r}")
-      list(APPEND _classes ${_cls})
+      string(REGEX REPLACE "^TALLIVO_(TEST|SHOTS)\\(([A-Za-z0-9_]+)\\).*" "\\2" _cls "${_r}")
+      if(_r MATCHES "^TALLIVO_SHOTS")
+        list(APPEND _shots ${_cls})
+      else()
+        list(APPEND _classes ${_cls})
+      endif()
     endforeach()
     # a class added to an existing file gets its entry at the next build
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_f})
   endforeach()
+  set(_env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy LANG=C.UTF-8 TALLIVO_SOURCE_DIR=${CMAKE_SOURCE_DIR}
+      TALLIVO_BUILD_DIR=${CMAKE_BINARY_DIR} HOME=${TALLIVO_TEST_HOME} TMPDIR=${TALLIVO_TEST_TMP}
+      XDG_CONFIG_HOME=${TALLIVO_TEST_HOME}/.config XDG_DATA_HOME=${TALLIVO_TEST_HOME}/.local/share
+      XDG_CACHE_HOME=${TALLIVO_TEST_HOME}/.cache)
   foreach(_cls ${_classes})
     add_test(NAME ${name}.${_cls} COMMAND ${name} ${_cls})
-    set_tests_properties(${name}.${_cls} PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;LANG=C.UTF-8;TALLIVO_SOURCE_DIR=${CMAKE_SOURCE_DIR};TALLIVO_BUILD_DIR=${CMAKE_BINARY_DIR}"
-      TIMEOUT 600)
+    set_tests_properties(${name}.${_cls} PROPERTIES ENVIRONMENT "${_env}" TIMEOUT 600
+      FIXTURES_REQUIRED tallivo_scratch)
+  endforeach()
+  foreach(_cls ${_shots})
+    add_custom_target(screenshots_${name}_${_cls}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${TALLIVO_SHOTS_DIR} ${TALLIVO_TEST_HOME} ${TALLIVO_TEST_TMP}
+      COMMAND ${CMAKE_COMMAND} -E env ${_env} TALLIVO_SHOTS_DIR=${TALLIVO_SHOTS_DIR} $<TARGET_FILE:${name}> ${_cls}
+      DEPENDS ${name} VERBATIM)
+    add_dependencies(screenshots screenshots_${name}_${_cls})
   endforeach()
 endfunction()

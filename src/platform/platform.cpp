@@ -20,20 +20,17 @@
 
 namespace {
 Platform *gInstalled = nullptr;
-// Made on first use and deliberately never destroyed: nothing runs in a
-// static destructor at exit.
-Platform *gReal = nullptr;
 int gSoundInputOpen = 0;
 constexpr int kSoundPollMs = 4;
 }
 
 Platform &plat()
 {
-    if (gInstalled)
-        return *gInstalled;
-    if (!gReal)
-        gReal = new QtPlatform;
-    return *gReal;
+    // A caller before main() installed the real one, or a test that forgot
+    // its fake, would otherwise touch the real screen, sound and clock.
+    if (!gInstalled)
+        qFatal("plat(): no platform installed");
+    return *gInstalled;
 }
 
 bool Platform::SyncDirectory(const QString &dir)

@@ -78,6 +78,7 @@ public:
 };
 
 // The current platform; a real one is installed by main(), a fake by tests.
+// Calling it with none installed is a programming error: the program stops.
 Platform &plat();
 // Installs p (not owned) and returns the previous one.
 Platform *SetPlatform(Platform *p);

@@ -84,12 +84,14 @@ private:
     // Paints step n of the flip into the face; false when the step leaves the
     // card as it is.
     bool PaintFlipFrame(int n, int W, int H);
+    // Keeps the text line inside step n's face.
+    void CutCaption(int n, int W, int H);
     QImage BlankFace() const;
     // srcPic from srcImage at the card's size, unless it is that already.
     void StretchSource();
     // Shrinks the line's font by 2 points while it is wider than 80 % of the
-    // card or higher than 90 % of it, stopping at 6 points even if it still
-    // does not fit.
+    // card or higher than 90 % of it, never below 12 pixels: at that size a
+    // line still too large is wrapped and, past the lines that fit, cut short.
     void FitLine(double startSize);
     // Draws and returns whether the card still exists afterwards.
     bool DrawImage(bool bEffect);

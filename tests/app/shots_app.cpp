@@ -63,5 +63,5 @@ private slots:
     }
 };
 
-TALLIVO_TEST(AppShots)
+TALLIVO_SHOTS(AppShots)
 #include "shots_app.moc"

@@ -179,5 +179,5 @@ private slots:
     }
 };
 
-TALLIVO_TEST(CourseShots)
+TALLIVO_SHOTS(CourseShots)
 #include "shots_course.moc"

@@ -4,6 +4,7 @@
 
 // The text-file dialogs other windows share, and the export writer.
 #include "courseenv.h"
+#include "support/fakeplatform.h"
 #include "support/testmain.h"
 #include "course/filedialogs.h"
 #include <QDir>
@@ -89,6 +90,7 @@ private slots:
 
     void exportWriterMakesTheFolderAndReplacesWhole()
     {
+        ScopedFakePlatform fake;
         QTemporaryDir tmp;
         const QString path = tmp.filePath(QStringLiteral("a/b/out.txt"));
         QVERIFY(WriteExportFile(path, QStringLiteral("one\ntwo\r\n")));

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Renders the games window in each game and the result window to PNG files
-// for a look by eye: $TALLIVO_SHOTS_DIR (default /tmp/tallivo-shots).
+// for a look by eye: $TALLIVO_SHOTS_DIR (default: shots/ in the build tree).
 #include "gamesenv.h"
 #include "support/shots.h"
 #include "support/testmain.h"
@@ -72,5 +72,5 @@ private slots:
     }
 };
 
-TALLIVO_TEST(GameShots)
+TALLIVO_SHOTS(GameShots)
 #include "shots_games.moc"

@@ -63,7 +63,7 @@ private slots:
             QVERIFY(paintsAtPlay > 0);
             QVERIFY(!timerAtPlay);
             QVERIFY(tip.Timer1->isActive());
-            QCOMPARE(tip.Timer1->interval(), FormTip::kLockMs);
+            QCOMPARE(tip.Timer1->interval(), 1000);
             QCOMPARE(tip.lblEnglish->text(), QStringLiteral("apple"));
             QVERIFY(!tip.cmdOK->isEnabled());
             // Esc, the close box and the button are refused during the lock

@@ -211,7 +211,7 @@ private slots:
             const auto cards = CardsOf(d, w);
             QVERIFY(cards.first > 0 && cards.second > 0);
             // a word's cards stay within the 24 card numbers of its group
-            const int block = (i - 1) / FlipDeck::kGroupWords;
+            const int block = (i - 1) / 12;
             for (int k : {cards.first, cards.second})
                 QCOMPARE((k - 1) / 24, block);
         }

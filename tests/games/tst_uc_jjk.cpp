@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(s.game->lblNum->text(), QStringLiteral("1 / 2"));
         QVERIFY(s.ShownRow().contains(u'_'));
         QVERIFY(s.game->timFlash->isActive());
-        QCOMPARE(s.game->timFlash->interval(), UC_JJK::kFlashMs);
+        QCOMPARE(s.game->timFlash->interval(), 500);
         s.Solve(byKeys);
         QCOMPARE(s.game->lblNum->text(), QStringLiteral("2 / 2"));
         s.Solve(byKeys);

@@ -61,14 +61,10 @@ private slots:
         QFETCH(int, status);
         QFETCH(int, score);
         MoxieScene s({QStringLiteral("apple"), QStringLiteral("pen")});
+        s.env.fake->rndScript.enqueue(0.0); // the first pick: the first word
         s.game->StartGame();
         CWord *apple = s.env.Word("apple");
-        // ask for apple first
-        while (s.game->TestWord() != apple) {
-            s.Answer();
-            if (s.game->TestWord() == nullptr)
-                QSKIP("apple came last");
-        }
+        QCOMPARE(s.game->TestWord(), apple);
         const int before = s.env.user.myScore;
         s.game->txtWord->setText(typed);
         QTest::keyClick(s.game->txtWord, Qt::Key_Return);
@@ -83,7 +79,7 @@ private slots:
             QVERIFY(s.game->iconWrongAnswer->isVisible());
             QCOMPARE(s.game->iconWrongAnswer->geometry().right(), s.game->txtWord->geometry().right());
             QVERIFY(s.game->timHideIcon->isActive());
-            QCOMPARE(s.game->timHideIcon->interval(), UC_MOXIE::kMarkMs);
+            QCOMPARE(s.game->timHideIcon->interval(), 800);
         }
     }
 

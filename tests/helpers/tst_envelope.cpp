@@ -5,6 +5,7 @@
 #include "helpers/apppaths.h"
 #include "helpers/envelope.h"
 #include "support/fixture.h"
+#include "support/fakeplatform.h"
 #include "support/testmain.h"
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,8 @@ QByteArray ReadAll(const QString &path)
 
 class EnvelopeTest : public QObject {
     Q_OBJECT
+    // the envelope writes its files through the platform
+    ScopedFakePlatform m_fake;
 private slots:
     void transformIsItsOwnInverse_data()
     {

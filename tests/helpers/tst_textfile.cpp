@@ -5,6 +5,7 @@
 #include "helpers/envelope.h"
 #include "helpers/textfile.h"
 #include "support/fixture.h"
+#include "support/fakeplatform.h"
 #include "support/testmain.h"
 #include <QDir>
 #include <QFile>
@@ -64,6 +65,7 @@ private slots:
 
     void writeTextFileAtomic()
     {
+        ScopedFakePlatform fake;
         TempAppDir app;
         const QString path = app.file(QStringLiteral("usrdat/uname.dat"));
         QVERIFY(app.writeBytes(QStringLiteral("usrdat/uname.dat"), QByteArray(500, 'o'))); // older, longer
@@ -92,6 +94,9 @@ private slots:
         QTest::addRow("CR LF stays single") << "a\r\nb" << "a\r\nb" << "a\nb";
         QTest::addRow("mixed") << "a\r\nb\nc\n" << "a\r\nb\r\nc\r\n" << "a\nb\nc\n";
         QTest::addRow("empty") << "" << "" << "";
+        QTest::addRow("LF first") << "\nx" << "\r\nx" << "\nx";
+        QTest::addRow("lone CR stays") << "a\rb\n" << "a\rb\r\n" << "a\rb\n";
+        QTest::addRow("blank lines") << "\n\n\r\n" << "\r\n\r\n\r\n" << "\n\n\n";
     }
     void lineEnds()
     {

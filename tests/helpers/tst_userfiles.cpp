@@ -143,7 +143,7 @@ private slots:
             notes = TakeUserFileNotices();
         }
         const QStringList copies = QDir(app.file("usrdat")).entryList({"ustatus-0.dat.damaged-*"}, QDir::Files);
-        QCOMPARE(copies.size(), kUserFileCopiesKept);
+        QCOMPARE(copies.size(), 3);
         QCOMPARE(ReadAll(notes.first().copy), QByteArray("damage 5"));
     }
 

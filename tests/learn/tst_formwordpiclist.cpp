@@ -335,8 +335,8 @@ private slots:
         ClickLabel *shortOne = form.lblUserEn[1];
         ClickLabel *longOne = form.lblUserEn[2];
         QCOMPARE(shortOne->text(), QStringLiteral("the Great Wall"));
-        QVERIFY(shortOne->font().pixelSize() > FormWordPicList::kMinEnglishPx);
-        QCOMPARE(longOne->font().pixelSize(), FormWordPicList::kMinEnglishPx);
+        QVERIFY(shortOne->font().pixelSize() > 12);
+        QCOMPARE(longOne->font().pixelSize(), 12);
         QVERIFY(longOne->text().endsWith(QChar(0x2026)));
         QCOMPARE(longOne->toolTip(), recfix::kLongWord);
         QVERIFY(QFontMetrics(longOne->font()).horizontalAdvance(longOne->text()) <= form.picWord[2]->width());

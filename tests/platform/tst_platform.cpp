@@ -18,6 +18,10 @@
 #include <QTimer>
 #include <QUrl>
 #include <set>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(MsgButtons)
 Q_DECLARE_METATYPE(MsgResult)
@@ -65,7 +69,8 @@ class PlatformTest : public QObject {
 private slots:
     void installAndRestore()
     {
-        Platform *before = &plat();
+        Platform *before = SetPlatform(nullptr);
+        SetPlatform(before);
         {
             FakePlatform a;
             PlatformGuard ga(a);
@@ -77,8 +82,30 @@ private slots:
             }
             QCOMPARE(&plat(), static_cast<Platform *>(&a));
         }
-        QCOMPARE(&plat(), before);
-        QVERIFY(dynamic_cast<QtPlatform *>(&plat()));
+        QCOMPARE(SetPlatform(before), before);
+    }
+
+    // Asking for the platform before one is installed is a programming
+    // error: the program stops instead of quietly using the real screen.
+    void noPlatformStops()
+    {
+        Platform *before = SetPlatform(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            // the test log and its crash report are the parent's
+            qInstallMessageHandler(nullptr);
+            std::signal(SIGABRT, SIG_DFL);
+            const rlimit noCore{0, 0};
+            setrlimit(RLIMIT_CORE, &noCore);
+            (void)plat();
+            _exit(0);
+        }
+        SetPlatform(before);
+        QVERIFY(child > 0);
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QCOMPARE(WTERMSIG(status), SIGABRT);
     }
 
     void roundRectRegion_data()

@@ -79,9 +79,9 @@ private slots:
         QCOMPARE(form.RowCount(), all.size());
         QScrollBar *bar = form.PicBase->VScroll1;
         QVERIFY(bar->isVisible());
-        QCOMPARE(bar->maximum(), all.size() * WordRowList::kRowHeight - form.PicBase->VisibleHeight());
-        QCOMPARE(bar->singleStep(), WordRowList::kRowHeight);
-        QCOMPARE(bar->pageStep(), 5 * WordRowList::kRowHeight);
+        QCOMPARE(bar->maximum(), all.size() * 34 - form.PicBase->VisibleHeight());
+        QCOMPARE(bar->singleStep(), 34);
+        QCOMPARE(bar->pageStep(), 5 * 34);
         bar->setValue(100);
         QCOMPARE(form.PicBase->PicInner->y(), -100);
         QCOMPARE(form.focusWidget(), form.btnHelp);

@@ -4,7 +4,8 @@
 
 #pragma once
 // Pictures of widgets for a look by eye, saved as files in
-// $TALLIVO_SHOTS_DIR (default /tmp/tallivo-shots).
+// $TALLIVO_SHOTS_DIR (default: shots/ in the build tree). Made by
+// `cmake --build <build> --target screenshots`, not by the tests.
 #include <QDir>
 #include <QPixmap>
 #include <QString>
@@ -15,7 +16,7 @@ namespace shots {
 // The pictures' folder, made if missing.
 inline QString Dir()
 {
-    const QString dir = qEnvironmentVariable("TALLIVO_SHOTS_DIR", QStringLiteral("/tmp/tallivo-shots"));
+    const QString dir = qEnvironmentVariable("TALLIVO_SHOTS_DIR", QStringLiteral(TALLIVO_SHOTS_DEFAULT_DIR));
     QDir().mkpath(dir);
     return dir;
 }

@@ -7,9 +7,9 @@
 #include <cstring>
 
 namespace testreg {
-std::vector<std::pair<const char *, Factory>> &registry()
+std::vector<Entry> &registry()
 {
-    static std::vector<std::pair<const char *, Factory>> r;
+    static std::vector<Entry> r;
     return r;
 }
 }
@@ -27,16 +27,16 @@ int main(int argc, char **argv)
         if (!only && argv[i][0] != '-') {
             bool known = false;
             for (auto &e : testreg::registry())
-                known |= std::strcmp(e.first, argv[i]) == 0;
+                known |= std::strcmp(e.name, argv[i]) == 0;
             if (known) { only = argv[i]; continue; }
         }
         args.push_back(argv[i]);
     }
     int failed = 0, ran = 0;
     for (auto &e : testreg::registry()) {
-        if (only && std::strcmp(e.first, only) != 0)
+        if (only ? std::strcmp(e.name, only) != 0 : e.shots)
             continue;
-        auto obj = e.second();
+        auto obj = e.make();
         failed += QTest::qExec(obj.get(), int(args.size()), args.data()) != 0;
         ++ran;
     }

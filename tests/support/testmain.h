@@ -5,6 +5,8 @@
 #pragma once
 // Each test class registers itself with TALLIVO_TEST(Class); the shared main
 // runs every registered class in the executable and fails if any failed.
+// A picture generator registers with TALLIVO_SHOTS(Class): it runs only when
+// named (the screenshots target does), never as part of the tests.
 #include <QObject>
 #include <QtTest>
 #include <functional>
@@ -13,11 +15,21 @@
 
 namespace testreg {
 using Factory = std::function<std::unique_ptr<QObject>()>;
-std::vector<std::pair<const char *, Factory>> &registry();
+struct Entry {
+    const char *name;
+    Factory make;
+    bool shots;
+};
+std::vector<Entry> &registry();
 struct Registrar {
-    Registrar(const char *name, Factory f) { registry().emplace_back(name, std::move(f)); }
+    Registrar(const char *name, Factory f, bool shots = false)
+    {
+        registry().push_back({name, std::move(f), shots});
+    }
 };
 }
 
 #define TALLIVO_TEST(Class) \
     static testreg::Registrar s_reg_##Class(#Class, [] { return std::unique_ptr<QObject>(new Class); });
+#define TALLIVO_SHOTS(Class) \
+    static testreg::Registrar s_reg_##Class(#Class, [] { return std::unique_ptr<QObject>(new Class); }, true);

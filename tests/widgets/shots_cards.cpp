@@ -4,7 +4,7 @@
 
 // Renders the word card, the text strip and the toolbar in their main states
 // to PNG files for a look by eye: $TALLIVO_SHOTS_DIR (default
-// /tmp/tallivo-shots).
+// shots/ in the build tree).
 #include "widgets/look.h"
 #include "support/fakeplatform.h"
 #include "support/fixture.h"
@@ -242,5 +242,5 @@ void CardShots::toolbar()
     QVERIFY(Save(host, QStringLiteral("toolbar_autobrowsing.png")));
 }
 
-TALLIVO_TEST(CardShots)
+TALLIVO_SHOTS(CardShots)
 #include "shots_cards.moc"

@@ -257,5 +257,5 @@ private slots:
         QVERIFY(Save(host, QStringLiteral("tiles_listitem.png")));
     }
 };
-TALLIVO_TEST(TileShots)
+TALLIVO_SHOTS(TileShots)
 #include "shots_tiles.moc"

@@ -103,7 +103,7 @@ void TestEnTextCtl::fitsTheEnglish()
     QCOMPARE(s.strip->Line1Length(), 256);
     QCOMPARE(label->text(), english);
     QVERIFY(!label->isHidden());
-    QCOMPARE(size < EnTextCtl::kFitStartSize, shrinks);
+    QCOMPARE(size < 28, shrinks);
     QCOMPARE(label->width() <= maxW && label->height() <= maxH, fits);
     if (!fits) {
         QCOMPARE(size, 6.0);
