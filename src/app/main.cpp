@@ -10,6 +10,7 @@
 #include "app/appnavigator.h"
 #include "app/saycheck.h"
 #include "widgets/phoneticfont.h"
+#include "widgets/screenfit.h"
 #include "helpers/apppaths.h"
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
@@ -71,6 +72,9 @@ int main(int argc, char *argv[])
     // a window taller than a small laptop screen keeps its title bar on it
     WindowPlacer placer;
     app.installEventFilter(&placer);
+    // a window larger than the screen is shown scaled down (only here: tests build windows bare)
+    ScreenFit fit;
+    app.installEventFilter(&fit);
     QApplication::setApplicationName(QStringLiteral("Tallivo"));
     QApplication::setDesktopFileName(QStringLiteral(TALLIVO_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/tallivo.svg")));

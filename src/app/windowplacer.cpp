@@ -4,6 +4,7 @@
 
 #include "windowplacer.h"
 #include <QEvent>
+#include <QGraphicsProxyWidget>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -22,7 +23,8 @@ bool WindowPlacer::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Show) {
         auto *w = qobject_cast<QWidget *>(watched);
-        if (w && w->isWindow() && !(w->windowFlags() & (Qt::Popup | Qt::ToolTip)) && w->screen()) {
+        if (w && w->isWindow() && !(w->windowFlags() & (Qt::Popup | Qt::ToolTip)) && w->screen()
+            && !w->graphicsProxyWidget()) { // a scaled window's view is placed instead
             const QRect area = w->screen()->availableGeometry();
             const QRect frame = w->frameGeometry();
             const QPoint to = PlaceInside(frame, area);

@@ -12,6 +12,7 @@
 #include "sound/classplaysound.h"
 #include "widgets/bookunittitlectl.h"
 #include "widgets/look.h"
+#include "widgets/screenfit.h"
 #include "widgets/uc_maintool.h"
 #include "wordbank/classunit.h"
 #include "wordbank/classuser.h"
@@ -602,7 +603,7 @@ bool FormLearnWord::eventFilter(QObject *watched, QEvent *event)
     auto *target = static_cast<QWidget *>(watched);
     if (target->window() != this)
         return false;
-    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != this)
+    if (QWidget *modal = ShownWindow(QApplication::activeModalWidget()); modal && modal != this)
         return false;
     auto *input = static_cast<QInputEvent *>(event);
     // pressed while a word was spoken: meant for no word the learner can see now
