@@ -115,7 +115,7 @@ void DeleteLeftovers()
 void BM_TwelveCardGroup(benchmark::State &state)
 {
     W();
-    gWordBank->SetCurrUnit(1, 1, 1, 1, kSelectAll);
+    gWordBank->SelectCourse(1, 1, 1, 1, WordCategory::All);
     FormWordPicList form;
     form.opPageNum_Click(3);
     form.show();
@@ -157,10 +157,10 @@ void BM_TwelvePicturesBaseline(benchmark::State &state)
 void BM_RecordOfThousandWords(benchmark::State &state)
 {
     W();
-    gWordBank->SetCurrUnit(1, 1, 2, 2, kSelectAll);
+    gWordBank->SelectCourse(1, 1, 2, 2, WordCategory::All);
     FormRecord form;
     for (auto _ : state) {
-        form.ShowRecordList(kSelectAll);
+        form.ShowRecordList(WordCategory::All);
         DeleteLeftovers();
         benchmark::DoNotOptimize(form.RowCount());
     }
@@ -171,7 +171,7 @@ void BM_RecordOfThousandWords(benchmark::State &state)
 void BM_RecordWindowOpening(benchmark::State &state)
 {
     W();
-    gWordBank->SetCurrUnit(1, 1, 2, 2, kSelectAll);
+    gWordBank->SelectCourse(1, 1, 2, 2, WordCategory::All);
     for (auto _ : state) {
         FormRecord form;
         benchmark::DoNotOptimize(form.RowCount());

@@ -13,6 +13,7 @@
 #include "wordbank/classdbdictionary.h"
 #include "wordbank/classuser.h"
 #include "wordbank/reviewday.h"
+#include "wordbank/reviewstore.h"
 #include "wordbank/reviewplan.h"
 #include "wordbank/cwordbank.h"
 #include "wordbank/globals.h"
@@ -119,6 +120,9 @@ void CheckStraySaves(Problems &problems)
     QList<QPair<QString, UserFileCheck>> files;
     for (const QString &status : gUserStatusFile)
         files.append({status, StatusFileIsWhole});
+    for (int id = 0; id < 3; ++id)
+        if (const QString review = ReviewFilePath(id); !review.isEmpty())
+            files.append({review, ReviewFileIsWhole});
     files.append({gUserNameFile, NameFileIsWhole});
     files.append({gUserBookFile, UserBookFileIsWhole});
     for (const auto &[path, check] : files) {

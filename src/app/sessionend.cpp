@@ -47,8 +47,11 @@ void SaveQuietly()
 // away; the files need no display, so they are written here.
 void SaveAtExit()
 {
-    if (!gEnding)
+    if (!gEnding && gUser) {
         SaveQuietly();
+        // the lock is never destroyed at exit on its own; a lost display must not leave it behind
+        ReleaseInstanceLock();
+    }
 }
 
 } // namespace

@@ -73,7 +73,7 @@ void AskForFirstCourse(QWidget *owner)
 bool SelectFirstCourse()
 {
     int s = 0, b = 0;
-    return FindCourse(1, s, b) && gWordBank->SetCurrUnit(s, b, 1, 1, Text(kAllWords));
+    return FindCourse(1, s, b) && gWordBank->SelectCourse(s, b, 1, 1, WordCategory::All);
 }
 
 bool HasCourse()
@@ -150,15 +150,17 @@ StartupResult RunStartup(QWidget *owner)
 
     // No current series here means not even series 1 exists: restoring or
     // falling back would only repeat message 004.
-    const bool restored = gCurrSeries
-                    && gWordBank->SetCurrUnit(gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit,
-                                              gUser->nLastEndUnit, Text(kAllWords));
+    const bool restored = gCurrSeries && gWordBank->RestoreLastCourse();
     if (!restored && gCurrSeries)
-        gWordBank->SetCurrUnit(1, 1, 1, 1, Text(kAllWords));
-    // A garbage status file or a word bank without series 1, book 1 must not
-    // leave a menu whose games have no words: start on the first course there
-    // is and let the learner choose another.
-    if ((!restored && gUser->StatusFileDamaged()) || !HasCourse()) {
+        gWordBank->SelectCourse(1, 1, 1, 1, WordCategory::All);
+    const QString lostBook = gUser->LostUserBook();
+    if (!lostBook.isEmpty())
+        plat().MsgBox(Text(kMsgLostBookBefore) + lostBook + Text(kMsgLostBookAfter), MsgButtons::OK,
+                      MsgIcon::Information, Text(kCaptionChooseCourse));
+    // A garbage status file, a lost book or a word bank without series 1,
+    // book 1 must not leave a menu whose games have no words: start on the
+    // first course there is and let the learner choose another.
+    if ((!restored && (gUser->StatusFileDamaged() || !lostBook.isEmpty())) || !HasCourse()) {
         if (HasCourse() || SelectFirstCourse()) {
             FormSelUnit form(owner);
             form.exec();

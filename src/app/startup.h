@@ -34,7 +34,9 @@ inline constexpr const char *kMsgDictFailed = "错误001:辞典文件加载失�
 inline constexpr const char *kCaptionFatal = "严重错误";
 inline constexpr const char *kMsgChooseCourse = "请先选择您需要学习的课程！";
 inline constexpr const char *kCaptionChooseCourse = "选择课程";
-inline constexpr const char *kAllWords = "全部";
+// the user book the profile was on went away: its name, then this
+inline constexpr const char *kMsgLostBookBefore = "你上次学习的自定义词库【";
+inline constexpr const char *kMsgLostBookAfter = "】已经不在了，请重新选择要学习的课程。";
 inline constexpr const char *kMsgStatusUnreadable =
     "无法读取这个用户的学习记录文件，本次学习的进度将不会被保存。";
 inline constexpr const char *kCaptionProgram = "Tallivo";

@@ -241,7 +241,7 @@ void FormAddUserBookUnit::cmdSave_Click()
     }
     const QString name = StripTabsTrim(txtBookName->text());
     // both reserved names are refused here, with one message
-    if (name == QStringLiteral("系统生词本") || name == CSeries::kUserSeriesName) {
+    if (name == CSeries::kReservedBookName || name == CSeries::kUserSeriesName) {
         plat().MsgBox(QStringLiteral("非法的教材名称，请先更换教材名称！"), MsgButtons::OK, MsgIcon::Critical, kAddCaption);
         return;
     }

@@ -38,7 +38,6 @@
 const char *const FormSelUnit::kWordBankWebPage = "https://www.tallivo.example/wordbanks";
 
 namespace {
-const QString kAll = QStringLiteral("全部");
 const QString kCustomCaption = QStringLiteral("自定义词库");
 constexpr int kTile = 36;      // unit tiles, ten to a row
 constexpr int kTilesPerRow = 10;
@@ -51,43 +50,6 @@ void SelectRowQuietly(QListWidget *list, int row)
     list->setCurrentRow(row);
 }
 
-struct CourseSnapshot {
-    CSeries *series = gCurrSeries;
-    ClassBook *book = gCurrBook;
-    ClassUnit *unit = gCurrUnit;
-    int last[4] = {-1, -1, -1, -1};
-    CourseSnapshot()
-    {
-        if (gUser) {
-            last[0] = gUser->nLastSeries;
-            last[1] = gUser->nLastBook;
-            last[2] = gUser->nLastStartUnit;
-            last[3] = gUser->nLastEndUnit;
-        }
-    }
-    void Restore() const
-    {
-        gCurrSeries = series;
-        gCurrBook = book;
-        gCurrUnit = unit;
-        if (gUser) {
-            gUser->nLastSeries = last[0];
-            gUser->nLastBook = last[1];
-            gUser->nLastStartUnit = last[2];
-            gUser->nLastEndUnit = last[3];
-        }
-    }
-};
-
-void StoreLastCourse(int series, int book, int first, int last)
-{
-    if (!gUser)
-        return;
-    gUser->nLastSeries = series;
-    gUser->nLastBook = book;
-    gUser->nLastStartUnit = first;
-    gUser->nLastEndUnit = last;
-}
 } // namespace
 
 FormSelUnit::FormSelUnit(QWidget *parent) : QDialog(parent), m_union(std::make_unique<ClassUnit>())
@@ -454,7 +416,7 @@ int FormSelUnit::GetSelectedUnits(int &first, int &last)
     }
     m_nSelUnits = last - first + 1;
     // with the caption the book gives a range of all words
-    myBook->CollectUnits(first, last, kAll, *m_union);
+    myBook->CollectUnits(first, last, WordCategory::All, *m_union);
     return m_nSelUnits;
 }
 
@@ -538,15 +500,8 @@ void FormSelUnit::cmdOK_Click()
     eTmpUnitID = last;
     if (!gWordBank)
         return;
-    const CourseSnapshot before;
-    const bool made = gWordBank->SetCurrSeries(tmpSeriesID)
-                      && gWordBank->SetCurrUnit(tmpSeriesID, tmpBookID, sTmpUnitID, eTmpUnitID, kAll);
-    if (!made) {
-        // half a change would leave the series of one course with the book of another
-        before.Restore();
+    if (!gWordBank->SelectCourse(tmpSeriesID, tmpBookID, sTmpUnitID, eTmpUnitID, WordCategory::All))
         return;
-    }
-    StoreLastCourse(tmpSeriesID, tmpBookID, sTmpUnitID, eTmpUnitID);
     if (gUser)
         gUser->SaveUserFeature();
     mySeries = nullptr;
@@ -567,14 +522,7 @@ bool FormSelUnit::MakeFirstCourseCurrent()
     CSeries *first = nullptr;
     if (!gWordBank || gWordBank->SeriesNum() < 1 || !gWordBank->GetSeriesByID(1, first))
         return false;
-    first->LoadStandardSeries();
-    const CourseSnapshot before;
-    if (!gWordBank->SetCurrUnit(1, 1, 1, 1, kAll)) {
-        before.Restore();
-        return false;
-    }
-    StoreLastCourse(1, 1, 1, 1);
-    return true;
+    return gWordBank->SelectCourse(1, 1, 1, 1, WordCategory::All);
 }
 
 void FormSelUnit::reject()
@@ -626,34 +574,25 @@ void FormSelUnit::BookMenuRequested(const QPoint &pos)
     MNU_USERBOOK->popup(lstBook->viewport()->mapToGlobal(pos));
 }
 
+void FormSelUnit::ShowBookError(UserBookError error)
+{
+    if (error == UserBookError::NotSaved)
+        ShowSaveFailure(gUserBookFile);
+    else if (error != UserBookError::None)
+        plat().MsgBox(UserBookErrorText(error), MsgButtons::OK, MsgIcon::Critical, kCustomCaption);
+}
+
 void FormSelUnit::mnu_BOOK_RENAME_Click()
 {
-    if (!mySeries || !myBook || mySeries->SeriesID != 0)
+    if (!gWordBank || !mySeries || !myBook || mySeries->SeriesID != 0)
         return;
-    const QString oldName = myBook->BookName;
-    const QString name = StripTabsTrim(plat().InputBox(
-        QStringLiteral("您正在修改的词库名是【") + oldName + QStringLiteral("】\r\n\r\n请输入新词库名："),
-        QStringLiteral("修改自定义词库名称"), QString()));
-    if (name.isEmpty()) {
-        plat().MsgBox(QStringLiteral("词库名不能为空!"), MsgButtons::OK, MsgIcon::Critical, kCustomCaption);
-        return;
-    }
-    // two books of one name could not be told apart, and the reserved names
-    // belong to the program
-    ClassBook *other = nullptr;
-    if (name == QStringLiteral("系统生词本") || name == QStringLiteral("我的词库")
-        || (mySeries->GetBookByName(name, other) && other != myBook)) {
-        plat().MsgBox(QStringLiteral("非法的课本名称!请更改课本名称"), MsgButtons::OK, MsgIcon::Critical, kCustomCaption);
-        return;
-    }
-    myBook->BookName = name;
-    if (!mySeries->SaveUserWordBook()) {
-        myBook->BookName = oldName;
-        ShowSaveFailure(gUserBookFile);
-        return;
-    }
-    SaveProfileWithBooks();
-    ShowSeriesList();
+    const QString name = plat().InputBox(
+        QStringLiteral("您正在修改的词库名是【") + myBook->BookName + QStringLiteral("】\r\n\r\n请输入新词库名："),
+        QStringLiteral("修改自定义词库名称"), QString());
+    const UserBookError error = gWordBank->RenameUserBook(myBook->BookID, name);
+    ShowBookError(error);
+    if (error == UserBookError::None)
+        ShowSeriesList();
 }
 
 void FormSelUnit::mnu_BOOK_OUTPUT_Click()
@@ -668,20 +607,9 @@ void FormSelUnit::mnu_BOOK_OUTPUT_Click()
                   MsgIcon::Information, QStringLiteral("导出词库"));
 }
 
-void FormSelUnit::KeepProfileBookIndexes(int deletedBookID)
-{
-    if (!gUser)
-        return;
-    // The profile keeps the current book by position; later books moved down one.
-    if (gCurrSeries && gCurrSeries->SeriesID == 0 && gCurrBook && gCurrBook->BookID > 0)
-        gUser->nLastBook = gCurrBook->BookID;
-    if (gUser->nOldSeries == 0 && gUser->nOldBook > deletedBookID)
-        --gUser->nOldBook;
-}
-
 void FormSelUnit::mnu_BOOK_DEL_Click()
 {
-    if (!mySeries || !myBook || mySeries->SeriesID != 0)
+    if (!gWordBank || !mySeries || !myBook || mySeries->SeriesID != 0)
         return;
     const int bookID = lstBook->currentRow() + 1;
     const QString ask = QStringLiteral("正准备删除自定义词库【") + myBook->BookName
@@ -691,15 +619,12 @@ void FormSelUnit::mnu_BOOK_DEL_Click()
     // the tiles point into the book that goes
     ClearTiles();
     myBook = nullptr;
-    if (mySeries->DelUserWordBook(bookID)) {
-        KeepProfileBookIndexes(bookID);
+    const UserBookError error = gWordBank->DeleteUserBook(bookID);
+    if (error != UserBookError::NoBook) {
         // the book shown next is another one: its selection starts at unit 1
         sTmpUnitID = 1;
         eTmpUnitID = 1;
-        if (mySeries->SaveUserWordBook())
-            SaveProfileWithBooks();
-        else
-            ShowSaveFailure(gUserBookFile);
     }
+    ShowBookError(error);
     ShowSeriesList();
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+enum class UserBookError;
 class BookUnitTitleCtl;
 class CSeries;
 class ClassBook;
@@ -111,7 +112,7 @@ private:
     void FallBackFromEmptyUserSeries();
     void SelectSeriesEntry(int entry, bool mayAsk);
     bool MakeFirstCourseCurrent();
-    void KeepProfileBookIndexes(int deletedBookID);
+    void ShowBookError(UserBookError error);
 
     CSeries *mySeries = nullptr;
     ClassBook *myBook = nullptr;

@@ -54,7 +54,12 @@ bool FlipDeck::AllDealt() const
 bool FlipDeck::SameWord(const Card &a, const Card &b) const
 {
     // by word, not by position: one word may stand twice in a unit
-    return a.word && b.word && (a.word == b.word || a.word->UserEN == b.word->UserEN);
+    if (!a.word || !b.word)
+        return false;
+    if (a.word == b.word || a.word->UserEN == b.word->UserEN)
+        return true;
+    // "bye" beside goodbye's 再见 is a right pair: the picture card shows the meaning
+    return a.face != b.face && !a.word->Chinese.isEmpty() && a.word->Chinese == b.word->Chinese;
 }
 
 FlipDeck::Outcome FlipDeck::Click(int k)

@@ -66,7 +66,7 @@ QStringList SelectionKeys()
     if (!gCurrBook || !gUser)
         return keys;
     ClassUnit selection;
-    if (!gCurrBook->CollectUnits(gUser->nLastStartUnit, gUser->nLastEndUnit, kSelectAll, selection))
+    if (!gCurrBook->CollectUnits(gUser->nLastStartUnit, gUser->nLastEndUnit, WordCategory::All, selection))
         return keys;
     for (int i = 1; i <= selection.WordNum(); ++i) {
         CWord *w = nullptr;
@@ -139,6 +139,8 @@ int PlayTodayPlan(QWidget *parent)
                 label->setText(RemainingText(Remaining(plan)));
         });
         games.GameModeCtl1->lblUnit->setEnabled(false);
+        // a child may leave the plan at any moment: what was answered is kept, nothing is taken
+        games.GameModeCtl1->SetLeaveFree(true);
         const int first = startWithSpelling ? kSpellGame : kRecogniseGame;
         AllowGamesOf(games, first);
         FormGames::Script script;

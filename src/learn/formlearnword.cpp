@@ -462,8 +462,7 @@ void FormLearnWord::ReselectUnit()
 {
     if (!gUser || !gWordBank)
         return;
-    gWordBank->SetCurrUnit(gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit, gUser->nLastEndUnit,
-                           kSelectAll);
+    gWordBank->RestoreLastCourse();
     gUser->nLastWord = 1;
     BookUnitTitleCtl1->SetCurrCaption();
     Timer1->start();

@@ -509,7 +509,7 @@ void FormWordPicList::lblUnit_Click()
     form.exec();
     if (!form.ret || !gUser || !gWordBank)
         return;
-    gWordBank->SetCurrUnit(gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit, gUser->nLastEndUnit, kSelectAll);
+    gWordBank->RestoreLastCourse();
     FillUnitLabel();
     gUser->nLastWord = 1;
     if (gCurrUnit)

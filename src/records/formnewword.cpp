@@ -80,7 +80,7 @@ void FormNewWord::ShowNewWordList(int n)
                               + QStringLiteral("个单词】");
     }
     // a state has one colour in every window
-    PicBase->ShowWords(m_unit, [](const CWord &w) { return FormRecord::RowColour(w.GetStatus()); });
+    PicBase->ShowWords(m_unit, [](const CWord &w) { return FormRecord::RowColour(w.Category()); });
     BookUnitTitleCtl1->SetCaption(m_series, m_book, m_unit);
     btnPrint->setEnabled(RowCount() > 0);
     btnClear->setEnabled(m_unit != nullptr);
@@ -161,7 +161,7 @@ void FormNewWord::btnStart_Click()
         gUser->nOldBook = gUser->nLastBook;
         gUser->nOldSeries = gUser->nLastSeries;
     }
-    if (!gWordBank->SetCurrUnit(0, 0, n, n, kSelectAll)) {
+    if (!gWordBank->SelectCourse(0, 0, n, n, WordCategory::All)) {
         ShowUnknownFailure();
         return;
     }

@@ -30,8 +30,8 @@ FormRecord::FormRecord(QWidget *parent)
       m_listed(std::make_unique<ClassUnit>())
 {
     setObjectName(QStringLiteral("FormRecord"));
-    for (const QString &c : {kSelectAll, kStatusOftenWrong, kStatusPractising, kStatusWellKnown, kStatusUntested})
-        AddOption(c);
+    for (WordCategory c : kWordCategories)
+        AddOption(CategoryLabel(c));
     btnStart = AddButton(QStringLiteral("开始练习 -->"), true);
     btnPrint = AddButton(QStringLiteral("<--  导出练习结果"));
     connect(btnStart, &QPushButton::clicked, this, &FormRecord::btnStart_Click);
@@ -41,14 +41,19 @@ FormRecord::FormRecord(QWidget *parent)
 
 FormRecord::~FormRecord() = default;
 
-int FormRecord::RowColour(const QString &label)
+int FormRecord::RowColour(WordCategory category)
 {
-    if (label == kStatusOftenWrong)
+    switch (category) {
+    case WordCategory::OftenWrong:
         return kOftenWrongColour;
-    if (label == kStatusWellKnown)
+    case WordCategory::WellKnown:
         return kWellKnownColour;
-    if (label == kStatusUntested)
+    case WordCategory::Untested:
         return kUntestedColour;
+    case WordCategory::Practising:
+    case WordCategory::All:
+        break;
+    }
     return kPractisingColour;
 }
 
@@ -74,16 +79,16 @@ void FormRecord::Form_Load()
 
 void FormRecord::OptionClicked(int k)
 {
-    ShowRecordList(m_options[size_t(k)]->text().trimmed());
+    ShowRecordList(kWordCategories[size_t(k)]);
 }
 
-void FormRecord::ShowRecordList(const QString &category)
+void FormRecord::ShowRecordList(WordCategory category)
 {
     PicBase->RemoveRows();
     m_listed->Clear();
     m_listed->UnitCaption.clear();
     const bool listed = m_book && m_book->CollectUnits(sUnitID, eUnitID, category, *m_listed);
-    PicBase->ShowWords(listed ? m_listed.get() : nullptr, [](const CWord &w) { return RowColour(w.GetStatus()); });
+    PicBase->ShowWords(listed ? m_listed.get() : nullptr, [](const CWord &w) { return RowColour(w.Category()); });
     BookUnitTitleCtl1->SetCaption(m_series, m_book, listed ? m_listed.get() : nullptr);
     btnPrint->setEnabled(RowCount() > 0);
 }
@@ -93,8 +98,8 @@ void FormRecord::btnStart_Click()
     if (!EnoughToPractise() || !gWordBank)
         return;
     const int k = SelectedOption();
-    const QString caption = k >= 0 ? m_options[size_t(k)]->text().trimmed() : kSelectAll;
-    if (!gWordBank->SetCurrUnit(newwordSeriesID, newwordBookID, sUnitID, eUnitID, caption)) {
+    const WordCategory category = k >= 0 ? kWordCategories[size_t(k)] : WordCategory::All;
+    if (!gWordBank->SelectCourse(newwordSeriesID, newwordBookID, sUnitID, eUnitID, category)) {
         ShowUnknownFailure();
         return;
     }

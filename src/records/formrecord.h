@@ -4,6 +4,7 @@
 
 #pragma once
 #include "wordlistdialog.h"
+#include "wordbank/wordcategory.h"
 #include <memory>
 
 class ClassUnit;
@@ -25,12 +26,12 @@ public:
     QPushButton *btnStart = nullptr;
     QPushButton *btnPrint = nullptr;
 
-    // Lists the range's words of a category ("全部" for all of them).
-    void ShowRecordList(const QString &category);
+    // Lists the range's words of a category (All for all of them).
+    void ShowRecordList(WordCategory category);
     const ClassUnit *ListedUnit() const { return m_listed.get(); }
 
-    // Text colour of a row (BGR number) for a learning-state label.
-    static int RowColour(const QString &label);
+    // Text colour of a row (BGR number) for a word's category.
+    static int RowColour(WordCategory category);
 
     void btnStart_Click();
     void btnPrint_Click();

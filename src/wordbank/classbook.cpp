@@ -98,16 +98,22 @@ bool ClassBook::RangeOk(int sUnitIndex, int eUnitIndex) const
     return UnitNum() >= 1 && eUnitIndex <= UnitNum() && sUnitIndex <= eUnitIndex && sUnitIndex >= 1;
 }
 
-bool ClassBook::SetCurrUnit(int sUnitIndex, int eUnitIndex, const QString &selCaption)
+bool ClassBook::CanSetCurrUnit(int sUnitIndex, int eUnitIndex, WordCategory category) const
 {
-    if (!RangeOk(sUnitIndex, eUnitIndex))
+    // one whole unit is taken as it is; anything else is merged into unit 0
+    return RangeOk(sUnitIndex, eUnitIndex) && ((category == WordCategory::All && sUnitIndex == eUnitIndex) || Unit(0));
+}
+
+bool ClassBook::SetCurrUnit(int sUnitIndex, int eUnitIndex, WordCategory category)
+{
+    if (!CanSetCurrUnit(sUnitIndex, eUnitIndex, category))
         return false;
-    if (selCaption == kSelectAll && sUnitIndex == eUnitIndex) {
+    if (category == WordCategory::All && sUnitIndex == eUnitIndex) {
         ClassUnit *u = Unit(sUnitIndex);
         u->UnitCaption = u->UnitName + QStringLiteral("【共有单词 ") + QString::number(u->WordNum()) + QStringLiteral(" 个】");
         gCurrUnit = u;
     } else {
-        if (!GetManyUnits(sUnitIndex, eUnitIndex, selCaption))
+        if (!GetManyUnits(sUnitIndex, eUnitIndex, category))
             return false;
         gCurrUnit = Unit(0);
     }
@@ -118,7 +124,7 @@ bool ClassBook::SetCurrUnit(int sUnitIndex, int eUnitIndex, const QString &selCa
     return true;
 }
 
-bool ClassBook::GetManyUnits(int sUnitIndex, int eUnitIndex, const QString &selCaption)
+bool ClassBook::GetManyUnits(int sUnitIndex, int eUnitIndex, WordCategory category)
 {
     // the new-word book has no merge unit
     if (!RangeOk(sUnitIndex, eUnitIndex) || !Unit(0))
@@ -126,22 +132,22 @@ bool ClassBook::GetManyUnits(int sUnitIndex, int eUnitIndex, const QString &selC
     ClassUnit *merged = Unit(0);
     // results belong to the selection they were played on
     const QString selection = QString::number(sUnitIndex) + QLatin1Char('-') + QString::number(eUnitIndex)
-                              + QLatin1Char('-') + selCaption;
+                              + QLatin1Char('-') + CategoryLabel(category);
     if (merged->MergedSelection != selection) {
         merged->ResetUnitStatus();
         merged->MergedSelection = selection;
     }
-    return CollectUnits(sUnitIndex, eUnitIndex, selCaption, *merged);
+    return CollectUnits(sUnitIndex, eUnitIndex, category, *merged);
 }
 
-bool ClassBook::CollectUnits(int sUnitIndex, int eUnitIndex, const QString &selCaption, ClassUnit &outUnit) const
+bool ClassBook::CollectUnits(int sUnitIndex, int eUnitIndex, WordCategory category, ClassUnit &outUnit) const
 {
     if (!RangeOk(sUnitIndex, eUnitIndex))
         return false;
     outUnit.Clear();
     for (int i = sUnitIndex; i <= eUnitIndex; ++i)
-        outUnit.AddNewUnit(*Unit(i), selCaption);
-    const QString tail = QStringLiteral("【") + selCaption + QStringLiteral("：") + QString::number(outUnit.WordNum())
+        outUnit.AddNewUnit(*Unit(i), category);
+    const QString tail = QStringLiteral("【") + CategoryLabel(category) + QStringLiteral("：") + QString::number(outUnit.WordNum())
                          + QStringLiteral("个】");
     if (sUnitIndex == eUnitIndex)
         outUnit.UnitCaption = Unit(sUnitIndex)->UnitName + tail;

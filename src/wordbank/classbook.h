@@ -30,12 +30,14 @@ public:
     int AddNewUnit(const QString &UnitName);
     bool GetUnitbyID(int UnitID, ClassUnit *&outUnit) const;
     bool GetUnitByName(const QString &UnitName, ClassUnit *&outUnit) const;
-    bool SetCurrUnit(int sUnitIndex, int eUnitIndex, const QString &selCaption);
-    bool GetManyUnits(int sUnitIndex, int eUnitIndex, const QString &selCaption);
-    // The words of units sUnitIndex..eUnitIndex that pass selCaption, and the
+    // True when SetCurrUnit with these arguments would succeed.
+    bool CanSetCurrUnit(int sUnitIndex, int eUnitIndex, WordCategory category) const;
+    bool SetCurrUnit(int sUnitIndex, int eUnitIndex, WordCategory category);
+    bool GetManyUnits(int sUnitIndex, int eUnitIndex, WordCategory category);
+    // The words of units sUnitIndex..eUnitIndex in the category, and the
     // caption such a range gets, into a unit the caller owns; false (outUnit
     // untouched) for a range outside the book.
-    bool CollectUnits(int sUnitIndex, int eUnitIndex, const QString &selCaption, ClassUnit &outUnit) const;
+    bool CollectUnits(int sUnitIndex, int eUnitIndex, WordCategory category, ClassUnit &outUnit) const;
 
     // New-word book
     bool IsNewWordBook() const { return SeriesID == 0 && BookID == 0; }

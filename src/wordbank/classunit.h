@@ -50,7 +50,7 @@ public:
     // Fills ansArr[1..count] (resized to at least 5) with distinct positions,
     // one of them currTestWord at a random slot; returns count.
     int GetAnsArr(int currTestWord, std::vector<int> &ansArr) const;
-    int AddNewUnit(const ClassUnit &inUnit, const QString &selCaption);
+    int AddNewUnit(const ClassUnit &inUnit, WordCategory category);
     int AddWord(const QString &English);
     QString AddSentence(const QString &aLine, const QString &sID);
     bool GetWordByEnglish(const QString &English, CWord *&outWord) const;

@@ -84,7 +84,27 @@ bool ClassUser::LoadUserFeature()
         m_loadedUnitStatus = TrimSpaces(lines.at(9));
     if (lines.size() >= 10 && gWordBank)
         gWordBank->LoadUnitStatus(m_loadedUnitStatus);
+    m_lostBook.clear();
+    if (lines.size() >= 11)
+        FindUserBook(lines.at(10));
     return true;
+}
+
+void ClassUser::FindUserBook(const QString &name)
+{
+    // Books are kept by position; another profile may have deleted or moved
+    // them since, so the name says which one this profile was on.
+    if (name.isEmpty() || nLastSeries != 0 || nLastBook < 1 || !gWordBank)
+        return;
+    const int book = gWordBank->UserBookPosition(name);
+    if (book >= 1) {
+        nLastBook = book;
+        return;
+    }
+    m_lostBook = name;
+    nLastBook = -1;
+    nLastStartUnit = -1;
+    nLastEndUnit = -1;
 }
 
 bool ClassUser::SaveUserFeature()
@@ -117,6 +137,10 @@ bool ClassUser::SaveUserFeature()
     text += kCrLf;
     text += units;
     text += kCrLf;
+    // a line more only for a user book: other profiles' files stay as they were
+    const QString bookName = series == 0 && book >= 1 ? gWordBank->UserBookName(book) : QString();
+    if (!bookName.isEmpty())
+        text += bookName + kCrLf;
     const QString reviewPath = ReviewFilePath(userID);
     const bool reviewsSaved = Reviews().Save(reviewPath);
     // an unwritable folder was told once at start; a newer version's file is kept on purpose

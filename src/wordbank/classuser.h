@@ -67,6 +67,10 @@ public:
     // Part of the status file could not be read (what could was taken).
     bool StatusFileDamaged() const { return m_statusDamaged; }
 
+    // The user's book the status file named, when it is no longer there (the
+    // last course was then cleared); empty otherwise.
+    QString LostUserBook() const { return m_lostBook; }
+
     // Each word's memory, read and written with the status file.
     ReviewStore &Reviews() const { return m_reviews.get(); }
 
@@ -77,6 +81,9 @@ private:
     // could not be read this run, so one broken start loses no results.
     QString m_loadedUnitStatus;
     ReviewStoreBox m_reviews;
+    QString m_lostBook;
+
+    void FindUserBook(const QString &name);
 };
 
 // The nickname file: three names, slots 0..2.

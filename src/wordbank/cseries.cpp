@@ -21,7 +21,6 @@
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kNewWordBookName = QStringLiteral("自定义生词本");
-const QString kReservedBookName = QStringLiteral("系统生词本");
 }
 
 CSeries::CSeries()

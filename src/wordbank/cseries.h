@@ -15,6 +15,8 @@ class CSeries {
 public:
     static constexpr const char *kWordBankHeader = "$ KELVAN VOCATRIX98 WORDBANK";
     static inline const QString kUserSeriesName = QStringLiteral("我的词库");
+    // the new-word book's name: no user book may take it
+    static inline const QString kReservedBookName = QStringLiteral("系统生词本");
 
     QString SeriesName;
     QString SeriesDesc;

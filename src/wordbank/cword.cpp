@@ -58,13 +58,7 @@ void CWord::SetNewWord(int nNewBookID, bool bNewWord)
 
 QString CWord::GetStatus() const
 {
-    if (iTestResult == 0)
-        return kStatusUntested;
-    if (iTestResult < -6)
-        return kStatusOftenWrong;
-    if (iTestResult > 6)
-        return kStatusWellKnown;
-    return kStatusPractising;
+    return CategoryLabel(Category());
 }
 
 void CWord::SetStatus(int tResult)
@@ -82,7 +76,7 @@ void CWord::SetStatus(int tResult, int testMode)
         iTestResult = std::min(iTestResult + 1, int(SHRT_MAX));
         myTestedStatus = 1;
         if (gUser)
-            gUser->myScore = scoring::AddClamped(gUser->myScore, scoring::PointsForRight(testMode, English.size()));
+            gUser->myScore = scoring::AddClamped(gUser->myScore, scoring::PointsForRight(testMode, scoring::SpelledLetters(UserEN, English)));
     }
 }
 

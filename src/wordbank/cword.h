@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
+#include "wordcategory.h"
 #include <QString>
 
 // One dictionary word and the learner's progress with it. Every CWord is
@@ -29,6 +30,8 @@ public:
     void InitMe();
     bool IsNewWord(int nNewBookID) const;
     void SetNewWord(int nNewBookID, bool bNewWord);
+    WordCategory Category() const { return CategoryOfScore(iTestResult); }
+    // the category's label
     QString GetStatus() const;
     // tResult: 1 right, -1 wrong, 2 shown; the points follow game testMode
     // (the one played, gTestMode, when not given).
@@ -55,10 +58,3 @@ public:
     void InitStatus() { myTestedStatus = 0; }
 };
 
-// The four learning-state labels; also the category filter of a selection.
-inline const QString kStatusUntested = QStringLiteral("尚未练习");
-inline const QString kStatusOftenWrong = QStringLiteral("常出错的");
-inline const QString kStatusWellKnown = QStringLiteral("很熟悉的");
-inline const QString kStatusPractising = QStringLiteral("正在练习");
-// "All words": no category filter.
-inline const QString kSelectAll = QStringLiteral("全部");

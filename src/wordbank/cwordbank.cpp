@@ -10,6 +10,8 @@
 #include "helpers/envelope.h"
 #include "helpers/texthelpers.h"
 #include "platform/platform.h"
+#include "savenotice.h"
+#include "classbook.h"
 #include <QStringList>
 
 CWordBank::CWordBank()
@@ -39,6 +41,14 @@ QString CWordBank::SaveUnitStatus() const
     return shares.join(QLatin1Char('\t'));
 }
 
+namespace {
+void ShowCourseLoadFailure()
+{
+    plat().MsgBox(QStringLiteral("错误004:当前教程加载失败！"), MsgButtons::OK, MsgIcon::Critical,
+                  QStringLiteral("严重错误"));
+}
+} // namespace
+
 bool CWordBank::SetCurrSeries(int iSeries)
 {
     if (gCurrSeries && gCurrSeries->SeriesID == iSeries)
@@ -50,18 +60,107 @@ bool CWordBank::SetCurrSeries(int iSeries)
             gUser->nLastSeries = iSeries;
         return true;
     }
-    plat().MsgBox(QStringLiteral("错误004:当前教程加载失败！"), MsgButtons::OK, MsgIcon::Critical,
-                  QStringLiteral("严重错误"));
+    ShowCourseLoadFailure();
     return false;
 }
 
-bool CWordBank::SetCurrUnit(int iSeries, int iBook, int iStartUnit, int iEndUnit, const QString &showCaption)
+bool CWordBank::SelectCourse(int iSeries, int iBook, int iStartUnit, int iEndUnit, WordCategory category)
 {
-    if (!SetCurrSeries(iSeries))
+    CSeries *series = nullptr;
+    if (!GetSeriesByID(iSeries, series)) {
+        ShowCourseLoadFailure();
         return false;
-    if (!gCurrSeries->SetCurrBook(iBook))
+    }
+    // a standard series reads its books when first chosen
+    if (iSeries != 0 && series->BookNum() == 0)
+        series->LoadStandardSeries();
+    ClassBook *book = nullptr;
+    if (!series->GetBookByID(iBook, book) || !book || !book->CanSetCurrUnit(iStartUnit, iEndUnit, category))
         return false;
-    return gCurrBook->SetCurrUnit(iStartUnit, iEndUnit, showCaption);
+    // checked above: none of these can fail now
+    gCurrSeries = series;
+    series->SetCurrBook(iBook);
+    book->SetCurrUnit(iStartUnit, iEndUnit, category);
+    if (gUser)
+        gUser->nLastSeries = iSeries;
+    return true;
+}
+
+bool CWordBank::RestoreLastCourse()
+{
+    return gUser
+           && SelectCourse(gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit, gUser->nLastEndUnit,
+                           WordCategory::All);
+}
+
+QString UserBookErrorText(UserBookError error)
+{
+    switch (error) {
+    case UserBookError::NoBook:
+        return QStringLiteral("这个自定义词库已经不存在了。");
+    case UserBookError::EmptyName:
+        return QStringLiteral("词库名不能为空!");
+    case UserBookError::BadName:
+        return QStringLiteral("非法的课本名称!请更改课本名称");
+    case UserBookError::None:
+    case UserBookError::NotSaved:
+        break;
+    }
+    return QString();
+}
+
+int CWordBank::UserBookPosition(const QString &name) const
+{
+    ClassBook *book = nullptr;
+    return Series(0)->GetBookByName(name, book) && book ? book->BookID : -1;
+}
+
+QString CWordBank::UserBookName(int bookID) const
+{
+    return Series(0)->BookName(bookID);
+}
+
+UserBookError CWordBank::RenameUserBook(int bookID, const QString &newName)
+{
+    CSeries *user = Series(0);
+    ClassBook *book = nullptr;
+    if (bookID < 1 || !user->GetBookByID(bookID, book) || !book)
+        return UserBookError::NoBook;
+    const QString name = StripTabsTrim(newName);
+    if (name.isEmpty())
+        return UserBookError::EmptyName;
+    // two books of one name could not be told apart (the profile remembers
+    // its book by name), and the reserved names belong to the program
+    ClassBook *other = nullptr;
+    if (name == CSeries::kReservedBookName || name == CSeries::kUserSeriesName
+        || (user->GetBookByName(name, other) && other != book))
+        return UserBookError::BadName;
+    const QString oldName = book->BookName;
+    book->BookName = name;
+    if (!user->SaveUserWordBook()) {
+        book->BookName = oldName;
+        return UserBookError::NotSaved;
+    }
+    SaveProfileWithBooks();
+    return UserBookError::None;
+}
+
+UserBookError CWordBank::DeleteUserBook(int bookID)
+{
+    CSeries *user = Series(0);
+    if (!user->DelUserWordBook(bookID))
+        return UserBookError::NoBook;
+    if (gUser) {
+        // the profile's course moved down with the books after it
+        if (gCurrSeries == user && gCurrBook && gCurrBook->BookID > 0)
+            gUser->nLastBook = gCurrBook->BookID;
+        if (gUser->nOldSeries == 0 && gUser->nOldBook > bookID)
+            --gUser->nOldBook;
+    }
+    if (!user->SaveUserWordBook())
+        return UserBookError::NotSaved;
+    SaveProfileWithBooks();
+    return UserBookError::None;
 }
 
 bool CWordBank::GetSeriesByID(int Index, CSeries *&outSeries) const

@@ -4,9 +4,15 @@
 
 #pragma once
 #include "cseries.h"
+#include "wordcategory.h"
 #include <QString>
 #include <memory>
 #include <vector>
+
+enum class UserBookError { None, NoBook, EmptyName, BadName, NotSaved };
+// What the learner is told; empty for None and NotSaved (a save failure
+// names its file, see savenotice.h).
+QString UserBookErrorText(UserBookError error);
 
 // Root of the word bank: the user series at 0, the standard series of the
 // word-bank file from 1 on. The only way to change the current selection.
@@ -21,7 +27,20 @@ public:
     int SeriesNum() const { return int(m_series.size()) - 1; }
     QString SaveUnitStatus() const;
     bool SetCurrSeries(int iSeries);
-    bool SetCurrUnit(int iSeries, int iBook, int iStartUnit, int iEndUnit, const QString &showCaption);
+    // Makes series, book and unit range the current course and the profile's
+    // last course, all together; when any of them is not there nothing
+    // changes (message 004 for a series that does not exist).
+    bool SelectCourse(int iSeries, int iBook, int iStartUnit, int iEndUnit, WordCategory category);
+    // The profile's last course, all words.
+    bool RestoreLastCourse();
+
+    // The user's books (series 0, books 1..): the rename or delete is saved
+    // with the profile; UserBookError::NotSaved leaves the rename undone.
+    UserBookError RenameUserBook(int bookID, const QString &newName);
+    UserBookError DeleteUserBook(int bookID);
+    // Position of the user's book of that name, -1 when there is none.
+    int UserBookPosition(const QString &name) const;
+    QString UserBookName(int bookID) const;
     bool GetSeriesByID(int Index, CSeries *&outSeries) const;
     bool GetSeriesByName(const QString &SeriesName, CSeries *&outSeries) const;
     bool LoadSeiresList();

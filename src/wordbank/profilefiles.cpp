@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "profilefiles.h"
+#include "reviewstore.h"
 #include "wbtext.h"
 #include "helpers/apppaths.h"
 #include "helpers/envelope.h"
@@ -13,7 +14,9 @@
 
 namespace {
 
+// lines 1..10, and the user book's name when the course is one of them
 constexpr int kStatusLines = 10;
+constexpr int kStatusLinesWithBook = 11;
 constexpr int kUnitStatusDigits = 27;
 const QString kUserSeriesHeader = QStringLiteral("@我的词库");
 
@@ -125,9 +128,9 @@ StatusFileText ReadStatusFileText(const QByteArray &stored)
     }
     const QList<QByteArray> lines = SplitUserFileLines(clear, &out.damaged);
     // fewer lines are an older, shorter profile; more are not ours
-    if (lines.size() > kStatusLines)
+    if (lines.size() > kStatusLinesWithBook)
         out.damaged = true;
-    for (qsizetype i = 0; i < lines.size() && i < kStatusLines; ++i) {
+    for (qsizetype i = 0; i < lines.size() && i < kStatusLinesWithBook; ++i) {
         const QByteArray &raw = lines.at(i);
         if (i < 8) {
             if (!IsPlainNumber(raw))
@@ -135,8 +138,13 @@ StatusFileText ReadStatusFileText(const QByteArray &stored)
             out.lines << DecodeLine(raw, 0, &out.damaged);
         } else if (i == 8) {
             out.lines << KeepItems(DecodeLine(raw, '-', &out.damaged), QLatin1Char('-'), IsWordItem, &out.damaged);
-        } else {
+        } else if (i == 9) {
             out.lines << KeepItems(DecodeLine(raw, '\t', &out.damaged), QLatin1Char('\t'), IsUnitItem, &out.damaged);
+        } else if (raw.size() > kLongestTextLine) {
+            out.damaged = true;
+            out.lines << QString();
+        } else {
+            out.lines << StripTabsTrim(DecodeLine(raw, 0, &out.damaged));
         }
     }
     return out;
@@ -145,7 +153,7 @@ StatusFileText ReadStatusFileText(const QByteArray &stored)
 bool StatusFileIsWhole(const QByteArray &stored)
 {
     const StatusFileText t = ReadStatusFileText(stored);
-    return !t.damaged && t.lines.size() == kStatusLines;
+    return !t.damaged && (t.lines.size() == kStatusLines || t.lines.size() == kStatusLinesWithBook);
 }
 
 NameFileText ReadNameFileText(const QByteArray &bytes)
@@ -222,6 +230,9 @@ void RecoverUserFileSaves()
 {
     for (const QString &status : gUserStatusFile)
         RecoverStraySave(status, StatusFileIsWhole);
+    for (int id = 0; id < 3; ++id)
+        if (const QString review = ReviewFilePath(id); !review.isEmpty())
+            RecoverStraySave(review, ReviewFileIsWhole);
     RecoverStraySave(gUserNameFile, NameFileIsWhole);
     RecoverStraySave(gUserBookFile, UserBookFileIsWhole);
 }

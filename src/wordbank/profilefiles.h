@@ -11,8 +11,9 @@
 #include <QStringList>
 
 struct StatusFileText {
-    // Lines 1..10 as far as the file has them. Lines 9 and 10 hold only the
-    // items that could be read.
+    // Lines 1..10 as far as the file has them, and line 11 when there is one
+    // (the name of the user's book the course is in). Lines 9 and 10 hold
+    // only the items that could be read.
     QStringList lines;
     bool damaged = false; // something was left out, or the file was cut
     bool plain = false;   // written as plain text instead of enveloped

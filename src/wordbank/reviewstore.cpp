@@ -5,9 +5,7 @@
 #include "reviewstore.h"
 #include "helpers/userfiles.h"
 #include "helpers/apppaths.h"
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <charconv>
 #include <cstdio>
 #include <cmath>
@@ -99,23 +97,43 @@ void ReviewStore::Clear()
 ReviewStore::LoadResult ReviewStore::Load(const QString &path)
 {
     Clear();
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    const UserFileState state = path.isEmpty() ? UserFileState::Missing : UserFileStateOf(path);
+    if (state == UserFileState::Missing)
         return LoadResult::Missing;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    if (state == UserFileState::NotRegular || !ReadUserFile(path, bytes)) {
+        // a link is neither read nor written; an unreadable file is left for the run
+        if (state == UserFileState::NotRegular)
+            NoteRefusedUserFile(path);
         m_keepFile = true;
         return LoadResult::Unreadable;
     }
-    const QByteArray bytes = f.readAll();
     // a later program's file: reading it would lose what it knows
     if (HeaderVersion(QByteArrayView(bytes).first(std::max<qsizetype>(0, bytes.indexOf('\n')))) > kVersion) {
         m_keepFile = true;
         return LoadResult::Newer;
     }
     ReadBytes(bytes);
-    if (m_skipped)
+    if (m_skipped) {
         qWarning("%s: %d line(s) could not be read and were skipped", qPrintable(path), m_skipped);
+        // what could not be read stays in a copy; without one the file is never replaced
+        if (!NoteDamagedUserFile(path))
+            m_keepFile = true;
+    }
     return LoadResult::Read;
+}
+
+bool ReviewFileIsWhole(const QByteArray &bytes)
+{
+    const qsizetype nl = bytes.indexOf('\n');
+    QByteArrayView header = QByteArrayView(bytes).first(nl < 0 ? bytes.size() : nl);
+    if (header.endsWith('\r'))
+        header.chop(1);
+    if (HeaderVersion(header) != ReviewStore::kVersion)
+        return false;
+    ReviewStore store;
+    store.ReadBytes(bytes);
+    return store.SkippedLines() == 0;
 }
 
 void ReviewStore::ReadBytes(const QByteArray &bytes)
@@ -236,7 +254,7 @@ bool ReviewStore::Save(const QString &path) const
     if (m_keepFile || path.isEmpty() || !gUserFilesWritable)
         return false;
     // a profile that never played has nothing to keep yet
-    if (m_entries.empty() && !m_countDay && !QFileInfo::exists(path))
+    if (m_entries.empty() && !m_countDay && UserFileStateOf(path) == UserFileState::Missing)
         return true;
     // the same writer as the status file: never through a link, never half
     return WriteUserFile(path, ToBytes());

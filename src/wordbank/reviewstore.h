@@ -79,5 +79,8 @@ private:
     int m_newDone = 0;
 };
 
+// A stray save of a review file that a start may put in place of the file.
+bool ReviewFileIsWhole(const QByteArray &bytes);
+
 // usrdat/ureview-<n>.dat beside the profile's status file; "" for a bad slot.
 QString ReviewFilePath(int userID);

@@ -11,8 +11,8 @@
 void NoteUserFileSave(const QString &path, bool saved);
 // Tells now, whatever was told before: a save the learner asked for.
 void ShowSaveFailure(const QString &path);
-// After the custom word books were saved: the profile keeps the course and
-// the unit results by book position, so it is saved with them.
+// After the custom word books were saved: the profile keeps its course by
+// the book's position and name, so it is saved with them.
 void SaveProfileWithBooks();
 // While the program ends with nobody to answer a box (a termination signal,
 // the display gone) the notice goes to standard error instead.

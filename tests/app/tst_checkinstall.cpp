@@ -10,6 +10,7 @@
 #include <QDirIterator>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -37,7 +38,7 @@ QStringList Snapshot(const QString &dir)
     return out;
 }
 
-enum class Setup { Full, NoDictionary, BadDictionaryLine, NoWordBank, UnreadableProfile, NoSentences };
+enum class Setup { Full, NoDictionary, BadDictionaryLine, NoWordBank, UnreadableProfile, NoSentences, DamagedReviews };
 
 void Build(const TempAppDir &dir, Setup setup)
 {
@@ -59,6 +60,10 @@ void Build(const TempAppDir &dir, Setup setup)
     QVERIFY(dir.writeEnvelopedText("usrdat/ustatus-1.dat", "1\r\n1\r\n3\r\n3\r\n250\r\n0\r\n4\r\n2\r\napple|101#00000\r\n\r\n"));
     if (setup == Setup::UnreadableProfile)
         QVERIFY(QDir().mkpath(dir.file("usrdat/ustatus-2.dat")));
+    if (setup == Setup::DamagedReviews) {
+        QVERIFY(dir.writeBytes("usrdat/ureview-1.dat", "TallivoReview\t1\r\napple\tr\t30000\t5\t2026-12-01\t2\t0\r\n\x01\xff#\r\n"));
+        QVERIFY(dir.writeBytes("usrdat/ureview-1.dat.Ab3xYz", "TallivoReview\t1\r\napple\tr\t3."));
+    }
 }
 
 } // namespace
@@ -110,6 +115,13 @@ private slots:
             << int(Setup::BadDictionaryLine) << 1 << QStringList{"problem: dat/sysdic.dic: bad entry on line 7"};
         QTest::addRow("no word bank") << int(Setup::NoWordBank) << 1
                                       << QStringList{"problem: dat/twb.ck: missing", "series: 0"};
+        QTest::addRow("damaged review file")
+            << int(Setup::DamagedReviews) << 0
+            << QStringList{"profile 1 reviews: 1 words with a memory, 0 due today, 1 lines skipped",
+                           "problem: usrdat/ureview-1.dat: damaged; a start keeps what it can read and copies it to "
+                           "usrdat/ureview-1.dat.damaged-*",
+                           "problem: usrdat/ureview-1.dat.Ab3xYz: a save cut off before its rename (the next start "
+                           "removes it)"};
         QTest::addRow("unreadable profile")
             << int(Setup::UnreadableProfile) << 0
             << QStringList{"profiles found: 2 of 3", "problem: usrdat/ustatus-2.dat: unreadable"};
@@ -130,8 +142,13 @@ private slots:
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         const QString out = QString::fromUtf8(p.readAllStandardOutput());
         const QStringList lines = out.split('\n');
+        // a trailing * stands for a date and time
         for (const QString &e : expected)
-            QVERIFY2(lines.contains(e), qPrintable(e + QStringLiteral("\n--- got:\n") + out));
+            QVERIFY2(e.endsWith('*') ? !lines.filter(QRegularExpression('^' + QRegularExpression::escape(e.chopped(1))
+                                                                          + "[0-9]{8}-[0-9]{4}$"))
+                                            .isEmpty()
+                                     : lines.contains(e),
+                     qPrintable(e + QStringLiteral("\n--- got:\n") + out));
         QCOMPARE(p.exitCode(), exitCode);
         QCOMPARE(Snapshot(dir.path()), before);
     }
@@ -237,8 +254,13 @@ private slots:
             expected << "profile 1: series 1, book 1, units 3..3, score 250, coins 4" << "profiles found: 1 of 3";
         else
             expected << "problem: dat/sysdic.dic: missing";
+        // a trailing * stands for a date and time
         for (const QString &e : expected)
-            QVERIFY2(lines.contains(e), qPrintable(e + QStringLiteral("\n--- got:\n") + out));
+            QVERIFY2(e.endsWith('*') ? !lines.filter(QRegularExpression('^' + QRegularExpression::escape(e.chopped(1))
+                                                                          + "[0-9]{8}-[0-9]{4}$"))
+                                            .isEmpty()
+                                     : lines.contains(e),
+                     qPrintable(e + QStringLiteral("\n--- got:\n") + out));
         QCOMPARE(p.exitCode(), exitCode);
         QCOMPARE(Snapshot(root.path()), before);
     }

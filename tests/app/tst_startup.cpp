@@ -257,6 +257,41 @@ private slots:
         QCOMPARE(lines.mid(0, 4), (QStringList{"1", "1", "1", "1"}));
     }
 
+    // The user's book the profile was on went away (another profile deleted
+    // it): the learner is told which one and chooses again; no other book
+    // is taken silently. A book that only moved is found again.
+    void lostUserBook_data()
+    {
+        QTest::addColumn<QByteArray>("bookLine");
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<QStringList>("seen");
+        QTest::addRow("book gone") << QByteArray("Gone") << "1/1/1-1" << QStringList{"FormLogin", "FormSelUnit"};
+        QTest::addRow("book moved") << QByteArray("My Book") << "0/1/1-1" << QStringList{"FormLogin"};
+    }
+    void lostUserBook()
+    {
+        QFETCH(QByteArray, bookLine);
+        QFETCH(QString, selection);
+        QFETCH(QStringList, seen);
+        AppEnv env;
+        wbfix::Install install;
+        install.userBook = true; // one book, "My Book"
+        QVERIFY(env.Install(install));
+        // the profile was on its second book
+        QVERIFY(env.dir.writeEnvelopedBytes(QStringLiteral("usrdat/ustatus-0.dat"),
+                                            "0\r\n2\r\n1\r\n1\r\n40\r\n0\r\n3\r\n1\r\n\r\n\r\n" + bookLine + "\r\n"));
+        ModalDriver driver;
+        driver.Then(Login(0));
+        driver.Then(CancelCourse());
+        QCOMPARE(RunStartup(), StartupResult::Ready);
+        QCOMPARE(driver.seen, seen);
+        QCOMPARE(Selection(), selection);
+        const QStringList told = env.MsgTexts().filter(QStringLiteral("【Gone】"));
+        QCOMPARE(told.size(), bookLine == "Gone" ? 1 : 0);
+        QCOMPARE(gUser->myScore, 40);
+        QVERIFY(!gUser->StatusFileDamaged());
+    }
+
     // A save cut off before its rename left a newer whole copy: the start
     // takes it, keeps the older file as a copy, and leaves no stray.
     void strayNewerSaveRecovered()

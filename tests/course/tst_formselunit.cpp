@@ -317,7 +317,7 @@ private slots:
         CourseEnv env;
         QVERIFY(env.Load());
         WordBankEnv::Loaded(1);
-        QVERIFY(gWordBank->SetCurrUnit(1, 1, 1, 2, QStringLiteral("全部")));
+        QVERIFY(gWordBank->SelectCourse(1, 1, 1, 2, WordCategory::All));
         ClassUnit *current = gCurrUnit;
         const QString caption = current->UnitCaption;
         const QStringList words = WordBankEnv::Spellings(current);
@@ -635,7 +635,7 @@ private slots:
     {
         CourseEnv env;
         QVERIFY(env.LoadWith(kThreeBooks));
-        QVERIFY(gWordBank->SetCurrUnit(0, 3, 1, 1, QStringLiteral("全部")));
+        QVERIFY(gWordBank->SelectCourse(0, 3, 1, 1, WordCategory::All));
         ClassBook *third = gCurrBook;
         CourseEnv::SetLast(0, 3, 1, 1);
         FormSelUnit form;
@@ -675,7 +675,7 @@ private slots:
     {
         CourseEnv env;
         QVERIFY(env.LoadWith(kThreeBooks));
-        QVERIFY(gWordBank->SetCurrUnit(0, 1, 1, 1, QStringLiteral("全部")));
+        QVERIFY(gWordBank->SelectCourse(0, 1, 1, 1, WordCategory::All));
         FormSelUnit form;
         env.fake->msgAnswers << QList<MsgResult>{MsgResult::OK};
         form.mnu_BOOK_DEL->trigger();

@@ -287,7 +287,7 @@ private slots:
         QVERIFY(books >= 10);
         QVERIFY(units >= 80);
         // the start-up falls back to series 1, book 1, unit 1
-        QVERIFY(gWordBank->SetCurrUnit(1, 1, 1, 1, QStringLiteral("全部")));
+        QVERIFY(gWordBank->SelectCourse(1, 1, 1, 1, WordCategory::All));
     }
 
     void unitWordsHaveSentencesWithTheWordAndAVoice()

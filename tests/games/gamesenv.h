@@ -167,12 +167,12 @@ struct GamesEnv {
     bool LoadAt(int series, int book, int first, int last) { return Load() && Select(series, book, first, last); }
 
     // A standard unit made current the way the course window does it.
-    bool Select(int series, int book, int first, int last, const QString &caption = kSelectAll)
+    bool Select(int series, int book, int first, int last, WordCategory category = WordCategory::All)
     {
         CSeries *s = nullptr;
         if (series > 0 && gWordBank->GetSeriesByID(series, s))
             s->LoadStandardSeries();
-        if (!gWordBank->SetCurrUnit(series, book, first, last, caption))
+        if (!gWordBank->SelectCourse(series, book, first, last, category))
             return false;
         gUser->nLastSeries = series;
         gUser->nLastBook = book;

@@ -49,7 +49,7 @@ struct LearnEnv : WordBankEnv {
                 return false;
             voiced << key;
         }
-        return gWordBank->SetCurrUnit(1, 1, first, last, kSelectAll);
+        return gWordBank->SelectCourse(1, 1, first, last, WordCategory::All);
     }
 
     // A unit of the first n words of unit 3 (12 words), made current.

@@ -318,7 +318,7 @@ void TestFormLearnWord::afterRecordPractiseStartsAtWordOne()
     QCOMPARE(s.reader()->StripFirst(), 4);
     // the record window practises a category: a new selection becomes current
     s.nav->windows[Window::Record] = [](QWidget *) {
-        gWordBank->SetCurrUnit(1, 1, 1, 2, kSelectAll);
+        gWordBank->SelectCourse(1, 1, 1, 2, WordCategory::All);
         return 1;
     };
     s.ClickTool(1);
@@ -339,7 +339,7 @@ void TestFormLearnWord::afterWordListShowsCurrentSelection()
     s.reader()->ChangeWord(10, false);
     // the word list's own course window picked a smaller unit
     s.nav->windows[Window::WordPicList] = [](QWidget *) {
-        gWordBank->SetCurrUnit(1, 1, 2, 2, kSelectAll);
+        gWordBank->SelectCourse(1, 1, 2, 2, WordCategory::All);
         return 0;
     };
     s.ClickTool(2);
@@ -356,7 +356,7 @@ void TestFormLearnWord::courseCancelKeepsPlace()
 {
     FormScene s(false, 1);
     QVERIFY(s.ok);
-    QVERIFY(gWordBank->SetCurrUnit(1, 1, 3, 3, kStatusUntested));
+    QVERIFY(gWordBank->SelectCourse(1, 1, 3, 3, WordCategory::Untested));
     ClassUnit *category = gCurrUnit;
     QVERIFY(s.Open());
     s.reader()->ChangeWord(6, false);

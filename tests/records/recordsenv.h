@@ -67,7 +67,7 @@ struct RecordsEnv : CourseEnv {
             return false;
         if (!Loaded(1))
             return false;
-        return gWordBank->SetCurrUnit(1, book, first, last, kSelectAll);
+        return gWordBank->SelectCourse(1, book, first, last, WordCategory::All);
     }
 
     // Marks the words for new-word book n.

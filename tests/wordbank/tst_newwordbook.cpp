@@ -97,15 +97,15 @@ private slots:
         env.Word("egg")->SetNewWord(2, true);
         ClassUnit *u2 = env.Unit(0, 0, 2);
         gDictionary->GenNewWord(2, u2);
-        QVERIFY(gWordBank->SetCurrUnit(0, 0, 2, 2, QStringLiteral("全部")));
+        QVERIFY(gWordBank->SelectCourse(0, 0, 2, 2, WordCategory::All));
         QCOMPARE(gCurrUnit, u2);
         QCOMPARE(gCurrUnit->UnitCaption, QStringLiteral("生词本2【共有单词 2 个】"));
         QCOMPARE((QList<int>{gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit, gUser->nLastEndUnit}),
                  (QList<int>{0, 0, 2, 2}));
         // there is no merge unit to fill
         ClassUnit *before = gCurrUnit;
-        QVERIFY(!gWordBank->SetCurrUnit(0, 0, 1, 3, QStringLiteral("全部")));
-        QVERIFY(!gWordBank->SetCurrUnit(0, 0, 2, 2, QStringLiteral("常出错的")));
+        QVERIFY(!gWordBank->SelectCourse(0, 0, 1, 3, WordCategory::All));
+        QVERIFY(!gWordBank->SelectCourse(0, 0, 2, 2, WordCategory::OftenWrong));
         QCOMPARE(gCurrUnit, before);
     }
 };

@@ -146,6 +146,72 @@ private slots:
                  last);
     }
 
+    // A profile on one of the user's books finds it again after another
+    // profile deleted or reordered the books; a book that went is reported
+    // and no other book is taken in its place. Older files (no name line)
+    // still load by position.
+    void userBookFollowsItsName_data()
+    {
+        QTest::addColumn<QString>("change"); // what another profile did
+        QTest::addColumn<bool>("oldFile");
+        QTest::addColumn<int>("book");
+        QTest::addColumn<QString>("lost");
+        QTest::addRow("nothing") << "" << false << 2 << "";
+        QTest::addRow("earlier book deleted") << "delete A" << false << 1 << "";
+        QTest::addRow("books reordered") << "move A last" << false << 1 << "";
+        QTest::addRow("own book deleted") << "delete B" << false << -1 << "B";
+        QTest::addRow("last book deleted, own took its place") << "delete B, C" << false << -1 << "B";
+        QTest::addRow("older file, by position") << "" << true << 2 << "";
+    }
+    void userBookFollowsItsName()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, oldFile);
+        QFETCH(int, book);
+        QFETCH(QString, lost);
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        CSeries *user = env.Series(0);
+        for (const char *name : {"A", "B", "C"})
+            QVERIFY(user->AddUserWordBook(QString::fromLatin1(name), "#U1\r\napple\r\ncat"));
+        QVERIFY(user->SaveUserWordBook());
+        QVERIFY(gWordBank->SelectCourse(0, 2, 1, 1, WordCategory::All));
+        QVERIFY(gUser->SaveUserFeature());
+        QStringList lines = StatusLines(0);
+        QCOMPARE(lines.mid(0, 4), (QStringList{"0", "2", "1", "1"}));
+        QCOMPARE(lines.value(10), QStringLiteral("B"));
+        if (oldFile) {
+            QString text = lines.mid(0, 10).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+            QFile f(gUserStatusFile[0]);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(EnvelopeBytes(text.toUtf8()));
+        }
+        // another profile's run changes the books
+        if (change == "delete A") {
+            QVERIFY(user->DelUserWordBook(1));
+        } else if (change == "move A last") {
+            QVERIFY(user->DelUserWordBook(1));
+            QVERIFY(user->AddUserWordBook(QStringLiteral("A"), "#U1\r\napple\r\ncat"));
+        } else if (change == "delete B") {
+            QVERIFY(user->DelUserWordBook(2));
+        } else if (change == "delete B, C") {
+            QVERIFY(user->DelUserWordBook(3));
+            QVERIFY(user->DelUserWordBook(2));
+            QVERIFY(user->AddUserWordBook(QStringLiteral("D"), "#U1\r\napple\r\ncat"));
+        }
+        QVERIFY(user->SaveUserWordBook());
+
+        QVERIFY(Restart(0));
+        QVERIFY(gUser->LoadUserFeature());
+        QVERIFY(!gUser->StatusFileDamaged());
+        QCOMPARE(gUser->nLastSeries, 0);
+        QCOMPARE(gUser->nLastBook, book);
+        QCOMPARE(gUser->LostUserBook(), lost);
+        QCOMPARE(gWordBank->RestoreLastCourse(), book > 0);
+        if (book > 0)
+            QCOMPARE(gCurrBook->BookName, QStringLiteral("B"));
+    }
+
     // A save that cannot be written leaves the previous file whole, says so
     // once naming the file, and the next good save is told nothing.
     void failedSave_data()

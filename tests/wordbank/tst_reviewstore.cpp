@@ -9,7 +9,11 @@
 #include "wordbank/reviewday.h"
 #include "wordbank/reviewplan.h"
 #include "wordbank/reviewround.h"
+#include "helpers/userfiles.h"
+#include "wordbank/profilefiles.h"
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 using fsrs::Grade;
@@ -213,10 +217,24 @@ private slots:
         QFETCH(int, skipped);
         QFETCH(QStringList, kept);
         WordBankEnv env;
+        TakeUserFileNotices();
         QVERIFY(env.dir.writeText(QStringLiteral("usrdat/ureview-0.dat"), text));
+        const QByteArray original = ReadBytes(env.dir.file(QStringLiteral("usrdat/ureview-0.dat")));
         ReviewStore store;
         QCOMPARE(store.Load(env.dir.file(QStringLiteral("usrdat/ureview-0.dat"))), ReviewStore::LoadResult::Read);
         QCOMPARE(store.SkippedLines(), skipped);
+        QCOMPARE(ReviewFileIsWhole(original), skipped == 0 && original.startsWith("TallivoReview"));
+        // what could not be read is kept in a dated copy, made once, and the parent is told once
+        store.Load(env.dir.file(QStringLiteral("usrdat/ureview-0.dat")));
+        const QStringList copies =
+            QDir(env.dir.file(QStringLiteral("usrdat"))).entryList({QStringLiteral("ureview-0.dat.damaged-*")});
+        const QList<UserFileNotice> notices = TakeUserFileNotices();
+        QCOMPARE(copies.size(), skipped ? 1 : 0);
+        QCOMPARE(notices.size(), skipped ? 1 : 0);
+        if (skipped) {
+            QCOMPARE(ReadBytes(env.dir.file(QStringLiteral("usrdat/") + copies.first())), original);
+            QCOMPARE(QFileInfo(notices.first().copy).fileName(), copies.first());
+        }
         QStringList got;
         for (const ReviewStore::Entry &e : store.Entries())
             for (int t = 0; t < kReviewTracks; ++t)
@@ -255,6 +273,64 @@ private slots:
             QVERIFY(!store.Save(path));
         }
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
+    // A review file that is a link is neither read nor written: the target stays.
+    void linkInPlaceOfTheFile_data()
+    {
+        QTest::addColumn<QString>("target"); // relative to the user folder; "" = dangling
+        QTest::addRow("to a file") << QStringLiteral("notes.txt");
+        QTest::addRow("to a folder") << QStringLiteral("somewhere");
+        QTest::addRow("dangling") << QString();
+    }
+    void linkInPlaceOfTheFile()
+    {
+        QFETCH(QString, target);
+        WordBankEnv env;
+        TakeUserFileNotices();
+        QVERIFY(env.dir.writeText(QStringLiteral("notes.txt"), QStringLiteral("a parent's notes")));
+        QVERIFY(QDir().mkpath(env.dir.file(QStringLiteral("somewhere"))));
+        const QString path = env.dir.file(QStringLiteral("usrdat/ureview-0.dat"));
+        const QString to = env.dir.file(target.isEmpty() ? QStringLiteral("gone.txt") : target);
+        QVERIFY(QFile::link(to, path));
+        ReviewStore store;
+        QCOMPARE(store.Load(path), ReviewStore::LoadResult::Unreadable);
+        store.Record(QStringLiteral("cat"), R, Grade::Good, kDay);
+        QVERIFY(!store.Save(path));
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(ReadBytes(env.dir.file(QStringLiteral("notes.txt"))), QByteArray("a parent's notes"));
+        QVERIFY(!QFile::exists(env.dir.file(QStringLiteral("gone.txt"))));
+        QVERIFY(QDir(env.dir.file(QStringLiteral("somewhere"))).isEmpty());
+        const QList<UserFileNotice> notices = TakeUserFileNotices();
+        QCOMPARE(notices.size(), 1);
+        QVERIFY(notices.first().refused);
+    }
+
+    // A save cut off before its rename is taken back at start when it is whole.
+    void straySaveRecovered_data()
+    {
+        QTest::addColumn<QByteArray>("stray");
+        QTest::addColumn<bool>("taken");
+        QTest::addRow("whole") << QByteArray("TallivoReview\t1\r\ndog\ts\t10\t4.2\t2026-11-20\t3\t1\r\n") << true;
+        QTest::addRow("cut off") << QByteArray("TallivoReview\t1\r\ndog\ts\t10\t4.") << false;
+        QTest::addRow("no header") << QByteArray("dog\ts\t10\t4.2\t2026-11-20\t3\t1\r\n") << false;
+    }
+    void straySaveRecovered()
+    {
+        QFETCH(QByteArray, stray);
+        QFETCH(bool, taken);
+        WordBankEnv env;
+        const QByteArray old("TallivoReview\t1\r\ncat\tr\t3.5\t5\t2026-12-01\t2\t0\r\n");
+        const QString path = env.dir.file(QStringLiteral("usrdat/ureview-1.dat"));
+        QVERIFY(env.dir.writeBytes(QStringLiteral("usrdat/ureview-1.dat"), old));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-100), QFileDevice::FileModificationTime));
+        f.close();
+        QVERIFY(env.dir.writeBytes(QStringLiteral("usrdat/ureview-1.dat.Q7rT2x"), stray));
+        RecoverUserFileSaves();
+        QCOMPARE(ReadBytes(path), taken ? stray : old);
+        QVERIFY(!QFile::exists(path + QStringLiteral(".Q7rT2x")));
     }
 
     // The profile reads and writes its review file with its status file.

@@ -6,6 +6,7 @@
 // their captions, the user's word books, the unit-status text.
 #include "support/testmain.h"
 #include "wbenv.h"
+#include "helpers/envelope.h"
 #include <QFile>
 
 namespace {
@@ -163,22 +164,22 @@ private slots:
     {
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("last");
-        QTest::addColumn<QString>("category");
+        QTest::addColumn<WordCategory>("category");
         QTest::addColumn<bool>("ownUnit"); // the book's own unit, not the merge unit
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("words");
-        QTest::addRow("one unit, all words") << 3 << 3 << "全部" << true << "Unit 3【共有单词 12 个】" << 12;
-        QTest::addRow("one unit, one category") << 2 << 2 << "很熟悉的" << false << "Unit 2【很熟悉的：1个】" << 1;
-        QTest::addRow("range, one category") << 1 << 4 << "常出错的" << false << "Unit 1 <--> Unit 4【常出错的：7个】" << 7;
-        QTest::addRow("range, all words") << 1 << 2 << "全部" << false << "Unit 1 <--> Unit 2【全部：7个】" << 7;
-        QTest::addRow("range, nothing in the category") << 3 << 4 << "正在练习" << false
+        QTest::addRow("one unit, all words") << 3 << 3 << WordCategory::All << true << "Unit 3【共有单词 12 个】" << 12;
+        QTest::addRow("one unit, one category") << 2 << 2 << WordCategory::WellKnown << false << "Unit 2【很熟悉的：1个】" << 1;
+        QTest::addRow("range, one category") << 1 << 4 << WordCategory::OftenWrong << false << "Unit 1 <--> Unit 4【常出错的：7个】" << 7;
+        QTest::addRow("range, all words") << 1 << 2 << WordCategory::All << false << "Unit 1 <--> Unit 2【全部：7个】" << 7;
+        QTest::addRow("range, nothing in the category") << 3 << 4 << WordCategory::Practising << false
                                                         << "Unit 3 <--> Unit 4【正在练习：0个】" << 0;
     }
     void selection()
     {
         QFETCH(int, first);
         QFETCH(int, last);
-        QFETCH(QString, category);
+        QFETCH(WordCategory, category);
         QFETCH(bool, ownUnit);
         QFETCH(QString, caption);
         QFETCH(int, words);
@@ -188,7 +189,7 @@ private slots:
         for (const char *w : {"apple", "banana", "dog", "egg", "red", "blue", "fish"})
             env.Word(w)->iTestResult = -7;
         env.Word("icecream")->iTestResult = 7;
-        QVERIFY(gWordBank->SetCurrUnit(1, 1, first, last, category));
+        QVERIFY(gWordBank->SelectCourse(1, 1, first, last, category));
         QCOMPARE(gCurrSeries, env.Series(1));
         QCOMPARE(gCurrBook, env.Book(1, 1));
         QCOMPARE(gCurrUnit, ownUnit ? env.Unit(1, 1, first) : env.Unit(1, 1, 0));
@@ -218,14 +219,134 @@ private slots:
         CSeries *s1 = env.Loaded(1);
         ClassBook *empty = nullptr;
         QCOMPARE(s1->AddNewBook(QStringLiteral("Empty"), empty), 3);
-        QVERIFY(gWordBank->SetCurrUnit(1, 1, 2, 2, QStringLiteral("全部")));
+        QVERIFY(gWordBank->SelectCourse(1, 1, 2, 2, WordCategory::All));
         ClassUnit *before = gCurrUnit;
         ClassBook *b = env.Book(1, book);
-        QVERIFY(!b->SetCurrUnit(first, last, QStringLiteral("全部")));
-        QVERIFY(!b->GetManyUnits(first, last, QStringLiteral("全部")));
+        QVERIFY(!b->SetCurrUnit(first, last, WordCategory::All));
+        QVERIFY(!b->GetManyUnits(first, last, WordCategory::All));
         QCOMPARE(gCurrUnit, before);
         QCOMPARE(gUser->nLastStartUnit, 2);
         QCOMPARE(gUser->nLastEndUnit, 2);
+    }
+
+    // A course that cannot be chosen leaves the current one and the
+    // profile's last course exactly as they were.
+    void failedSelectionChangesNothing_data()
+    {
+        QTest::addColumn<QList<int>>("course"); // series, book, first, last
+        QTest::addColumn<WordCategory>("category");
+        QTest::addColumn<bool>("told004");
+        QTest::addRow("series gone") << QList<int>{7, 1, 1, 1} << WordCategory::All << true;
+        QTest::addRow("book gone in another series") << QList<int>{2, 9, 1, 1} << WordCategory::All << false;
+        QTest::addRow("user series, book gone") << QList<int>{0, 4, 1, 1} << WordCategory::All << false;
+        QTest::addRow("units gone") << QList<int>{1, 1, 3, 9} << WordCategory::All << false;
+        QTest::addRow("reversed range") << QList<int>{2, 1, 2, 1} << WordCategory::All << false;
+        QTest::addRow("book without units") << QList<int>{1, 3, 1, 1} << WordCategory::All << false;
+        QTest::addRow("new-word book, a range") << QList<int>{0, 0, 1, 3} << WordCategory::All << false;
+        QTest::addRow("new-word book, a category") << QList<int>{0, 0, 2, 2} << WordCategory::OftenWrong << false;
+    }
+    void failedSelectionChangesNothing()
+    {
+        QFETCH(QList<int>, course);
+        QFETCH(WordCategory, category);
+        QFETCH(bool, told004);
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        ClassBook *empty = nullptr;
+        QCOMPARE(env.Loaded(1)->AddNewBook(QStringLiteral("Empty"), empty), 3);
+        QVERIFY(gWordBank->SelectCourse(1, 2, 1, 1, WordCategory::All));
+        const QList<const void *> before{gCurrSeries, gCurrBook, gCurrUnit};
+        const QList<int> last{gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit, gUser->nLastEndUnit};
+        QCOMPARE(last, (QList<int>{1, 2, 1, 1}));
+        env.fake->msgBoxes.clear();
+        QVERIFY(!gWordBank->SelectCourse(course[0], course[1], course[2], course[3], category));
+        QCOMPARE((QList<const void *>{gCurrSeries, gCurrBook, gCurrUnit}), before);
+        QCOMPARE((QList<int>{gUser->nLastSeries, gUser->nLastBook, gUser->nLastStartUnit, gUser->nLastEndUnit}), last);
+        QCOMPARE(env.fake->msgBoxes.size(), told004 ? 1 : 0);
+        // the profile's course is still there to go back to
+        QVERIFY(gWordBank->RestoreLastCourse());
+        QCOMPARE(gCurrUnit, env.Unit(1, 2, 1));
+    }
+
+    // Renaming and deleting the user's books: each refusal is an error for
+    // the window to show, with the books, the file and the profile unchanged.
+    void userBookOperations_data()
+    {
+        QTest::addColumn<QString>("op"); // "rename" or "delete"
+        QTest::addColumn<int>("book");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("books"); // the books afterwards
+        QTest::addColumn<int>("profileBook"); // the profile's book (it was on B2)
+        const auto e = [](UserBookError x) { return int(x); };
+        QTest::addRow("rename") << "rename" << 2 << " New\t" << true << e(UserBookError::None) << "B1 New B3" << 2;
+        QTest::addRow("rename to its own name") << "rename" << 2 << "B2" << true << e(UserBookError::None)
+                                                << "B1 B2 B3" << 2;
+        QTest::addRow("rename, empty") << "rename" << 2 << " \t " << true << e(UserBookError::EmptyName)
+                                       << "B1 B2 B3" << 2;
+        QTest::addRow("rename, another book's name") << "rename" << 2 << "B3" << true << e(UserBookError::BadName)
+                                                     << "B1 B2 B3" << 2;
+        QTest::addRow("rename, new-word book's name") << "rename" << 1 << "系统生词本" << true
+                                                      << e(UserBookError::BadName) << "B1 B2 B3" << 2;
+        QTest::addRow("rename, the series' name") << "rename" << 1 << "我的词库" << true << e(UserBookError::BadName)
+                                                  << "B1 B2 B3" << 2;
+        QTest::addRow("rename, no such book") << "rename" << 4 << "X" << true << e(UserBookError::NoBook)
+                                              << "B1 B2 B3" << 2;
+        QTest::addRow("rename, new-word book") << "rename" << 0 << "X" << true << e(UserBookError::NoBook)
+                                               << "B1 B2 B3" << 2;
+        QTest::addRow("rename, not saved") << "rename" << 2 << "New" << false << e(UserBookError::NotSaved)
+                                           << "B1 B2 B3" << 2;
+        QTest::addRow("delete an earlier book") << "delete" << 1 << "" << true << e(UserBookError::None) << "B2 B3"
+                                                << 1;
+        QTest::addRow("delete a later book") << "delete" << 3 << "" << true << e(UserBookError::None) << "B1 B2" << 2;
+        QTest::addRow("delete, no such book") << "delete" << 4 << "" << true << e(UserBookError::NoBook)
+                                              << "B1 B2 B3" << 2;
+        QTest::addRow("delete, new-word book") << "delete" << 0 << "" << true << e(UserBookError::NoBook)
+                                               << "B1 B2 B3" << 2;
+    }
+    void userBookOperations()
+    {
+        QFETCH(QString, op);
+        QFETCH(int, book);
+        QFETCH(QString, name);
+        QFETCH(bool, writable);
+        QFETCH(int, error);
+        QFETCH(QString, books);
+        QFETCH(int, profileBook);
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        CSeries *user = env.Series(0);
+        for (const char *b : {"B1", "B2", "B3"})
+            QVERIFY(user->AddUserWordBook(QString::fromLatin1(b), "#U1\r\napple\r\ncat"));
+        QVERIFY(user->SaveUserWordBook());
+        QVERIFY(gWordBank->SelectCourse(0, 2, 1, 1, WordCategory::All));
+        QVERIFY(gUser->SaveUserFeature());
+        const QString fileBefore = ReadUtf8(gUserBookFile);
+        gUserFilesWritable = writable;
+        const UserBookError got =
+            op == "rename" ? gWordBank->RenameUserBook(book, name) : gWordBank->DeleteUserBook(book);
+        gUserFilesWritable = true;
+        QCOMPARE(int(got), error);
+        QStringList names;
+        for (int i = 1; i <= user->BookNum(); ++i)
+            names << user->BookName(i);
+        QCOMPARE(names.join(' '), books);
+        QCOMPARE(gUser->nLastBook, profileBook);
+        QCOMPARE(gCurrBook ? gCurrBook->BookID : -1, profileBook);
+        // a success is in the file and in the profile's file at once
+        QStringList status;
+        QVERIFY(ReadEncodedFileLines(gUserStatusFile[0], status));
+        if (got == UserBookError::None) {
+            QVERIFY(ReadUtf8(gUserBookFile).contains(QLatin1Char('%') + user->BookName(profileBook)));
+            QCOMPARE(status.value(1), QString::number(profileBook));
+            QCOMPARE(status.value(10), user->BookName(profileBook));
+        } else {
+            QCOMPARE(ReadUtf8(gUserBookFile), fileBefore);
+            QCOMPARE(status.value(10), QStringLiteral("B2"));
+        }
+        QCOMPARE(UserBookErrorText(got).isEmpty(),
+                 got == UserBookError::None || got == UserBookError::NotSaved);
     }
 
     void currentSeries()
@@ -326,7 +447,7 @@ private slots:
         QVERIFY(user->AddUserWordBook("B1", "#U1\r\napple\r\ncat"));
         QVERIFY(user->AddUserWordBook("B2", "#U1\r\ndog\r\negg"));
         QVERIFY(user->AddUserWordBook("B3", "#U1\r\npig\r\ncow"));
-        QVERIFY(gWordBank->SetCurrUnit(0, 1, 1, 1, QStringLiteral("全部")));
+        QVERIFY(gWordBank->SelectCourse(0, 1, 1, 1, WordCategory::All));
         QVERIFY(!user->DelUserWordBook(0));
         QVERIFY(!user->DelUserWordBook(4));
         QVERIFY(user->DelUserWordBook(1));

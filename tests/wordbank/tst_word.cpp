@@ -16,21 +16,34 @@ private slots:
     void statusLabel_data()
     {
         QTest::addColumn<int>("score");
+        QTest::addColumn<WordCategory>("category");
         QTest::addColumn<QString>("label");
-        QTest::addRow("untested") << 0 << "尚未练习";
-        QTest::addRow("-1") << -1 << "正在练习";
-        QTest::addRow("-6") << -6 << "正在练习";
-        QTest::addRow("-7") << -7 << "常出错的";
-        QTest::addRow("6") << 6 << "正在练习";
-        QTest::addRow("7") << 7 << "很熟悉的";
+        QTest::addRow("untested") << 0 << WordCategory::Untested << "尚未练习";
+        QTest::addRow("-1") << -1 << WordCategory::Practising << "正在练习";
+        QTest::addRow("-6") << -6 << WordCategory::Practising << "正在练习";
+        QTest::addRow("-7") << -7 << WordCategory::OftenWrong << "常出错的";
+        QTest::addRow("6") << 6 << WordCategory::Practising << "正在练习";
+        QTest::addRow("7") << 7 << WordCategory::WellKnown << "很熟悉的";
     }
     void statusLabel()
     {
         QFETCH(int, score);
+        QFETCH(WordCategory, category);
         QFETCH(QString, label);
         CWord w;
         w.iTestResult = score;
+        QCOMPARE(w.Category(), category);
         QCOMPARE(w.GetStatus(), label);
+        QCOMPARE(CategoryLabel(category), label);
+    }
+
+    // The record window offers every category once, "全部" first.
+    void categoryLabels()
+    {
+        QStringList labels;
+        for (WordCategory c : kWordCategories)
+            labels << CategoryLabel(c);
+        QCOMPARE(labels, (QStringList{"全部", "常出错的", "正在练习", "很熟悉的", "尚未练习"}));
     }
 
     // A round of answers: the score moves, the profile earns points only for
@@ -72,6 +85,38 @@ private slots:
         QCOMPARE(w.myTestedStatus, tested);
         QCOMPARE(gUser->myScore, 100 + points);
         QCOMPARE(refreshed, int(answers.size()));
+    }
+
+    // A letter game pays the letters of the spelling the child typed or
+    // arranged, not those of the dictionary's key.
+    void letterGamesPayTheShownSpelling_data()
+    {
+        QTest::addColumn<int>("testMode");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("points");
+        QTest::addRow("British spelling, fill in") << 4 << "colour" << "color" << 30;
+        QTest::addRow("British spelling, arrange") << 5 << "colour" << "color" << 30;
+        QTest::addRow("British spelling, dictation") << 6 << "programme" << "program" << 45;
+        QTest::addRow("article kept in the lesson") << 6 << "the sun" << "sun" << 30;
+        QTest::addRow("blank and hyphen are no letters") << 4 << "ice-cream" << "icecream" << 40;
+        QTest::addRow("no shown spelling: the key") << 4 << "" << "apple" << 25;
+        QTest::addRow("recognition pays ten") << 0 << "colour" << "color" << 10;
+    }
+    void letterGamesPayTheShownSpelling()
+    {
+        QFETCH(int, testMode);
+        QFETCH(QString, shown);
+        QFETCH(QString, key);
+        QFETCH(int, points);
+        WordBankEnv env;
+        gTestMode = testMode;
+        gUser->myScore = 7;
+        CWord w;
+        w.UserEN = shown;
+        w.English = key;
+        answers::Record(w, scoring::Game(testMode), answers::Answer::Right);
+        QCOMPARE(gUser->myScore, 7 + points);
     }
 
     void setStatusWithoutPanel()
