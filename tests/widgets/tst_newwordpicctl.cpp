@@ -117,6 +117,16 @@ struct CardScene {
         return QTest::qWaitForWindowExposed(&host);
     }
     QLabel *line() const { return card->findChild<QLabel *>(QStringLiteral("lblChinese")); }
+    // Words a, b and c with red, blue and green pictures.
+    CWord a = MakeWord(QStringLiteral("a"), QStringLiteral("甲"));
+    CWord b = MakeWord(QStringLiteral("b"), QStringLiteral("乙"));
+    CWord c = MakeWord(QStringLiteral("c"), QStringLiteral("丙"));
+    bool writeThreeWords()
+    {
+        return app.writeEnvelopedBytes(QStringLiteral("pics/a.enbmp"), Encoded(Qt::red, "BMP"))
+               && app.writeEnvelopedBytes(QStringLiteral("pics/b.enbmp"), Encoded(Qt::blue, "BMP"))
+               && app.writeEnvelopedBytes(QStringLiteral("pics/c.enbmp"), Encoded(Qt::green, "BMP"));
+    }
     QTimer *peekTimer() const { return card->findChild<QTimer *>(QStringLiteral("timHideCH")); }
     void movePointer(QPoint inCard) { QTest::mouseMove(host.windowHandle(), card->mapTo(&host, inCard)); }
 };
@@ -454,12 +464,8 @@ void TestNewWordPicCtl::newWordDuringFlip()
     QFETCH(bool, secondFlips);
     CardScene s;
     QVERIFY(s.show());
-    QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/a.enbmp"), Encoded(Qt::red, "BMP")));
-    QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/b.enbmp"), Encoded(Qt::blue, "BMP")));
-    QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/c.enbmp"), Encoded(Qt::green, "BMP")));
-    CWord a = MakeWord(QStringLiteral("a"), QStringLiteral("甲"));
-    CWord b = MakeWord(QStringLiteral("b"), QStringLiteral("乙"));
-    CWord c = MakeWord(QStringLiteral("c"), QStringLiteral("丙"));
+    QVERIFY(s.writeThreeWords());
+    CWord &a = s.a, &b = s.b, &c = s.c;
     QVERIFY(s.card->SetPicWord(&a, false, true, 0));
 
     int steps = 0;
@@ -624,12 +630,8 @@ void TestNewWordPicCtl::facesHandedOutStayAsTheyWere()
     QFETCH(bool, flip);
     CardScene s;
     QVERIFY(s.show());
-    QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/a.enbmp"), Encoded(Qt::red, "BMP")));
-    QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/b.enbmp"), Encoded(Qt::blue, "BMP")));
-    QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/c.enbmp"), Encoded(Qt::green, "BMP")));
-    CWord a = MakeWord(QStringLiteral("a"), QStringLiteral("甲"));
-    CWord b = MakeWord(QStringLiteral("b"), QStringLiteral("乙"));
-    CWord c = MakeWord(QStringLiteral("c"), QStringLiteral("丙"));
+    QVERIFY(s.writeThreeWords());
+    CWord &a = s.a, &b = s.b, &c = s.c;
     QVERIFY(s.card->SetPicWord(&a, false, true, 0));
     const QImage red = s.card->FacePicture();
     QList<QImage> frames;
