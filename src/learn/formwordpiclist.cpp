@@ -342,8 +342,10 @@ void FormWordPicList::LoadWords(int iStart, int iWordNum, bool bEnglish, bool bP
         const QRect r = CardRect(nPageSize, i);
         NewWordPicCtl *card = m_cards[size_t(i)];
         card->setGeometry(r);
+        card->SetPictureShown(bPic);
         card->SetPicWord(word, false, bChinese, iCHType);
-        card->setVisible(bPic);
+        // without its picture a card still carries the meaning when "中文" is on
+        card->setVisible(bPic || bChinese);
         ClickLabel *label = m_labels[size_t(i)];
         label->setText(word->UserEN);
         label->setToolTip(QString());
@@ -447,8 +449,14 @@ void FormWordPicList::lblUserEn_Click(int i)
 {
     if (!CardWord(i))
         return;
-    picWord[size_t(i)]->show();
-    picWord[size_t(i)]->ReadMe(1);
+    NewWordPicCtl *card = picWord[size_t(i)];
+    // the English line uncovers the picture the switches hid
+    if (!card->PictureShown() || card->isHidden()) {
+        card->SetPictureShown(true);
+        card->SetPicWord(CardWord(i), false, bShowChinese, iShowCHType);
+    }
+    card->show();
+    card->ReadMe(1);
 }
 
 void FormWordPicList::cmdPrevGroup_Click()

@@ -403,7 +403,7 @@ void LearnWordCtl::UpdateWord(bool bMute)
     ShowWordInfo();
     if (!self || myWord != word)
         return;
-    WordPicCtl1->setVisible(gUser->bPicture);
+    WordPicCtl1->setVisible(CardShown());
     ShowSentence();
     // the card shows the new picture already; it only turns over
     if (bEffect) {
@@ -428,6 +428,7 @@ void LearnWordCtl::ShowWordInfo()
     lblEnglish->adjustSize();
     lblSound->setText(myWord->Sound);
     lblSound->adjustSize();
+    WordPicCtl1->SetPictureShown(gUser->bPicture);
     WordPicCtl1->SetPicWord(myWord, false, gUser->bChinese, gUser->iCHType);
     WordPicCtl1->move((width() - WordPicCtl1->width()) / 2, kCardTop);
     // the English and its transcription centred together on one line
@@ -469,6 +470,12 @@ void LearnWordCtl::CheckPhoneticFont()
     }
 }
 
+// The card carries the picture and the meaning: it stays while either is wanted.
+bool LearnWordCtl::CardShown() const
+{
+    return gUser && (gUser->bPicture || gUser->bChinese);
+}
+
 bool LearnWordCtl::SentenceShown() const
 {
     return gUser && gUser->bSentenceEN && myWord && !myWord->SentenceEN.isEmpty();
@@ -495,7 +502,13 @@ void LearnWordCtl::ShowSentence()
     }
     const QString &s = myWord->SentenceEN;
     const WordSpan at = FindWordInSentence(s, myWord->UserEN);
-    lblSentenceEN->SetSentence(s, at.found() ? int(at.start) : 0, at.found() ? int(at.length) : 0);
+    if (at.found() && !gUser->bEnglish) {
+        // with the English hidden the sentence must not give the word away
+        const QString gap = QStringLiteral("___");
+        lblSentenceEN->SetSentence(s.left(at.start) + gap + s.mid(at.start + at.length), int(at.start), int(gap.size()));
+    } else {
+        lblSentenceEN->SetSentence(s, at.found() ? int(at.start) : 0, at.found() ? int(at.length) : 0);
+    }
     lblSentenceEN->adjustSize();
     lblSentenceCH->setText(myWord->SentenceCH);
     lblSentenceCH->adjustSize();
@@ -519,7 +532,12 @@ void LearnWordCtl::UpdateDisp()
     if (!myWord || !gUser)
         return;
     WordPicCtl1->move((width() - WordPicCtl1->width()) / 2, kCardTop);
-    WordPicCtl1->setVisible(gUser->bPicture);
+    WordPicCtl1->setVisible(CardShown());
+    if (WordPicCtl1->PictureShown() != gUser->bPicture) {
+        // the card is laid out again with or without its picture
+        WordPicCtl1->SetPictureShown(gUser->bPicture);
+        WordPicCtl1->SetPicWord(myWord, false, gUser->bChinese, gUser->iCHType);
+    }
     WordPicCtl1->ShowChinese(gUser->bChinese, gUser->iCHType);
     lblEnglish->setVisible(gUser->bEnglish);
     lblSound->setVisible(gUser->bSound);

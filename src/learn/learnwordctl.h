@@ -143,6 +143,7 @@ private:
     void CheckPhoneticFont();
     void MarkBusyEnded();
     void SetPointer(Pointer p);
+    bool CardShown() const;
     bool SentenceShown() const;
 
     bool bChanging = false;

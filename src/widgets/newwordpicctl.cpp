@@ -251,7 +251,7 @@ bool NewWordPicCtl::SetPicWord(CWord *new_word, bool bEffect, bool bChinese, int
         return false;
     SyncSize();
     myWord = new_word;
-    const QImage picture = LoadWordPicture(new_word->English);
+    const QImage picture = m_pictureShown ? LoadWordPicture(new_word->English) : QImage();
     bHasPic = !picture.isNull();
     srcImage = bHasPic ? StdPicture(picture) : imgBackup;
     lblChinese->hide();

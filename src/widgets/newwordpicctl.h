@@ -48,6 +48,10 @@ public:
     // The picture the card shows at its natural size.
     const StdPicture &Picture() const { return srcImage; }
     bool HasPicture() const { return bHasPic; }
+    // Off: the next SetPicWord lays the card out as one without a picture (its
+    // meaning in the middle), so "图片" off still leaves "中文" to be seen.
+    void SetPictureShown(bool on) { m_pictureShown = on; }
+    bool PictureShown() const { return m_pictureShown; }
     double BaseFontSize() const { return baseFontSize; }
 
     static constexpr int kFlipSteps = 40;
@@ -107,4 +111,5 @@ private:
     QSize m_syncedSize;
     quint64 m_drawGeneration = 0;
     bool m_pressed = false;
+    bool m_pictureShown = true;
 };

@@ -225,13 +225,27 @@ private slots:
         RecordsEnv env;
         QVERIFY(env.LoadCourse(3, 1, 1));
         QVERIFY(env.GiveVoices({QStringLiteral("apple")}));
+        QVERIFY(env.GivePicture(QStringLiteral("apple")));
         FormWordPicList form;
+        QVERIFY(form.picWord[1]->HasPicture());
+        // "图片" off with "中文" on: the cards keep their meaning, without pictures
         ClickBox(form.chkPic);
+        QVERIFY(!form.picWord[1]->isHidden());
+        QVERIFY(!form.picWord[1]->HasPicture());
+        QVERIFY(!form.picWord[1]->findChild<QLabel *>(QStringLiteral("lblChinese"))->isHidden());
+        // both off: no card; the English brings the card back with its picture
+        ClickBox(form.chkChinese);
         QVERIFY(form.picWord[1]->isHidden());
         QVERIFY(!form.lblUserEn[1]->isHidden());
         Press(form.lblUserEn[1], Qt::LeftButton, QPoint(5, 5));
         QVERIFY(!form.picWord[1]->isHidden());
+        QVERIFY(form.picWord[1]->HasPicture());
         QCOMPARE(env.fake->plays.size(), 1);
+        // with the picture off only, the English uncovers the picture too
+        ClickBox(form.chkChinese);
+        QVERIFY(!form.picWord[2]->HasPicture());
+        Press(form.lblUserEn[1], Qt::LeftButton, QPoint(5, 5));
+        QVERIFY(form.picWord[1]->HasPicture());
     }
 
     void switchesRebuildTheGroupTheyAreOn()

@@ -4,6 +4,7 @@
 
 #include "support/fakeplatform.h"
 #include "support/fixture.h"
+#include "support/picturebytes.h"
 #include "support/testmain.h"
 #include "widgets/newwordpicctl.h"
 #include "wordbank/classuser.h"
@@ -20,13 +21,7 @@ namespace {
 
 QByteArray Encoded(QColor colour, const char *format, QSize size = {64, 40})
 {
-    QImage img(size, QImage::Format_RGB32);
-    img.fill(colour);
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, format);
-    return bytes;
+    return PictureBytes(colour, format, size);
 }
 
 CWord MakeWord(const QString &english, const QString &chinese, const QString &detail = QString())
