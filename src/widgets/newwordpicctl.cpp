@@ -426,8 +426,20 @@ void NewWordPicCtl::StretchSource()
         && srcPic.devicePixelRatio() == dpr)
         return;
     m_srcPicOf = srcImage;
-    srcPic = srcImage == imgBackup ? DefaultFace(imgBackup, size(), dpr)
-                                   : PaintedOver(BlankFace(), srcImage, QRectF(rect()));
+    if (srcImage == imgBackup) {
+        srcPic = DefaultFace(imgBackup, size(), dpr);
+        return;
+    }
+    // the last word's canvas is drawn over when nothing but the face holds it
+    // (the caller shows the new one or a flip frame before any paint)
+    if (m_face.cacheKey() == srcPic.cacheKey())
+        m_face = QImage();
+    if (srcPic.isDetached() && srcPic.deviceIndependentSize() == QSizeF(size()) && srcPic.devicePixelRatio() == dpr) {
+        srcPic.fill(Qt::transparent);
+        srcPic = PaintedOver(std::move(srcPic), srcImage, QRectF(rect()));
+    } else {
+        srcPic = PaintedOver(BlankFace(), srcImage, QRectF(rect()));
+    }
 }
 
 bool NewWordPicCtl::PaintFlipFrame(int n, int W, int H)
@@ -436,8 +448,14 @@ bool NewWordPicCtl::PaintFlipFrame(int n, int W, int H)
     const QRectF target = FlipFrame(n, W, H, &incoming);
     if (target.isEmpty())
         return false;
-    QImage face = BlankFace();
-    QPainter p(&face);
+    // every frame of a flip is drawn on the same canvas, not on a new image
+    m_face = QImage();
+    const qreal dpr = devicePixelRatioF();
+    if (m_frame.deviceIndependentSize() != QSizeF(W, H) || m_frame.devicePixelRatio() != dpr)
+        m_frame = Blank(QSize(W, H), dpr);
+    else
+        m_frame.fill(Qt::transparent);
+    QPainter p(&m_frame);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (incoming)
         p.drawImage(target, srcPic);
@@ -446,7 +464,7 @@ bool NewWordPicCtl::PaintFlipFrame(int n, int W, int H)
     else
         baseImage.Paint(p, target);
     p.end();
-    m_face = face;
+    m_face = m_frame;
     return true;
 }
 

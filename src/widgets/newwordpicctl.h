@@ -107,6 +107,7 @@ private:
     QImage srcPic;          // srcImage stretched to the card
     StdPicture m_srcPicOf;  // what srcPic was stretched from
     QImage m_face;          // the card's persistent picture
+    QImage m_frame;         // the canvas of the flip's frames
     QLabel *lblChinese = nullptr; // the text line; named "lblChinese"
     QTimer *timHideCH = nullptr;
     QSize m_syncedSize;

@@ -112,6 +112,16 @@ struct CardScene {
         return QTest::qWaitForWindowExposed(&host);
     }
     QLabel *line() const { return card->findChild<QLabel *>(QStringLiteral("lblChinese")); }
+    // Words a, b and c with red, blue and green pictures.
+    CWord a = MakeWord(QStringLiteral("a"), QStringLiteral("甲"));
+    CWord b = MakeWord(QStringLiteral("b"), QStringLiteral("乙"));
+    CWord c = MakeWord(QStringLiteral("c"), QStringLiteral("丙"));
+    bool writeThreeWords()
+    {
+        return app.writeEnvelopedBytes(QStringLiteral("pics/a.enbmp"), Encoded(Qt::red, "BMP"))
+               && app.writeEnvelopedBytes(QStringLiteral("pics/b.enbmp"), Encoded(Qt::blue, "BMP"))
+               && app.writeEnvelopedBytes(QStringLiteral("pics/c.enbmp"), Encoded(Qt::green, "BMP"));
+    }
     QTimer *peekTimer() const { return card->findChild<QTimer *>(QStringLiteral("timHideCH")); }
     void movePointer(QPoint inCard) { QTest::mouseMove(host.windowHandle(), card->mapTo(&host, inCard)); }
 };
@@ -144,6 +154,8 @@ private slots:
     void turnOverKeepsTheLoadedPicture_data();
     void turnOverKeepsTheLoadedPicture();
     void defaultPictureSharedPerSize();
+    void facesHandedOutStayAsTheyWere_data();
+    void facesHandedOutStayAsTheyWere();
     void peekAtChinese_data();
     void peekAtChinese();
     void clickAndMouseMoveReachOwner();
@@ -510,12 +522,8 @@ void TestNewWordPicCtl::newWordDuringFlip()
     QFETCH(bool, secondFlips);
     CardScene s;
     QVERIFY(s.show());
-    QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/a.enbmp"), Encoded(Qt::red, "BMP")));
-    QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/b.enbmp"), Encoded(Qt::blue, "BMP")));
-    QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/c.enbmp"), Encoded(Qt::green, "BMP")));
-    CWord a = MakeWord(QStringLiteral("a"), QStringLiteral("甲"));
-    CWord b = MakeWord(QStringLiteral("b"), QStringLiteral("乙"));
-    CWord c = MakeWord(QStringLiteral("c"), QStringLiteral("丙"));
+    QVERIFY(s.writeThreeWords());
+    CWord &a = s.a, &b = s.b, &c = s.c;
     QVERIFY(s.card->SetPicWord(&a, false, true, 0));
 
     int steps = 0;
@@ -664,6 +672,41 @@ void TestNewWordPicCtl::defaultPictureSharedPerSize()
                              .Render(QSize(80, 50), thumb->FacePicture().devicePixelRatio())
                              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QCOMPARE(thumb->FacePicture(), drawn);
+}
+
+void TestNewWordPicCtl::facesHandedOutStayAsTheyWere_data()
+{
+    QTest::addColumn<bool>("flip");
+    QTest::addRow("next word shown at once") << false;
+    QTest::addRow("next word turned over") << true;
+}
+
+// The card draws the next word and the flip's frames over its old canvases;
+// a face someone still holds must not change under them.
+void TestNewWordPicCtl::facesHandedOutStayAsTheyWere()
+{
+    QFETCH(bool, flip);
+    CardScene s;
+    QVERIFY(s.show());
+    QVERIFY(s.writeThreeWords());
+    CWord &a = s.a, &b = s.b, &c = s.c;
+    QVERIFY(s.card->SetPicWord(&a, false, true, 0));
+    const QImage red = s.card->FacePicture();
+    QList<QImage> frames;
+    s.fake->onDoEvents = [&] { frames << s.card->FacePicture(); };
+    QVERIFY(s.card->SetPicWord(&b, flip, true, 0));
+    QVERIFY(s.card->SetPicWord(&c, flip, true, 0));
+    s.fake->onDoEvents = nullptr;
+    QVERIFY(AllNear(red, Qt::red));
+    QVERIFY(AllNear(s.card->FacePicture(), Qt::green));
+    QCOMPARE(frames.size(), flip ? 2 * NewWordPicCtl::kFlipSteps : 0);
+    if (flip) {
+        // each frame kept what it showed: the old word turning away, then the new one
+        QVERIFY(Near(MiddleRun(frames.at(0)).centre, Qt::red));
+        QVERIFY(Near(MiddleRun(frames.at(NewWordPicCtl::kFlipSteps - 1)).centre, Qt::blue));
+        QVERIFY(Near(MiddleRun(frames.at(NewWordPicCtl::kFlipSteps)).centre, Qt::blue));
+        QVERIFY(AllNear(frames.last(), Qt::green));
+    }
 }
 
 void TestNewWordPicCtl::peekAtChinese_data()
