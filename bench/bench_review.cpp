@@ -123,6 +123,7 @@ void BM_LoadBaselineRawRead(benchmark::State &state)
         f.open(QIODevice::ReadOnly);
         QByteArray b = f.readAll();
         benchmark::DoNotOptimize(b.data());
+        state.SetBytesProcessed(state.bytes_processed() + b.size());
     }
 }
 BENCHMARK(BM_LoadBaselineRawRead)->Unit(benchmark::kMicrosecond);

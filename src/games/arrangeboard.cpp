@@ -61,6 +61,10 @@ QPoint ArrangeBoard::Clamp(QPoint topLeft, QSize letter) const
         x = m_control.width() - letter.width() - kMargin;
     if (y + letter.height() > m_control.height())
         y = m_control.height() - letter.height() - kMargin;
+    for (const QRect &area : m_keepOut) {
+        if (QRect(QPoint(x, y), letter).intersects(area))
+            y = area.bottom() + 1 + kMargin;
+    }
     // a letter larger than the control still starts on it
     return {std::max(0, x), std::max(0, y)};
 }

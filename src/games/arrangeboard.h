@@ -37,8 +37,13 @@ public:
     // Distinct cells 1..N-1 for n letters; empty when they do not fit.
     QList<int> Deal(int n, const Rnd &rnd) const;
 
+    // Areas no letter may cover (the buttons): a letter put there would take
+    // the next click meant for the button.
+    void SetKeepOut(const QList<QRect> &areas) { m_keepOut = areas; }
+
     // Where a letter of the given size may stand when asked to go to topLeft:
-    // inside the control, kMargin from any edge it would cross.
+    // inside the control, kMargin from any edge it would cross, and just
+    // below any keep-out area it would cover.
     QPoint Clamp(QPoint topLeft, QSize letter) const;
 
     // The letter that letters[k] snaps behind (first in index order), -1 for none.
@@ -53,4 +58,5 @@ private:
     QSize m_cell;
     int m_columns = 0;
     int m_rows = 0;
+    QList<QRect> m_keepOut;
 };

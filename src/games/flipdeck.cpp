@@ -54,7 +54,12 @@ bool FlipDeck::AllDealt() const
 bool FlipDeck::SameWord(const Card &a, const Card &b) const
 {
     // by word, not by position: one word may stand twice in a unit
-    return a.word && b.word && (a.word == b.word || a.word->UserEN == b.word->UserEN);
+    if (!a.word || !b.word)
+        return false;
+    if (a.word == b.word || a.word->UserEN == b.word->UserEN)
+        return true;
+    // "bye" beside goodbye's 再见 is a right pair: the picture card shows the meaning
+    return a.face != b.face && !a.word->Chinese.isEmpty() && a.word->Chinese == b.word->Chinese;
 }
 
 FlipDeck::Outcome FlipDeck::Click(int k)
@@ -112,7 +117,23 @@ int FlipDeck::SlotOf(int k) const
     return slot;
 }
 
-QPoint FlipDeck::SlotPos(int slot)
+QPoint FlipDeck::Grid::Pos(int slot) const
 {
-    return QPoint((slot % kColumns) * kPitchX + kMargin, (slot / kColumns) * kPitchY + kMargin);
+    return QPoint((slot % columns) * pitchX + kMargin, (slot / columns) * pitchY + kMargin);
+}
+
+FlipDeck::Grid FlipDeck::GridFor(int cards)
+{
+    Grid g;
+    if (cards <= g.Slots())
+        return g;
+    // 5 x 5 of 190 x 120 (about the large card's shape): 8 + 4 x 198 + 190 =
+    // 990 wide and 8 + 4 x 125 + 120 = 628 high, so the last row stays on a
+    // 768-pixel screen below a title bar
+    g.columns = 5;
+    g.rows = 5;
+    g.card = QSize(190, 120);
+    g.pitchX = 198;
+    g.pitchY = 125;
+    return g;
 }

@@ -10,6 +10,8 @@
 // removed, in card order.
 #include "wordround.h"
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <vector>
 
 class ClassUnit;
@@ -34,6 +36,24 @@ public:
     static constexpr int kPitchX = 248;
     static constexpr int kPitchY = 158;
     static constexpr int kMargin = 8;
+
+    // Where the cards lie in the 1000 x 647 game area: up to 16 cards as
+    // four rows of four large cards, more as five rows of five smaller ones,
+    // so a whole group of 12 words is in view. Cards in later slots wait
+    // out of view until pairs before them are removed.
+    struct Grid {
+        int columns = kColumns;
+        int rows = 4;
+        QSize card{kCardWidth, kCardHeight};
+        int pitchX = kPitchX;
+        int pitchY = kPitchY;
+
+        int Slots() const { return columns * rows; }
+        bool InView(int slot) const { return slot >= 0 && slot < Slots(); }
+        QPoint Pos(int slot) const;
+        QRect CardRect(int slot) const { return QRect(Pos(slot), card); }
+    };
+    static Grid GridFor(int cards);
 
     // Every word of unit untested and two cards per word, none dealt yet.
     void Start(ClassUnit *unit);
@@ -63,7 +83,8 @@ public:
 
     // The card's place among the cards not removed (0 = top left).
     int SlotOf(int k) const;
-    static QPoint SlotPos(int slot);
+    // A slot of the large cards' grid.
+    static QPoint SlotPos(int slot) { return Grid().Pos(slot); }
 
 private:
     bool SameWord(const Card &a, const Card &b) const;

@@ -173,6 +173,7 @@ void FormGames::StartTestMode(int k)
         return;
     }
     gTestMode = k;
+    m_scoreAtStart = gUser ? gUser->myScore : 0;
     if (c == UC_RRK1)
         UC_RRK1->SetTestMode(k);
     c->show();
@@ -194,7 +195,9 @@ void FormGames::OnGameOver(bool bOK)
     }
     int select = 0;
     {
-        FormGameTip tip(this);
+        // the points this game added, as the letter games pay by the letter
+        const qint64 added = gUser ? qint64(gUser->myScore) - m_scoreAtStart : 0;
+        FormGameTip tip(this, added);
         tip.exec();
         select = tip.userSelect;
     }

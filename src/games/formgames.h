@@ -74,6 +74,8 @@ private:
     void CloseGames();
 
     Script m_script;
+    // the profile's score when the game being played began
+    qint64 m_scoreAtStart = 0;
     bool m_started = false;
     bool m_closing = false;
     // every answer refreshes the score panel while the window lives

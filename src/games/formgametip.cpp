@@ -35,7 +35,8 @@ QLabel *Line(QWidget *parent, const char *name, int x, int y, int px, bool bold 
 }
 } // namespace
 
-FormGameTip::FormGameTip(QWidget *parent) : QDialog(parent)
+FormGameTip::FormGameTip(QWidget *parent, std::optional<qint64> pointsAdded)
+    : QDialog(parent), m_pointsAdded(pointsAdded)
 {
     setObjectName(QStringLiteral("FormGameTip"));
     setWindowTitle(QStringLiteral("Correct Ratio"));
@@ -131,7 +132,7 @@ void FormGameTip::ShowGameResult()
     lblCorrectRatio->setText(QString::number(ratio) + QStringLiteral("%"));
     // the text names the coins the unit actually credited
     const int coins = gCurrUnit->SetUnitStatus(gTestMode, ratio);
-    lblScore->setText(gamerules::ResultScoreText(coins, right));
+    lblScore->setText(gamerules::EarnedText(coins, m_pointsAdded.value_or(scoring::ResultPoints(right))));
     for (QLabel *l : {lblCorrectNum, lblWrongNum, lblUntestedNum, lblCorrectRatio})
         l->adjustSize();
     gCurrUnit->InitTestStatus();

@@ -4,6 +4,7 @@
 
 #pragma once
 #include <QDialog>
+#include <optional>
 
 class ClickLabel;
 class QLabel;
@@ -15,7 +16,9 @@ class cTransPictureBox;
 class FormGameTip : public QDialog {
     Q_OBJECT
 public:
-    explicit FormGameTip(QWidget *parent = nullptr);
+    // pointsAdded: what the game just played added to the profile's score;
+    // without it, ten per right word (the pay of the recognition games).
+    explicit FormGameTip(QWidget *parent = nullptr, std::optional<qint64> pointsAdded = std::nullopt);
 
     int userSelect = 0;
 
@@ -45,6 +48,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *e) override;
 
 private:
+    std::optional<qint64> m_pointsAdded;
     void AddChoice(cTransPictureBox *&btn, ClickLabel *&lbl, const char *name, const QString &text,
                    int x, int select);
     void LightLabel(ClickLabel *lbl);

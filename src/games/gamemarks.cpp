@@ -51,9 +51,9 @@ void ShowMarkOn(cTransPictureBox *mark, const QRect &r)
     mark->raise();
 }
 
-void ShowFrameRound(cTransPictureBox *frame, QWidget *rimmed)
+void ShowFrameRound(cTransPictureBox *frame, QWidget *rimmed, int rim)
 {
-    frame->setGeometry(rimmed->geometry().adjusted(-2, -2, 2, 2));
+    frame->setGeometry(rimmed->geometry().adjusted(-rim, -rim, rim, rim));
     frame->show();
     frame->stackUnder(rimmed);
 }

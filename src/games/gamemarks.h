@@ -20,7 +20,7 @@ cTransPictureBox *MakeWrongMark(QWidget *parent);
 cTransPictureBox *MakeFrame(QWidget *parent, const QColor &colour);
 // Shows mark with its centre on the centre of r, above everything.
 void ShowMarkOn(cTransPictureBox *mark, const QRect &r);
-// Puts frame 2 pixels round r, shown behind the widget it rims.
-void ShowFrameRound(cTransPictureBox *frame, QWidget *rimmed);
+// Puts frame rim pixels round the widget it rims, shown behind it.
+void ShowFrameRound(cTransPictureBox *frame, QWidget *rimmed, int rim = 2);
 void HideIfVisible(QWidget *w);
 } // namespace gamemarks

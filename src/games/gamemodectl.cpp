@@ -264,7 +264,7 @@ void GameModeCtl::btnTestMode_Click(int Index)
 
 bool GameModeCtl::EarlyExitCheck()
 {
-    if (!gCurrUnit)
+    if (!gCurrUnit || m_leaveFree)
         return true;
     const int untested = gCurrUnit->UnTestedNum();
     const int words = gCurrUnit->WordNum();

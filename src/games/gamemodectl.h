@@ -32,6 +32,8 @@ public:
     // A game whose control is missing shows its colour and tip and starts nothing.
     void SetPlayable(int testMode, bool playable);
     bool Playable(int testMode) const;
+    // Leaving early asks nothing and costs nothing (today's review may be left any time).
+    void SetLeaveFree(bool on) { m_leaveFree = on; }
 
     // The handlers, as clicks run them.
     void btnTestMode_Click(int Index);
@@ -73,4 +75,5 @@ private:
     void HideTip();
 
     std::array<bool, 7> m_playable{true, true, true, true, true, true, true};
+    bool m_leaveFree = false;
 };

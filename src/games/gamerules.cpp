@@ -28,8 +28,13 @@ QString RankCaption(int coins)
 
 QString ResultScoreText(int coins, int right)
 {
+    return EarnedText(coins, scoring::ResultPoints(right));
+}
+
+QString EarnedText(int coins, qint64 points)
+{
     return QStringLiteral("恭喜你获得") + QString::number(coins) + QStringLiteral("个金币,积")
-           + QString::number(scoring::ResultPoints(right)) + QStringLiteral("分");
+           + QString::number(points) + QStringLiteral("分");
 }
 
 QString EarlyExitQuestion(int untested, int words)

@@ -24,7 +24,9 @@ using scoring::kNoGame;
 // "军衔：新兵" ... "军衔：大将" for a coin count.
 QString RankCaption(int coins);
 
-// "恭喜你获得<coins>个金币,积<10 × right>分"
+// "恭喜你获得<coins>个金币,积<points>分"
+QString EarnedText(int coins, qint64 points);
+// The same with ten points per right word.
 QString ResultScoreText(int coins, int right);
 
 // The question before a started, unfinished game is left; "" when none is

@@ -139,6 +139,8 @@ int PlayTodayPlan(QWidget *parent)
                 label->setText(RemainingText(Remaining(plan)));
         });
         games.GameModeCtl1->lblUnit->setEnabled(false);
+        // a child may leave the plan at any moment: what was answered is kept, nothing is taken
+        games.GameModeCtl1->SetLeaveFree(true);
         const int first = startWithSpelling ? kSpellGame : kRecogniseGame;
         AllowGamesOf(games, first);
         FormGames::Script script;

@@ -65,7 +65,7 @@ void UC_FFK::MakeCards()
         auto *card = new NewWordPicCtl(this);
         card->setObjectName(QStringLiteral("picWord%1").arg(k));
         card->hide();
-        card->setGeometry(QRect(FlipDeck::SlotPos(m_deck.SlotOf(k)), QSize(FlipDeck::kCardWidth, FlipDeck::kCardHeight)));
+        card->setGeometry(m_grid.CardRect(m_deck.SlotOf(k)));
         if (c.face == FlipDeck::Face::English)
             card->LoadEnglish(c.word);
         else
@@ -87,6 +87,7 @@ void UC_FFK::StartGame()
     m_deck.Start(gCurrUnit);
     if (m_deck.CardCount() == 0)
         return;
+    m_grid = FlipDeck::GridFor(m_deck.CardCount());
     MakeCards();
     Timer1->start();
 }
@@ -98,8 +99,7 @@ void UC_FFK::Timer1_Timer()
         Timer1->stop();
         return;
     }
-    picWord[size_t(k)]->move(FlipDeck::SlotPos(m_deck.SlotOf(k)));
-    picWord[size_t(k)]->show();
+    PlaceCard(k);
     if (m_deck.AllDealt())
         Timer1->stop();
 }
@@ -137,7 +137,7 @@ void UC_FFK::picWord_Click(int Index)
         picBorder->hide();
         return;
     case FlipDeck::Outcome::Selected:
-        gamemarks::ShowFrameRound(borderSel, picWord[size_t(Index)]);
+        gamemarks::ShowFrameRound(borderSel, picWord[size_t(Index)], kSelectedRim);
         picBorder->hide();
         // the second card may be clicked while this sounds
         GetPlaySound()->PlaySelectionSound(1);
@@ -178,9 +178,18 @@ void UC_FFK::Repack()
     gamemarks::HideIfVisible(iconWrongAnswer);
     for (int k = 1; k <= m_deck.CardCount(); ++k) {
         if (m_deck.CardAt(k).state != FlipDeck::CardState::Removed)
-            picWord[size_t(k)]->move(FlipDeck::SlotPos(m_deck.SlotOf(k)));
+            PlaceCard(k);
     }
     m_hovered = -1;
+}
+
+void UC_FFK::PlaceCard(int k)
+{
+    NewWordPicCtl *card = picWord[size_t(k)];
+    const int slot = m_deck.SlotOf(k);
+    card->move(m_grid.Pos(slot));
+    // a card is never cut off by the edge: it waits out of view instead
+    card->setVisible(m_deck.CardAt(k).state == FlipDeck::CardState::Shown && m_grid.InView(slot));
 }
 
 void UC_FFK::TimerIcon_Timer()

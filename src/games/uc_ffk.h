@@ -32,6 +32,11 @@ public:
 
     static constexpr int kDealMs = 100;
     static constexpr int kMarkMs = 800;
+    // The selection's rim, wide enough to see at once yet inside the gap
+    // between two cards.
+    static constexpr int kSelectedRim = 5;
+
+    const FlipDeck::Grid &Grid() const { return m_grid; }
 
 public slots:
     void picWord_Click(int Index);
@@ -49,6 +54,10 @@ private:
     void Repack();
     void Matched();
 
+    // Puts card k in its slot, shown when dealt and in view.
+    void PlaceCard(int k);
+
     FlipDeck m_deck;
+    FlipDeck::Grid m_grid;
     int m_hovered = -1;
 };

@@ -4,6 +4,7 @@
 
 #include "uc_ppk2.h"
 #include "games/formtip.h"
+#include "games/gamemarks.h"
 #include "games/lettergame.h"
 #include "helpers/texthelpers.h"
 #include "platform/platform.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QTimer>
 
 namespace {
 const QString kLetterStyle = QStringLiteral("QLabel { color: %1; background: #FFF3C4; border: 2px solid #F2C94C;"
@@ -65,6 +67,20 @@ UC_PPK2::UC_PPK2(QWidget *parent) : GameControl(parent)
     connect(lblNext, &ClickLabel::MouseMove, this, [] { SetHandCursor(); });
 
     lblNum = lettergame::MakeProgressLabel(this);
+
+    iconWrongAnswer = gamemarks::MakeWrongMark(this);
+    timHideIcon = lettergame::MakeTimer(this, "timHideIcon", &UC_PPK2::timHideIcon_Timer);
+}
+
+void UC_PPK2::HideMarks()
+{
+    iconWrongAnswer->hide();
+}
+
+void UC_PPK2::timHideIcon_Timer()
+{
+    timHideIcon->stop();
+    iconWrongAnswer->hide();
 }
 
 void UC_PPK2::InitGameStatus()
@@ -82,6 +98,9 @@ void UC_PPK2::FitBoard(int n)
         const QFontMetrics fm(lettergame::LetterFont(m_letterPx));
         const QSize cell(fm.horizontalAdvance(QLatin1Char('W')) + 2 * kLetterPad + 4, fm.height() + 8);
         m_board = ArrangeBoard(size(), cell);
+        // a little round the buttons, so a letter never hides one
+        m_board.SetKeepOut({cmdTip->geometry().united(btnNext->geometry()).united(lblNext->geometry()).adjusted(
+            -ArrangeBoard::kMargin, -ArrangeBoard::kMargin, ArrangeBoard::kMargin, ArrangeBoard::kMargin)});
         if (m_board.Fits(n) || m_letterPx <= kMinLetterPx)
             return;
         m_letterPx = std::max(kMinLetterPx, m_letterPx - 4);
@@ -134,6 +153,10 @@ UC_PPK2::Next UC_PPK2::ShowNextWord()
     const GameGuard guard = Guard();
     if (!Deal() || !guard.Alive())
         return Next::Interrupted;
+    // the child hears the word it is to arrange; the speaker says it again
+    CWord *word = m_words.Word();
+    if (!PlayBlocking([word] { word->ReadMe(1, false); }))
+        return Next::Interrupted;
     emit GotNewWord();
     return Next::Shown;
 }
@@ -142,6 +165,8 @@ bool UC_PPK2::Deal()
 {
     const int n = int(m_target.size());
     ResetDrag();
+    m_markedRow.clear();
+    iconWrongAnswer->hide();
     FitBoard(n);
     QList<int> cells = m_board.Deal(n, PlatformRnd());
     // a word longer than the smallest board still puts every letter down
@@ -299,8 +324,29 @@ void UC_PPK2::DropDragged()
         const QRect &o = rects.at(target);
         l->move(m_board.Clamp(QPoint(o.left() + o.width(), o.top()), l->size()));
     }
-    if (IsComplete() && IsCorrectWord())
+    if (!IsComplete()) {
+        m_markedRow.clear();
+        return;
+    }
+    if (IsCorrectWord())
         WordArranged();
+    else
+        RowWrong();
+}
+
+void UC_PPK2::RowWrong()
+{
+    const QString row = ArrangeBoard::ReadRow(LetterRects(), Captions());
+    if (!m_words.Asking() || row == m_markedRow)
+        return;
+    m_markedRow = row;
+    QRect across;
+    for (const QRect &r : LetterRects())
+        across = across.united(r);
+    gamemarks::ShowMarkOn(iconWrongAnswer, across);
+    timHideIcon->start(kMarkMs);
+    m_words.Answer(answers::Answer::Wrong);
+    GetPlaySound()->FailedSound();
 }
 
 void UC_PPK2::WordArranged()
@@ -308,6 +354,7 @@ void UC_PPK2::WordArranged()
     if (!m_words.Asking())
         return;
     const GameGuard guard = Guard();
+    iconWrongAnswer->hide();
     m_words.Answer(answers::Answer::Right);
     emit OneWordOK();
     if (!PlayBlocking([] { GetPlaySound()->SuceessSound(); }))

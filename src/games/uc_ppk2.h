@@ -12,6 +12,7 @@
 class CWord;
 class ClickLabel;
 class QLabel;
+class QTimer;
 class cTransPictureBox;
 
 // Letter arranging: the letters of the word fly to random cells of the board
@@ -27,6 +28,7 @@ public:
     static constexpr int kMinLetterPx = 12;
     static constexpr int kDealSteps = 10;
     static constexpr int kDealStepMs = 15;
+    static constexpr int kMarkMs = 800;
 
     void StartGame() override;
     void EndGame() override;
@@ -48,10 +50,13 @@ public:
     cTransPictureBox *btnNext = nullptr;
     ClickLabel *lblNext = nullptr;
     QLabel *lblNum = nullptr;
+    cTransPictureBox *iconWrongAnswer = nullptr;
+    QTimer *timHideIcon = nullptr;
 
 public slots:
     void cmdTip_Click();
     void btnNext_Click();
+    void timHideIcon_Timer();
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;
@@ -59,6 +64,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
     void hideEvent(QHideEvent *e) override;
     void changeEvent(QEvent *e) override;
+    void HideMarks() override;
 
 private:
     enum class Next { Shown, NoneLeft, Interrupted };
@@ -74,6 +80,7 @@ private:
     QStringList Captions() const;
     void DropDragged();
     void WordArranged();
+    void RowWrong();
     void ShowTip();
     void Finish();
 
@@ -82,6 +89,9 @@ private:
     // Busy while a completed word is being cheered
     WordRound m_words;
     QString m_target;
+    // the complete wrong row on the board, marked once: moving a letter inside
+    // it is no new try, taking it apart and laying it again is
+    QString m_markedRow;
     bool m_dealing = false;
     bool m_dragging = false;
     int m_dragged = -1;

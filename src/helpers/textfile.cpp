@@ -105,8 +105,21 @@ bool WriteTextFileAtomic(const QString &path, const QString &text)
 
 QString ToCrLf(const QString &text)
 {
-    QString t = ToLf(text);
-    t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    // every line end becomes CR LF and a CR LF stays one: only a bare LF
+    // changes, so text already in CR LF is handed back without a copy
+    qsizetype bare = 0;
+    for (qsizetype i = text.indexOf(QLatin1Char('\n')); i >= 0; i = text.indexOf(QLatin1Char('\n'), i + 1))
+        bare += (i == 0 || text.at(i - 1) != QLatin1Char('\r'));
+    if (bare == 0)
+        return text;
+    QString t;
+    t.reserve(text.size() + bare);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\n') && (i == 0 || text.at(i - 1) != QLatin1Char('\r')))
+            t += QLatin1Char('\r');
+        t += c;
+    }
     return t;
 }
 

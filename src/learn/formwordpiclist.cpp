@@ -121,6 +121,8 @@ FormWordPicList::FormWordPicList(QWidget *parent) : QDialog(parent)
     lblUserEn.push_back(new ClickLabel(QString(), PicBase));
     lblUserEn[0]->hide();
     m_pageWords.push_back(nullptr);
+    m_cards.push_back(nullptr);
+    m_labels.push_back(nullptr);
 
     PicBottom = new RoundPanel(this);
     PicBottom->setGeometry((kWinW - kBaseW) / 2, 8 + kBaseH + 8, kBaseW, kBarH);
@@ -195,8 +197,10 @@ FormWordPicList::FormWordPicList(QWidget *parent) : QDialog(parent)
 FormWordPicList::~FormWordPicList()
 {
     // the cards go with the window; none may redraw or flip meanwhile
-    for (NewWordPicCtl *card : picWord)
-        card->bUnloading = true;
+    picWord[0]->bUnloading = true;
+    for (NewWordPicCtl *card : m_cards)
+        if (card)
+            card->bUnloading = true;
 }
 
 cTransPictureBox *FormWordPicList::MakePictureButton(QWidget *parent, const QString &name, const QString &tip,
@@ -283,26 +287,42 @@ void FormWordPicList::UpdatePagingButtons()
     set(cmdNextGroup, nGroups > 0 && nCurrGroup < nGroups);
 }
 
-void FormWordPicList::UnloadOldPics()
+void FormWordPicList::HideCardsFrom(int first)
 {
-    HideMark();
-    for (size_t i = 1; i < picWord.size(); ++i) {
-        picWord[i]->bUnloading = true;
-        picWord[i]->hide();
-        picWord[i]->deleteLater();
-        lblUserEn[i]->hide();
-        lblUserEn[i]->deleteLater();
+    for (size_t i = size_t(std::max(first, 1)); i < m_cards.size(); ++i) {
+        m_cards[i]->hide();
+        m_labels[i]->hide();
     }
-    picWord.resize(1);
-    lblUserEn.resize(1);
-    m_pageWords.resize(1);
+}
+
+void FormWordPicList::MakeSlot()
+{
+    const int i = int(m_cards.size());
+    auto *card = new NewWordPicCtl(PicBase);
+    card->setMouseTracking(true);
+    card->setCursor(Qt::PointingHandCursor);
+    card->hide();
+    connect(card, &NewWordPicCtl::Click, this, [this, i] { picWord_Click(i); });
+    connect(card, &NewWordPicCtl::MouseMove, this, [this, i](int, int, int, int) { MarkCard(i); });
+    auto *label = new ClickLabel(QString(), PicBase);
+    label->SetForeColor(Look::kText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setCursor(Qt::PointingHandCursor);
+    label->hide();
+    connect(label, &ClickLabel::Click, this, [this, i] { lblUserEn_Click(i); });
+    connect(label, &ClickLabel::MouseMove, this, [this, i](int, int, int, int) { MarkCard(i); });
+    m_cards.push_back(card);
+    m_labels.push_back(label);
 }
 
 void FormWordPicList::LoadWords(int iStart, int iWordNum, bool bEnglish, bool bPic, bool bChinese, int iCHType)
 {
     if (iWordNum > nPageSize)
         return;
-    UnloadOldPics();
+    HideMark();
+    picWord.resize(1);
+    lblUserEn.resize(1);
+    m_pageWords.resize(1);
     const GroupLayout l = LayoutFor(nPageSize);
     picWord[0]->resize(l.cardW, l.cardH);
     picBorder->resize(l.cardW + 4, l.cardH + 4);
@@ -311,32 +331,33 @@ void FormWordPicList::LoadWords(int iStart, int iWordNum, bool bEnglish, bool bP
     picWord[0]->hide();
     lblUserEn[0]->hide();
     picBorder->hide();
+    // the cards of the group before are filled again rather than made anew
+    int shown = 0;
     for (int i = 1; i <= iWordNum; ++i) {
         CWord *word = nullptr;
         if (!gCurrUnit || !gCurrUnit->GetWordByID(iStart + i, word) || !word)
             break;
+        if (size_t(i) >= m_cards.size())
+            MakeSlot();
         const QRect r = CardRect(nPageSize, i);
-        auto *card = new NewWordPicCtl(PicBase);
+        NewWordPicCtl *card = m_cards[size_t(i)];
         card->setGeometry(r);
-        card->setMouseTracking(true);
-        card->setCursor(Qt::PointingHandCursor);
+        card->SetPictureShown(bPic);
         card->SetPicWord(word, false, bChinese, iCHType);
-        card->setVisible(bPic);
-        connect(card, &NewWordPicCtl::Click, this, [this, i] { picWord_Click(i); });
-        connect(card, &NewWordPicCtl::MouseMove, this, [this, i](int, int, int, int) { MarkCard(i); });
-        auto *label = new ClickLabel(word->UserEN, PicBase);
-        label->setFont(lblUserEn[0]->font());
-        label->SetForeColor(Look::kText);
-        label->setAlignment(Qt::AlignCenter);
-        label->setCursor(Qt::PointingHandCursor);
+        // without its picture a card still carries the meaning when "中文" is on
+        card->setVisible(bPic || bChinese);
+        ClickLabel *label = m_labels[size_t(i)];
+        label->setText(word->UserEN);
+        label->setToolTip(QString());
+        label->setFont(english);
         FitEnglish(label, r);
         label->setVisible(bEnglish);
-        connect(label, &ClickLabel::Click, this, [this, i] { lblUserEn_Click(i); });
-        connect(label, &ClickLabel::MouseMove, this, [this, i](int, int, int, int) { MarkCard(i); });
         picWord.push_back(card);
         lblUserEn.push_back(label);
         m_pageWords.push_back(word);
+        shown = i;
     }
+    HideCardsFrom(shown + 1);
 }
 
 void FormWordPicList::FitEnglish(ClickLabel *label, const QRect &card)
@@ -428,8 +449,14 @@ void FormWordPicList::lblUserEn_Click(int i)
 {
     if (!CardWord(i))
         return;
-    picWord[size_t(i)]->show();
-    picWord[size_t(i)]->ReadMe(1);
+    NewWordPicCtl *card = picWord[size_t(i)];
+    // the English line uncovers the picture the switches hid
+    if (!card->PictureShown() || card->isHidden()) {
+        card->SetPictureShown(true);
+        card->SetPicWord(CardWord(i), false, bShowChinese, iShowCHType);
+    }
+    card->show();
+    card->ReadMe(1);
 }
 
 void FormWordPicList::cmdPrevGroup_Click()

@@ -39,7 +39,6 @@ public:
     // The smallest English under a card; a longer word is then shortened.
     static constexpr int kMinEnglishPx = 12;
 
-    void UnloadOldPics();
     void InitWordPicList();
     void LoadPics(int groupIndex);
     void LoadWords(int iStart, int iWordNum, bool bEnglish, bool bPic, bool bChinese, int iCHType);
@@ -52,8 +51,9 @@ public:
 
     // Controls
     RoundPanel *PicBase = nullptr;
-    std::vector<NewWordPicCtl *> picWord; // [0] hidden template
-    std::vector<ClickLabel *> lblUserEn;  // [0] hidden template
+    // The group shown; [0] is the hidden template.
+    std::vector<NewWordPicCtl *> picWord;
+    std::vector<ClickLabel *> lblUserEn;
     cTransPictureBox *picBorder = nullptr;
     cTransPictureBox *add_newwordICON = nullptr;
     cTransPictureBox *del_newwordICON = nullptr;
@@ -99,6 +99,9 @@ private:
                                         bool lightsUp = true);
     void FitEnglish(ClickLabel *label, const QRect &card);
     CWord *CardWord(int i) const;
+    // Card and English slot i (from 1) of every group, made when first needed.
+    void MakeSlot();
+    void HideCardsFrom(int first);
 
     int nPageSize = 6;
     int nGroups = 0;
@@ -109,6 +112,8 @@ private:
     bool bShowChinese = true;
     int iShowCHType = 0;
     std::vector<CWord *> m_pageWords; // [0] unused
+    std::vector<NewWordPicCtl *> m_cards; // [0] unused; kept from group to group
+    std::vector<ClickLabel *> m_labels;   // [0] unused
     QButtonGroup *m_chineseGroup = nullptr;
     QButtonGroup *m_pageGroup = nullptr;
     QHash<QString, StdPicture> m_art;

@@ -14,6 +14,7 @@
 #include "widgets/look.h"
 #include "widgets/newwordpicctl.h"
 #include "widgets/phoneticfont.h"
+#include "widgets/sentenceline.h"
 #include "wordbank/classunit.h"
 #include "wordbank/classuser.h"
 #include "wordbank/cword.h"
@@ -186,9 +187,8 @@ LearnWordCtl::LearnWordCtl(QWidget *parent) : QWidget(parent)
         l->setPalette(pal);
     }
 
-    lblSentenceEN = new QLabel(this);
+    lblSentenceEN = new SentenceLine(this);
     lblSentenceEN->setObjectName(QStringLiteral("lblSentenceEN"));
-    lblSentenceEN->setTextFormat(Qt::RichText);
     lblSentenceEN->setFont(EnglishFont(22));
     lblSentenceEN->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblSentenceEN->hide();
@@ -403,11 +403,11 @@ void LearnWordCtl::UpdateWord(bool bMute)
     ShowWordInfo();
     if (!self || myWord != word)
         return;
-    WordPicCtl1->setVisible(gUser->bPicture);
+    WordPicCtl1->setVisible(CardShown());
     ShowSentence();
-    // the card shows the new picture already; it is given again only to turn over
+    // the card shows the new picture already; it only turns over
     if (bEffect) {
-        WordPicCtl1->SetPicWord(myWord, true, gUser->bChinese, gUser->iCHType);
+        WordPicCtl1->TurnOver();
         if (!self || myWord != word || !gUser)
             return;
     }
@@ -428,6 +428,7 @@ void LearnWordCtl::ShowWordInfo()
     lblEnglish->adjustSize();
     lblSound->setText(myWord->Sound);
     lblSound->adjustSize();
+    WordPicCtl1->SetPictureShown(gUser->bPicture);
     WordPicCtl1->SetPicWord(myWord, false, gUser->bChinese, gUser->iCHType);
     WordPicCtl1->move((width() - WordPicCtl1->width()) / 2, kCardTop);
     // the English and its transcription centred together on one line
@@ -469,6 +470,12 @@ void LearnWordCtl::CheckPhoneticFont()
     }
 }
 
+// The card carries the picture and the meaning: it stays while either is wanted.
+bool LearnWordCtl::CardShown() const
+{
+    return gUser && (gUser->bPicture || gUser->bChinese);
+}
+
 bool LearnWordCtl::SentenceShown() const
 {
     return gUser && gUser->bSentenceEN && myWord && !myWord->SentenceEN.isEmpty();
@@ -476,7 +483,13 @@ bool LearnWordCtl::SentenceShown() const
 
 QString LearnWordCtl::SentenceHtml() const
 {
-    return lblSentenceEN->text();
+    const QString s = lblSentenceEN->Text();
+    const QString picked = lblSentenceEN->Picked();
+    if (picked.isEmpty())
+        return s.toHtmlEscaped();
+    const int at = lblSentenceEN->PickedStart();
+    return s.left(at).toHtmlEscaped() + QStringLiteral("<span style=\"color:#E0700A; font-weight:bold\">")
+           + picked.toHtmlEscaped() + QStringLiteral("</span>") + s.mid(at + picked.size()).toHtmlEscaped();
 }
 
 void LearnWordCtl::ShowSentence()
@@ -489,16 +502,13 @@ void LearnWordCtl::ShowSentence()
     }
     const QString &s = myWord->SentenceEN;
     const WordSpan at = FindWordInSentence(s, myWord->UserEN);
-    QString html;
-    if (!at.found()) {
-        html = s.toHtmlEscaped();
+    if (at.found() && !gUser->bEnglish) {
+        // with the English hidden the sentence must not give the word away
+        const QString gap = QStringLiteral("___");
+        lblSentenceEN->SetSentence(s.left(at.start) + gap + s.mid(at.start + at.length), int(at.start), int(gap.size()));
     } else {
-        html = s.left(at.start).toHtmlEscaped()
-               + QStringLiteral("<span style=\"color:#E0700A; font-weight:bold\">")
-               + s.mid(at.start, at.length).toHtmlEscaped() + QStringLiteral("</span>")
-               + s.mid(at.start + at.length).toHtmlEscaped();
+        lblSentenceEN->SetSentence(s, at.found() ? int(at.start) : 0, at.found() ? int(at.length) : 0);
     }
-    lblSentenceEN->setText(html);
     lblSentenceEN->adjustSize();
     lblSentenceCH->setText(myWord->SentenceCH);
     lblSentenceCH->adjustSize();
@@ -522,7 +532,12 @@ void LearnWordCtl::UpdateDisp()
     if (!myWord || !gUser)
         return;
     WordPicCtl1->move((width() - WordPicCtl1->width()) / 2, kCardTop);
-    WordPicCtl1->setVisible(gUser->bPicture);
+    WordPicCtl1->setVisible(CardShown());
+    if (WordPicCtl1->PictureShown() != gUser->bPicture) {
+        // the card is laid out again with or without its picture
+        WordPicCtl1->SetPictureShown(gUser->bPicture);
+        WordPicCtl1->SetPicWord(myWord, false, gUser->bChinese, gUser->iCHType);
+    }
     WordPicCtl1->ShowChinese(gUser->bChinese, gUser->iCHType);
     lblEnglish->setVisible(gUser->bEnglish);
     lblSound->setVisible(gUser->bSound);

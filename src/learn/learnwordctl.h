@@ -15,6 +15,7 @@ class cTransPictureBox;
 class QInputEvent;
 class QLabel;
 class QToolButton;
+class SentenceLine;
 
 // The word reader of the learning window: one word of the current unit at a
 // time (English, transcription, picture card with the Chinese, an example
@@ -74,7 +75,7 @@ public:
     // Left edge of thumbnail 1 for a strip of n words.
     static int StripLeft(int n);
 
-    // The sentence line as shown (rich text with the word highlighted).
+    // The sentence line as shown, as rich text with the word highlighted.
     QString SentenceHtml() const;
 
     static constexpr int kWidth = 858;
@@ -93,7 +94,7 @@ public:
     ClickLabel *lblSound = nullptr;
     QLabel *lblWordIndex = nullptr;
     QLabel *lblWordNum = nullptr;
-    QLabel *lblSentenceEN = nullptr;
+    SentenceLine *lblSentenceEN = nullptr;
     QLabel *lblSentenceCH = nullptr;
     QToolButton *btnReadSentence = nullptr;
     std::vector<NewWordPicCtl *> ArrWords; // 0 is the hidden template
@@ -142,6 +143,7 @@ private:
     void CheckPhoneticFont();
     void MarkBusyEnded();
     void SetPointer(Pointer p);
+    bool CardShown() const;
     bool SentenceShown() const;
 
     bool bChanging = false;

@@ -247,6 +247,10 @@ void cTransPictureBox::keyPressEvent(QKeyEvent *e)
     const int ascii = VbKeyAscii(e);
     if (ascii && self)
         emit KeyPress(ascii);
+    // Esc belongs to the window: a focused picture button must not swallow
+    // the window's way out
+    if (e->key() == Qt::Key_Escape)
+        e->ignore();
 }
 
 void cTransPictureBox::keyReleaseEvent(QKeyEvent *e)

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -102,9 +103,49 @@ private:
 
     QString m_key;
     QImage m_image;
+
+public:
     static qreal Halo(const QFontMetricsF &fm) { return std::max<qreal>(3.0, fm.height() * 0.14); }
     static qreal Pad(const QFontMetricsF &fm) { return Halo(fm) / 2 + 1; }
 };
+
+// text broken into lines no wider than width, at the spaces where it can,
+// between Chinese characters, inside a word only when it must; at most
+// maxLines lines, the last one cut short with "…" when text is left over
+QString WrapLines(const QString &text, const QFont &font, qreal width, int maxLines)
+{
+    struct Line {
+        QString text;
+        QString rest; // this line and everything after it, on one line
+    };
+    QList<Line> lines;
+    const QStringList paragraphs = text.split(QLatin1Char('\n'));
+    for (qsizetype p = 0; p < paragraphs.size(); ++p) {
+        const QString &para = paragraphs.at(p);
+        const QString after = paragraphs.mid(p + 1).join(QLatin1Char(' '));
+        QTextLayout layout(para, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            QString rest = para.mid(line.textStart()).trimmed();
+            if (!after.isEmpty())
+                rest += QLatin1Char(' ') + after;
+            lines.append({para.mid(line.textStart(), line.textLength()).trimmed(), rest});
+        }
+        layout.endLayout();
+    }
+    if (lines.size() > maxLines) {
+        lines.resize(std::max(1, maxLines));
+        lines.last().text = QFontMetricsF(font).elidedText(lines.last().rest, Qt::ElideRight, width);
+    }
+    QStringList out;
+    for (const Line &l : lines)
+        out << l.text;
+    return out.join(QLatin1Char('\n'));
+}
 
 // The heavy sans-serif of the card's text line; the sizes are the card's.
 QFont LineFont(bool english, double pointSize)
@@ -133,6 +174,16 @@ QImage LoadWordPicture(const QString &english)
     return QImage();
 }
 
+// A see-through canvas of size (logical pixels) at the pixel ratio.
+QImage Blank(QSize size, qreal dpr)
+{
+    QImage img(QSize(int(std::ceil(size.width() * dpr)), int(std::ceil(size.height() * dpr))),
+               QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(dpr);
+    img.fill(Qt::transparent);
+    return img;
+}
+
 // The picture stretched into target on the canvas. A premultiplied canvas is
 // the form the screen paints from: no conversion on every repaint.
 QImage PaintedOver(QImage canvas, const StdPicture &pic, const QRectF &target)
@@ -143,6 +194,21 @@ QImage PaintedOver(QImage canvas, const StdPicture &pic, const QRectF &target)
     pic.Paint(p, target);
     p.end();
     return canvas;
+}
+
+// The default picture is a drawing that costs far more to render than a
+// photo to stretch, and every word without picture shows it: its pixels are
+// kept per card size, shared by every card. Made once and never destroyed.
+QImage DefaultFace(const StdPicture &pic, QSize size, qreal dpr)
+{
+    static auto *cache = new QCache<QString, QImage>(4 * 1024);
+    const QString key = QString::number(size.width()) + QLatin1Char('x') + QString::number(size.height())
+                        + QLatin1Char('@') + QString::number(dpr);
+    if (const QImage *hit = cache->object(key))
+        return *hit;
+    const QImage face = PaintedOver(Blank(size, dpr), pic, QRectF(QPointF(0, 0), QSizeF(size)));
+    cache->insert(key, new QImage(face), std::max<qsizetype>(1, face.sizeInBytes() / 1024));
+    return face;
 }
 
 } // namespace
@@ -212,13 +278,21 @@ void NewWordPicCtl::ReadMe(int nReadTimes)
         myWord->ReadMe(nReadTimes, false);
 }
 
+void NewWordPicCtl::TurnOver()
+{
+    if (!myWord || srcImage.isNone())
+        return;
+    if (DrawImage(true))
+        baseImage = srcImage;
+}
+
 bool NewWordPicCtl::SetPicWord(CWord *new_word, bool bEffect, bool bChinese, int iCHType)
 {
     if (!new_word)
         return false;
     SyncSize();
     myWord = new_word;
-    const QImage picture = LoadWordPicture(new_word->English);
+    const QImage picture = m_pictureShown ? LoadWordPicture(new_word->English) : QImage();
     bHasPic = !picture.isNull();
     srcImage = bHasPic ? StdPicture(picture) : imgBackup;
     lblChinese->hide();
@@ -276,18 +350,34 @@ void NewWordPicCtl::ShowChinese(bool bChinese, int iCHType)
 
 void NewWordPicCtl::FitLine(double startSize)
 {
+    const QString text = lblChinese->text();
+    const double maxW = 0.8 * width();
+    const double maxH = 0.9 * height();
+    // a child reads nothing smaller than 12 pixels
+    const double floor = 12.0 * 72.0 / std::max(1, logicalDpiY());
     double size = startSize;
     QFont f = lblChinese->font();
-    f.setPointSizeF(size);
-    lblChinese->setFont(f);
-    lblChinese->adjustSize();
-    // Several lines on a small card would also be cut off at the top and bottom.
-    while ((lblChinese->width() > 0.8 * width() || lblChinese->height() > 0.9 * height()) && size > 6) {
-        size -= 2;
-        f.setPointSizeF(size);
+    auto apply = [&](double pointSize) {
+        f.setPointSizeF(pointSize);
         lblChinese->setFont(f);
         lblChinese->adjustSize();
+    };
+    auto tooLarge = [&] { return lblChinese->width() > maxW || lblChinese->height() > maxH; };
+    apply(size);
+    // Several lines on a small card would also be cut off at the top and bottom.
+    while (tooLarge() && size - 2 >= floor) {
+        size -= 2;
+        apply(size);
     }
+    if (!tooLarge())
+        return;
+    // at the smallest readable size: onto the lines that fit, cut short after them
+    apply(floor);
+    const QFontMetricsF fm(f);
+    const qreal pad = CardTextLine::Pad(fm);
+    const int lines = int((maxH - 2 * pad + fm.leading()) / (fm.height() + fm.leading()));
+    lblChinese->setText(WrapLines(text, f, maxW - 2 * pad - 1, std::max(1, lines)));
+    lblChinese->adjustSize();
 }
 
 void NewWordPicCtl::drawimage(bool bEffect)
@@ -305,12 +395,7 @@ void NewWordPicCtl::SetImage(const StdPicture &new_pic, int grayLevel)
 
 QImage NewWordPicCtl::BlankFace() const
 {
-    const qreal dpr = devicePixelRatioF();
-    QImage img(QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr))),
-               QImage::Format_ARGB32_Premultiplied);
-    img.setDevicePixelRatio(dpr);
-    img.fill(Qt::transparent);
-    return img;
+    return Blank(size(), devicePixelRatioF());
 }
 
 bool NewWordPicCtl::DrawImage(bool bEffect)
@@ -320,7 +405,7 @@ bool NewWordPicCtl::DrawImage(bool bEffect)
     SyncSize();
     // Any drawing supersedes a flip still running further down the stack.
     const quint64 generation = ++m_drawGeneration;
-    srcPic = PaintedOver(BlankFace(), srcImage, QRectF(rect()));
+    StretchSource();
     if (bEffect && !bUnloading) {
         bool superseded = false;
         if (!RunFlip(generation, &superseded))
@@ -331,6 +416,18 @@ bool NewWordPicCtl::DrawImage(bool bEffect)
     m_face = srcPic;
     update();
     return true;
+}
+
+void NewWordPicCtl::StretchSource()
+{
+    const qreal dpr = devicePixelRatioF();
+    // the same picture at the same size is already stretched (a turn-over)
+    if (srcImage == m_srcPicOf && !srcPic.isNull() && srcPic.deviceIndependentSize() == QSizeF(size())
+        && srcPic.devicePixelRatio() == dpr)
+        return;
+    m_srcPicOf = srcImage;
+    srcPic = srcImage == imgBackup ? DefaultFace(imgBackup, size(), dpr)
+                                   : PaintedOver(BlankFace(), srcImage, QRectF(rect()));
 }
 
 bool NewWordPicCtl::PaintFlipFrame(int n, int W, int H)
@@ -344,6 +441,8 @@ bool NewWordPicCtl::PaintFlipFrame(int n, int W, int H)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (incoming)
         p.drawImage(target, srcPic);
+    else if (baseImage == imgBackup)
+        p.drawImage(target, DefaultFace(imgBackup, QSize(W, H), devicePixelRatioF()));
     else
         baseImage.Paint(p, target);
     p.end();
@@ -356,14 +455,22 @@ bool NewWordPicCtl::RunFlip(quint64 generation, bool *superseded)
     QPointer<NewWordPicCtl> self(this);
     const int W = width();
     const int H = height();
+    // the text line turns with the card: hidden while the old face narrows,
+    // cut to the new face while it widens
+    const bool captionShown = !lblChinese->isHidden();
     auto stillMine = [&] {
         if (!self)
             return false;
-        if (generation != m_drawGeneration)
+        if (generation != m_drawGeneration) {
             *superseded = true;
+            // the newer drawing has laid out the line; no cut of ours stays
+            lblChinese->clearMask();
+        }
         return true;
     };
     for (int n = 1; n <= kFlipSteps; ++n) {
+        if (captionShown)
+            CutCaption(n, W, H);
         if (PaintFlipFrame(n, W, H) && isVisible())
             repaint();
         plat().DoEvents();
@@ -380,7 +487,24 @@ bool NewWordPicCtl::RunFlip(quint64 generation, bool *superseded)
         if (*superseded)
             return true;
     }
+    if (captionShown) {
+        lblChinese->clearMask();
+        lblChinese->show();
+    }
     return true;
+}
+
+void NewWordPicCtl::CutCaption(int n, int W, int H)
+{
+    bool incoming = false;
+    const QRect face = FlipFrame(n, W, H, &incoming).toRect();
+    const QRect shown = face & lblChinese->geometry();
+    if (!incoming || shown.isEmpty()) {
+        lblChinese->hide();
+        return;
+    }
+    lblChinese->setMask(QRegion(shown.translated(-lblChinese->pos())));
+    lblChinese->show();
 }
 
 void NewWordPicCtl::FlipAfterResize(quint64 generation)

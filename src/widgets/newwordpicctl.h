@@ -37,12 +37,21 @@ public:
     // iCHType 0: brief Chinese, otherwise the detailed one.
     void ShowChinese(bool bChinese, int iCHType);
     void drawimage(bool bEffect);
+    // Turns the card over to the word it already shows, with the picture it
+    // already loaded (nothing is read or decoded again).
+    void TurnOver();
     // Shows a given picture instead of a word's; a non-zero grayLevel flips.
     void SetImage(const StdPicture &new_pic, int grayLevel);
 
     // What the card shows behind its text line (null before the first word).
     const QImage &FacePicture() const { return m_face; }
+    // The picture the card shows at its natural size.
+    const StdPicture &Picture() const { return srcImage; }
     bool HasPicture() const { return bHasPic; }
+    // Off: the next SetPicWord lays the card out as one without a picture (its
+    // meaning in the middle), so "图片" off still leaves "中文" to be seen.
+    void SetPictureShown(bool on) { m_pictureShown = on; }
+    bool PictureShown() const { return m_pictureShown; }
     double BaseFontSize() const { return baseFontSize; }
 
     static constexpr int kFlipSteps = 40;
@@ -75,10 +84,14 @@ private:
     // Paints step n of the flip into the face; false when the step leaves the
     // card as it is.
     bool PaintFlipFrame(int n, int W, int H);
+    // Keeps the text line inside step n's face.
+    void CutCaption(int n, int W, int H);
     QImage BlankFace() const;
+    // srcPic from srcImage at the card's size, unless it is that already.
+    void StretchSource();
     // Shrinks the line's font by 2 points while it is wider than 80 % of the
-    // card or higher than 90 % of it, stopping at 6 points even if it still
-    // does not fit.
+    // card or higher than 90 % of it, never below 12 pixels: at that size a
+    // line still too large is wrapped and, past the lines that fit, cut short.
     void FitLine(double startSize);
     // Draws and returns whether the card still exists afterwards.
     bool DrawImage(bool bEffect);
@@ -92,10 +105,12 @@ private:
     StdPicture imgBackup;   // the default picture of a word without picture
     StdPicture m_background; // what the card shows before its first picture
     QImage srcPic;          // srcImage stretched to the card
+    StdPicture m_srcPicOf;  // what srcPic was stretched from
     QImage m_face;          // the card's persistent picture
     QLabel *lblChinese = nullptr; // the text line; named "lblChinese"
     QTimer *timHideCH = nullptr;
     QSize m_syncedSize;
     quint64 m_drawGeneration = 0;
     bool m_pressed = false;
+    bool m_pictureShown = true;
 };

@@ -142,10 +142,13 @@ void ClassDBdictionary::AddWord(const CWord &theWord)
 QString ClassDBdictionary::SaveWordStatus() const
 {
     QString text;
+    // a profile's status runs to hundreds of kilobytes: grown once, not by doubling
+    text.reserve(m_statusChars + m_statusChars / 8 + 256);
     for (const auto &b : m_buckets) {
         if (b)
             b->AppendWordStatus(text);
     }
+    m_statusChars = text.size();
     return text;
 }
 
@@ -160,7 +163,7 @@ void ClassDBdictionary::LoadWordStatus(const QString &iStr)
         if (bar < 0 || item.indexOf(u'|', bar + 1) >= 0)
             continue; // not exactly two pieces
         if (CWord *w = FindKey(TrimSpaces(item.left(bar)).toString()))
-            w->StatusFromStr(TrimSpaces(item.mid(bar + 1)).toString());
+            w->StatusFromStr(TrimSpaces(item.mid(bar + 1)));
     }
 }
 

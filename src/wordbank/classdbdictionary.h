@@ -49,5 +49,6 @@ private:
     void ReserveBuckets(const QStringList &lines);
 
     std::array<std::unique_ptr<ClassDBsubArrWords>, kBucketCount> m_buckets;
+    mutable qsizetype m_statusChars = 0; // length of the last status text saved
     int m_badLine = 0;
 };

@@ -5,11 +5,19 @@
 #include "classdbsubarrwords.h"
 #include "classunit.h"
 #include <QStringList>
+#include <algorithm>
 
 CWord *ClassDBsubArrWords::Find(const QString &English) const
 {
-    const auto it = m_index.constFind(English.toUpper());
-    return it == m_index.constEnd() ? nullptr : m_words[size_t(*it)].get();
+    // most look-ups come with the spelling the word is stored under: they
+    // need no upper-cased copy of the key
+    auto it = m_spelled.constFind(English);
+    if (it == m_spelled.constEnd()) {
+        it = m_index.constFind(English.toUpper());
+        if (it == m_index.constEnd())
+            return nullptr;
+    }
+    return m_words[size_t(*it)].get();
 }
 
 CWord *ClassDBsubArrWords::WordAt(int Index) const
@@ -23,6 +31,7 @@ void ClassDBsubArrWords::Reserve(int n)
 {
     m_words.reserve(m_words.size() + size_t(n));
     m_index.reserve(m_index.size() + n);
+    m_spelled.reserve(m_spelled.size() + n);
 }
 
 void ClassDBsubArrWords::AddWord(const CWord &theWord)
@@ -33,6 +42,7 @@ void ClassDBsubArrWords::AddWord(const CWord &theWord)
     auto w = std::make_unique<CWord>();
     w->CopyWord(theWord);
     m_index.insert(upper, int(m_words.size()));
+    m_spelled.insert(w->English, int(m_words.size()));
     m_words.push_back(std::move(w));
 }
 
@@ -63,19 +73,26 @@ QString ClassDBsubArrWords::ListAllWordStatus() const
 
 void ClassDBsubArrWords::AppendWordStatus(QString &out) const
 {
-    for (const auto &w : m_words) {
+    // the words lie all over the heap and most have no progress: asking for
+    // the next ones early keeps the walk from waiting on memory at each word
+    constexpr size_t kAhead = 8;
+    for (size_t i = 0; i < m_words.size(); ++i) {
+        if (i + kAhead < m_words.size())
+            __builtin_prefetch(m_words[i + kAhead].get());
+        const CWord *w = m_words[i].get();
         if (!w->HasProgress())
             continue;
         // a key with "-" or "|" would split into the wrong items when read back
         // and hand its progress to another word; such a key is never found by
         // a spelling either
-        if (w->English.contains(QLatin1Char('-')) || w->English.contains(QLatin1Char('|')))
+        const QString &key = w->English;
+        if (std::any_of(key.cbegin(), key.cend(), [](QChar c) { return c == u'-' || c == u'|'; }))
             continue;
         if (!out.isEmpty())
             out += QLatin1Char('-');
-        out += w->English;
+        out += key;
         out += QLatin1Char('|');
-        out += w->StatusToStr();
+        w->AppendStatus(out);
     }
 }
 

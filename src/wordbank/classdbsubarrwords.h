@@ -37,5 +37,6 @@ public:
 
 private:
     std::vector<std::unique_ptr<CWord>> m_words;
-    QHash<QString, int> m_index; // upper-cased key -> 0-based position
+    QHash<QString, int> m_index;   // upper-cased key -> 0-based position
+    QHash<QString, int> m_spelled; // key as stored -> 0-based position
 };

@@ -10,6 +10,7 @@
 #include "wbtext.h"
 #include "helpers/texthelpers.h"
 #include "platform/platform.h"
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <climits>
@@ -18,6 +19,26 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 // a degenerate random source must not hang the answer picker
 constexpr int kMaxDraws = 1000;
+
+QStringList Meanings(const CWord &w)
+{
+    static const QRegularExpression sep(QStringLiteral("[;；,，、/\\s]+"));
+    return w.Chinese.split(sep, Qt::SkipEmptyParts);
+}
+
+// "bye" and "goodbye" are both 再见: side by side as choices, a child could
+// not tell which one is meant.
+bool SameMeaning(const CWord *asked, const QStringList &askedMeanings, const CWord *other)
+{
+    if (!asked || !other)
+        return false;
+    if (asked->UserEN == other->UserEN)
+        return true;
+    for (const QString &m : Meanings(*other))
+        if (askedMeanings.contains(m))
+            return true;
+    return false;
+}
 }
 
 void ClassUnit::Clear()
@@ -192,6 +213,9 @@ int ClassUnit::GetAnsArr(int currTestWord, std::vector<int> &ansArr) const
         }
         return false;
     };
+    const CWord *asked = At(currTestWord);
+    const QStringList askedMeanings = asked ? Meanings(*asked) : QStringList();
+    auto confusable = [&](int c) { return SameMeaning(asked, askedMeanings, At(c)); };
     for (int i = 1; i <= count; ++i) {
         if (ansArr[size_t(i)] == currTestWord)
             continue;
@@ -199,15 +223,19 @@ int ClassUnit::GetAnsArr(int currTestWord, std::vector<int> &ansArr) const
         int draws = 0;
         do {
             if (++draws > kMaxDraws) {
-                // take the first free position instead of drawing forever
-                for (c = 1; c <= n; ++c) {
-                    if (c != currTestWord && !taken(c, count))
-                        break;
+                // take the first free position instead of drawing forever,
+                // one of another meaning if there is one
+                c = 0;
+                for (int pass = 0; pass < 2 && !c; ++pass) {
+                    for (int k = 1; k <= n && !c; ++k) {
+                        if (k != currTestWord && !taken(k, count) && (pass || !confusable(k)))
+                            c = k;
+                    }
                 }
                 break;
             }
             c = RandomIndex(n) + 1;
-        } while (c == currTestWord || taken(c, i));
+        } while (c == currTestWord || taken(c, i) || confusable(c));
         ansArr[size_t(i)] = c;
     }
     return count;

@@ -125,15 +125,24 @@ bool ClassUser::SaveUserFeature()
         startUnit = nOldStartUnit;
         endUnit = nOldEndUnit;
     }
+    const QString words = gDictionary->SaveWordStatus();
+    const QString units = gWordBank->SeriesListLoaded() ? gWordBank->SaveUnitStatus() : m_loadedUnitStatus;
     QString text;
-    for (int v : {series, book, startUnit, endUnit, myScore, myLevel, myCoin, nNewWordBookID})
-        text += QString::number(v) + kCrLf;
-    text += gDictionary->SaveWordStatus() + kCrLf;
-    text += (gWordBank->SeriesListLoaded() ? gWordBank->SaveUnitStatus() : m_loadedUnitStatus) + kCrLf;
     // a line more only for a user book: other profiles' files stay as they were
     const QString bookName = series == 0 && book >= 1 ? gWordBank->UserBookName(book) : QString();
-    if (!bookName.isEmpty())
-        text += bookName + kCrLf;
+    text.reserve(words.size() + units.size() + bookName.size() + 128);
+    for (int v : {series, book, startUnit, endUnit, myScore, myLevel, myCoin, nNewWordBookID}) {
+        text += QString::number(v);
+        text += kCrLf;
+    }
+    text += words;
+    text += kCrLf;
+    text += units;
+    text += kCrLf;
+    if (!bookName.isEmpty()) {
+        text += bookName;
+        text += kCrLf;
+    }
     const QString reviewPath = ReviewFilePath(userID);
     const bool reviewsSaved = Reviews().Save(reviewPath);
     // an unwritable folder was told once at start; a newer version's file is kept on purpose

@@ -47,7 +47,9 @@ bool CSeries::LoadStandardSeries()
         if (line.isEmpty())
             continue;
         const QChar first = line.front();
-        const QString rest = line.mid(1);
+        // only the header lines need their text without the mark (not every word)
+        const bool header = first == QLatin1Char('@') || first == QLatin1Char('%') || first == QLatin1Char('#');
+        const QString rest = header ? line.mid(1) : QString();
         if (first == QLatin1Char('@')) {
             if (inside)
                 break; // this series' section is over

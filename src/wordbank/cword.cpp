@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QStringTokenizer>
 #include <algorithm>
+#include <charconv>
 #include <climits>
 
 namespace {
@@ -75,7 +76,7 @@ void CWord::SetStatus(int tResult, int testMode)
         iTestResult = std::min(iTestResult + 1, int(SHRT_MAX));
         myTestedStatus = 1;
         if (gUser)
-            gUser->myScore = scoring::AddClamped(gUser->myScore, scoring::PointsForRight(testMode, English.size()));
+            gUser->myScore = scoring::AddClamped(gUser->myScore, scoring::PointsForRight(testMode, scoring::SpelledLetters(UserEN, English)));
     }
 }
 
@@ -124,25 +125,40 @@ void CWord::CopyWord(const CWord &srcWord)
     SentenceCH = srcWord.SentenceCH;
 }
 
-bool CWord::StatusFromStr(const QString &strStatus)
+bool CWord::StatusFromStr(QStringView strStatus)
 {
     const qsizetype hash = strStatus.indexOf(QLatin1Char('#'));
     if (strStatus.size() <= 2 || hash < 0)
         return false;
-    iTestResult = int(std::clamp<qint64>(qint64(ValInt(QStringView(strStatus).left(hash))) - kStatusOffset, SHRT_MIN, SHRT_MAX));
+    iTestResult = int(std::clamp<qint64>(qint64(ValInt(strStatus.left(hash))) - kStatusOffset, SHRT_MIN, SHRT_MAX));
     // exactly two pieces: the second is the mark
-    if (strStatus.indexOf(QLatin1Char('#'), hash + 1) < 0)
-        NewWordMark = NormalizedMark(strStatus.mid(hash + 1));
+    const QStringView mark = strStatus.mid(hash + 1);
+    if (mark.indexOf(QLatin1Char('#')) < 0) {
+        // a whole mark that is already the word's costs no copy
+        if (mark.size() != kMarkLength || QStringView(NewWordMark) != mark)
+            NewWordMark = NormalizedMark(mark.toString());
+    }
     return true;
 }
 
 QString CWord::StatusToStr() const
 {
+    QString out;
+    AppendStatus(out);
+    return out;
+}
+
+void CWord::AppendStatus(QString &out) const
+{
     if (!HasProgress())
-        return QString();
+        return;
     // below -99 the offset number would carry a "-", the item separator of
     // the word-status text
-    return QString::number(std::max(iTestResult, -99) + kStatusOffset) + QLatin1Char('#') + NewWordMark;
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, std::max(iTestResult, -99) + kStatusOffset).ptr;
+    out += QLatin1StringView(digits, end - digits);
+    out += QLatin1Char('#');
+    out += NewWordMark;
 }
 
 void CWord::ReadMe(int nReadtime, bool bAsync) const

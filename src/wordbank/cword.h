@@ -10,8 +10,11 @@
 // owned by the dictionary; units only point at it, so progress is shared.
 class CWord {
 public:
-    QString UserEN;   // as shown to the learner
+    // First, together: a save walks every word of the dictionary for these.
+    int iTestResult = 0;    // long-term score
+    QString NewWordMark = QStringLiteral("00000");
     QString English;  // dictionary key
+    QString UserEN;   // as shown to the learner
     QString DetailCH;
     QString Chinese;
     QString Sound;    // "/ ... /" or ""
@@ -20,8 +23,6 @@ public:
     QString SentenceEN;
     QString SentenceCH;
     int myTestedStatus = 0; // this round: 0 unasked, 1 right, -1 wrong, 2 shown
-    int iTestResult = 0;    // long-term score
-    QString NewWordMark = QStringLiteral("00000");
     bool bRandRead = false;
 
     CWord() { InitMe(); }
@@ -39,10 +40,19 @@ public:
     bool ParseTextFromDictFile(const QString &aLineText);
     QString DicWordToStr() const;
     void CopyWord(const CWord &srcWord);
-    bool StatusFromStr(const QString &strStatus);
+    bool StatusFromStr(QStringView strStatus);
     QString StatusToStr() const;
     // Score or marks worth keeping in the profile.
-    bool HasProgress() const { return iTestResult != 0 || QStringView(NewWordMark) != QStringView(u"00000"); }
+    // StatusToStr appended to out (nothing without progress).
+    void AppendStatus(QString &out) const;
+    bool HasProgress() const
+    {
+        // asked of every word of the dictionary on each save: no call into the string compare
+        if (iTestResult != 0 || NewWordMark.size() != 5)
+            return true;
+        const QChar *m = NewWordMark.constData();
+        return m[0] != u'0' || m[1] != u'0' || m[2] != u'0' || m[3] != u'0' || m[4] != u'0';
+    }
     void ReadMe(int nReadtime, bool bAsync) const;
     void ReadSentence(bool bAsync) const;
     void InitStatus() { myTestedStatus = 0; }

@@ -42,10 +42,25 @@ int NumberLines(const QByteArray &bytes)
     return n;
 }
 
+// key|number#mark: a key without "|", one to six digits, five of 0 and 1.
 bool IsWordItem(QStringView item)
 {
-    static const QRegularExpression re(QStringLiteral("^[^|]+\\|[0-9]{1,6}#[01]{5}$"));
-    return re.match(item.toString()).hasMatch();
+    const qsizetype bar = item.indexOf(u'|');
+    if (bar < 1 || item.size() < bar + 1 + 1 + 1 + 5)
+        return false;
+    const QStringView status = item.mid(bar + 1);
+    const qsizetype hash = status.size() - 6;
+    if (hash < 1 || hash > 6 || status.at(hash) != u'#')
+        return false;
+    for (qsizetype i = 0; i < hash; ++i) {
+        if (status.at(i) < u'0' || status.at(i) > u'9')
+            return false;
+    }
+    for (QChar c : status.mid(hash + 1)) {
+        if (c != u'0' && c != u'1')
+            return false;
+    }
+    return true;
 }
 
 bool IsUnitItem(QStringView item)
@@ -72,17 +87,33 @@ QString KeepItems(const QString &line, QChar sep, bool (*ok)(QStringView), bool 
 {
     if (line.isEmpty() || line == QLatin1String("0"))
         return line;
-    QStringList kept;
+    // a whole line, the usual case, is handed back as it is
+    QString kept;
+    bool whole = true;
+    qsizetype from = 0;  // where the item starts in line
+    qsizetype count = 0; // items kept so far
     for (QStringView item : QStringTokenizer(line, sep)) {
         const QStringView trimmed = TrimSpaces(item);
-        if (sep == QLatin1Char('-') && trimmed.isEmpty())
-            continue;
-        if (ok(sep == QLatin1Char('-') ? trimmed : item))
-            kept << item.toString();
-        else
+        const bool dropped = sep == QLatin1Char('-') && trimmed.isEmpty();
+        const bool good = !dropped && ok(sep == QLatin1Char('-') ? trimmed : item);
+        if (!dropped && !good)
             *damaged = true;
+        if (whole && !good) {
+            // the items before are all kept: the line up to here, less its separator
+            whole = false;
+            kept.reserve(line.size());
+            kept = line.left(std::max<qsizetype>(0, from - 1));
+        } else if (good) {
+            if (!whole) {
+                if (count > 0)
+                    kept += sep;
+                kept += item;
+            }
+            ++count;
+        }
+        from += item.size() + 1;
     }
-    return kept.join(sep);
+    return whole ? line : kept;
 }
 
 } // namespace

@@ -20,29 +20,36 @@ ReviewPlan ComputePlan(const ReviewStore &store, int today, const QStringList &s
                        const std::function<bool(const QString &)> &known)
 {
     ReviewPlan plan;
-    std::vector<PlanItem> due;
-    for (const ReviewStore::Entry &e : store.Entries()) {
+    // numbers only while sorting: the words' names are copied for the few taken
+    struct Due {
+        double r;
+        int entry;
+        int track;
+    };
+    const std::vector<ReviewStore::Entry> &entries = store.Entries();
+    std::vector<Due> due;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const ReviewStore::Entry &e = entries[i];
         if (known && !known(e.key))
             continue;
         for (int t = 0; t < kReviewTracks; ++t) {
             const TrackMemory &m = e.tracks[size_t(t)];
-            if (!m.IsDue(today))
-                continue;
-            due.push_back({e.key, ReviewTrack(t), fsrs::Retrievability(today - m.lastDay, m.m.stability), false});
+            if (m.IsDue(today))
+                due.push_back({fsrs::Retrievability(today - m.lastDay, m.m.stability), int(i), t});
         }
     }
     plan.dueTotal = int(due.size());
     // the reviews already done today count against the limit
     const int room = std::max(0, limits.reviews - store.ReviewsDoneOn(today));
     const size_t take = std::min(due.size(), size_t(room));
-    std::partial_sort(due.begin(), due.begin() + std::ptrdiff_t(take), due.end(),
-                      [](const PlanItem &a, const PlanItem &b) {
-                          if (a.retrievability != b.retrievability)
-                              return a.retrievability < b.retrievability;
-                          return a.track != b.track ? a.track < b.track : a.key < b.key;
-                      });
-    due.resize(take);
-    plan.items = std::move(due);
+    std::partial_sort(due.begin(), due.begin() + std::ptrdiff_t(take), due.end(), [&](const Due &a, const Due &b) {
+        if (a.r != b.r)
+            return a.r < b.r;
+        return a.track != b.track ? a.track < b.track : entries[size_t(a.entry)].key < entries[size_t(b.entry)].key;
+    });
+    plan.items.reserve(take + size_t(std::max(0, limits.newWords)));
+    for (size_t i = 0; i < take; ++i)
+        plan.items.push_back({entries[size_t(due[i].entry)].key, ReviewTrack(due[i].track), due[i].r, false});
 
     // a word is met in a recognition game first; its spelling becomes new
     // on a later day, once it is recognised

@@ -6,8 +6,8 @@
 #include "helpers/userfiles.h"
 #include "helpers/apppaths.h"
 #include <QFileInfo>
+#include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <cmath>
 
 namespace {
@@ -42,28 +42,69 @@ int ParseDay(QByteArrayView s)
     return date.isValid() ? int(date.toJulianDay()) : 0;
 }
 
-void AppendNumber(QByteArray &out, double v)
-{
-    char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 10);
-    out.append(buf, r.ptr - buf);
-}
+// The numbers of one line, written into a small buffer and appended once.
+class LineText {
+public:
+    void Char(char c) { *m_p++ = c; }
+    void Int(int v) { m_p = std::to_chars(m_p, m_end, v).ptr; }
+    // Six decimals, trailing zeros dropped: far finer than the model needs,
+    // and written without the general float formatter, which was most of a
+    // save's time.
+    void Number(double v)
+    {
+        if (!std::isfinite(v) || std::fabs(v) >= 1e12) {
+            m_p = std::to_chars(m_p, m_end, v).ptr;
+            return;
+        }
+        long long n = std::llround(v * 1e6);
+        if (n < 0) {
+            Char('-');
+            n = -n;
+        }
+        m_p = std::to_chars(m_p, m_end, n / 1000000).ptr;
+        int frac = int(n % 1000000);
+        if (!frac)
+            return;
+        char digits[6];
+        for (int i = 5; i >= 0; --i, frac /= 10)
+            digits[i] = char('0' + frac % 10);
+        int len = 6;
+        while (digits[len - 1] == '0')
+            --len;
+        Char('.');
+        for (int i = 0; i < len; ++i)
+            Char(digits[i]);
+    }
+    void Day(int day)
+    {
+        // many memories share a day: the calendar is asked once per run of them
+        if (day != m_shownDay) {
+            int y = 0, m = 0, d = 0;
+            QDate::fromJulianDay(day).getDate(&y, &m, &d);
+            y = std::clamp(y, 0, 9999);
+            const int parts[] = {y / 1000, y / 100 % 10, y / 10 % 10, y % 10, -1, m / 10, m % 10, -1, d / 10, d % 10};
+            for (int i = 0; i < 10; ++i)
+                m_dayText[i] = parts[i] < 0 ? '-' : char('0' + parts[i]);
+            m_shownDay = day;
+        }
+        for (char c : m_dayText)
+            Char(c);
+    }
+    void EndLine(QByteArray &out)
+    {
+        Char('\r');
+        Char('\n');
+        out.append(m_buf, m_p - m_buf);
+        m_p = m_buf;
+    }
 
-void AppendNumber(QByteArray &out, int v)
-{
-    char buf[16];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    out.append(buf, r.ptr - buf);
-}
-
-void AppendDay(QByteArray &out, int day)
-{
-    int y = 0, m = 0, d = 0;
-    QDate::fromJulianDay(day).getDate(&y, &m, &d);
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", y, m, d);
-    out.append(buf, 10);
-}
+private:
+    char m_buf[160];
+    char *m_p = m_buf;
+    char *const m_end = m_buf + sizeof m_buf;
+    int m_shownDay = 0;
+    char m_dayText[10] = {};
+};
 
 // The version a header line names; 0 when the line is no header.
 int HeaderVersion(QByteArrayView line)
@@ -210,19 +251,20 @@ QByteArray ReviewStore::ToBytes() const
 {
     QByteArray out;
     out.reserve(qsizetype(m_entries.size()) * 2 * 64 + 64);
+    LineText line;
     out += kHeader;
-    out += '\t';
-    AppendNumber(out, kVersion);
-    out += "\r\n";
+    line.Char('\t');
+    line.Int(kVersion);
+    line.EndLine(out);
     if (m_countDay) {
         out += kDayLine;
-        out += '\t';
-        AppendDay(out, m_countDay);
-        out += '\t';
-        AppendNumber(out, m_reviewsDone);
-        out += '\t';
-        AppendNumber(out, m_newDone);
-        out += "\r\n";
+        line.Char('\t');
+        line.Day(m_countDay);
+        line.Char('\t');
+        line.Int(m_reviewsDone);
+        line.Char('\t');
+        line.Int(m_newDone);
+        line.EndLine(out);
     }
     for (const Entry &e : m_entries) {
         const QByteArray key = e.key.toUtf8();
@@ -231,19 +273,19 @@ QByteArray ReviewStore::ToBytes() const
             if (m.IsNew())
                 continue;
             out += key;
-            out += '\t';
-            out += TrackLetter(t);
-            out += '\t';
-            AppendNumber(out, m.m.stability);
-            out += '\t';
-            AppendNumber(out, m.m.difficulty);
-            out += '\t';
-            AppendDay(out, m.lastDay);
-            out += '\t';
-            AppendNumber(out, m.reps);
-            out += '\t';
-            AppendNumber(out, m.lapses);
-            out += "\r\n";
+            line.Char('\t');
+            line.Char(TrackLetter(t));
+            line.Char('\t');
+            line.Number(m.m.stability);
+            line.Char('\t');
+            line.Number(m.m.difficulty);
+            line.Char('\t');
+            line.Day(m.lastDay);
+            line.Char('\t');
+            line.Int(m.reps);
+            line.Char('\t');
+            line.Int(m.lapses);
+            line.EndLine(out);
         }
     }
     return out;

@@ -25,10 +25,16 @@ QString GameTitle(int testMode)
     return QString::fromUtf16(titles[size_t(testMode)]);
 }
 
-qint64 PointsForRight(int testMode, qsizetype englishLength)
+qint64 PointsForRight(int testMode, qsizetype letters)
 {
     // the spelling games pay by word length
-    return IsLetterGame(testMode) ? 5LL * englishLength : 10LL;
+    return IsLetterGame(testMode) ? 5LL * letters : 10LL;
+}
+
+qsizetype SpelledLetters(const QString &shown, const QString &key)
+{
+    const QString &spelling = shown.trimmed().isEmpty() ? key : shown;
+    return std::count_if(spelling.cbegin(), spelling.cend(), [](QChar c) { return c.isLetter(); });
 }
 
 qint64 ResultPoints(int right)

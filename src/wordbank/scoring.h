@@ -42,9 +42,12 @@ inline bool IsLetterGame(int testMode) { return testMode >= ModeOf(Game::FillIn)
 inline bool IsLetterGame(Game g) { return IsLetterGame(ModeOf(g)); }
 
 // Points for a word answered right at the first try of a round: 10, or 5 per
-// letter of its English in the letter games (any number from 4 up counts as
-// one of them).
-qint64 PointsForRight(int testMode, qsizetype englishLength);
+// letter in the letter games (any number from 4 up counts as one of them).
+qint64 PointsForRight(int testMode, qsizetype letters);
+// The letters a child spells for a word: those of its shown spelling
+// ("colour" has 6 where its key "color" has 5), or of its key when it has
+// none. Blanks, hyphens and apostrophes are not letters.
+qsizetype SpelledLetters(const QString &shown, const QString &key);
 // The points the result window names: ten per right word in every game.
 qint64 ResultPoints(int right);
 

@@ -6,6 +6,7 @@
 #include "support/pointer.h"
 #include "support/testmain.h"
 #include "widgets/clicklabel.h"
+#include "widgets/look.h"
 #include "app/formlogin.h"
 #include "app/formmain.h"
 #include "app/startup.h"
@@ -16,7 +17,10 @@
 #include "wordbank/classuser.h"
 #include "wordbank/cseries.h"
 #include "wordbank/cwordbank.h"
+#include "wordbank/reviewday.h"
+#include "wordbank/reviewstore.h"
 #include <QLabel>
+#include <QScopeGuard>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -106,6 +110,57 @@ private slots:
         QVERIFY(w.BookUnitTitleCtl1->lblUnits->text().contains(QStringLiteral("Unit 1")));
         QCOMPARE(gUser->nLastWord, 1);
         QVERIFY(env.fake->msgBoxes.isEmpty());
+    }
+
+    // The badge "今日复习 N" counts today's plan, opens it in one click and
+    // reads 0 (green) once the plan was played; without the plan it is not shown.
+    void reviewBadge_data()
+    {
+        QTest::addColumn<bool>("planThere");
+        QTest::addRow("plan there") << true;
+        QTest::addRow("plan not there") << false;
+    }
+    void reviewBadge()
+    {
+        QFETCH(bool, planThere);
+        const int today = int(QDate(2026, 12, 10).toJulianDay());
+        reviewday::SetTodayForTest(today);
+        const auto back = qScopeGuard([] { reviewday::SetTodayForTest(std::nullopt); });
+        AppEnv env;
+        // apple and banana were met ten days ago and are due; cat is new
+        QVERIFY(env.dir.writeBytes(QStringLiteral("usrdat/ureview-0.dat"),
+                                   "TallivoReview\t1\r\n"
+                                   "apple\tr\t1\t5\t2026-11-30\t1\t0\r\n"
+                                   "banana\tr\t1\t5\t2026-11-30\t1\t0\r\n"));
+        int opened = 0;
+        if (planThere)
+            env.nav->windows[Window::ReviewPlan] = [&opened, today](QWidget *) {
+                ++opened;
+                // the child plays every word of the plan
+                for (const char *k : {"apple", "banana", "cat"})
+                    gUser->Reviews().Record(QString::fromLatin1(k), ReviewTrack::Recognise, fsrs::Grade::Good, today);
+                for (const char *k : {"apple", "banana"})
+                    gUser->Reviews().Record(QString::fromLatin1(k), ReviewTrack::Spell, fsrs::Grade::Good, today);
+                return 0;
+            };
+        FormMain w;
+        ModalDriver driver;
+        QVERIFY(StartMenu(env, w, driver));
+        auto *badge = w.findChild<ClickLabel *>(QStringLiteral("lblReview"));
+        QVERIFY(badge);
+        if (!planThere) {
+            QVERIFY(!badge->isVisible());
+            return;
+        }
+        QVERIFY(badge->isVisible());
+        // two due, cat new to recognise, apple and banana new to spell
+        QCOMPARE(badge->text(), QStringLiteral("今日复习 5"));
+        QVERIFY(badge->styleSheet().contains(Look::kOrange.name()));
+        QVERIFY(w.rect().contains(badge->geometry()));
+        QTest::mouseClick(badge, Qt::LeftButton);
+        QCOMPARE(opened, 1);
+        QCOMPARE(badge->text(), QStringLiteral("今日复习 0"));
+        QVERIFY(badge->styleSheet().contains(Look::kGreen.name()));
     }
 
     // The main window's load runs the start-up once: a second load or a

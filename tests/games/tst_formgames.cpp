@@ -184,6 +184,56 @@ private slots:
         QVERIFY(QFileInfo::exists(env.dir.file(QStringLiteral("usrdat/ustatus-0.dat"))));
     }
 
+    // Esc in the flip game is the window's way out, whatever has the focus
+    // (the frame's picture buttons take it after a message box) and while a
+    // matched pair is being said.
+    void escapeInTheFlipGame_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addRow("game button focused") << "btnTestMode0";
+        QTest::addRow("exit button focused") << "btnExit";
+        QTest::addRow("while a pair is said") << "";
+    }
+    void escapeInTheFlipGame()
+    {
+        QFETCH(QString, where);
+        GamesEnv env;
+        QVERIFY(env.LoadAt(1, 1, 1, 1));
+        gUser->myCoin = 5;
+        FormGames dlg;
+        QVERIFY(Open(dlg));
+        dlg.GameModeCtl1->btnTestMode_Click(2);
+        UC_FFK *f = dlg.UC_FFK1;
+        RunTimers(f);
+        const auto pair = CardsOfWord(f->Deck(), 1);
+        env.fake.msgAnswers.enqueue(MsgResult::Cancel);
+        f->picWord_Click(pair.first);
+        if (where.isEmpty()) {
+            env.fake.onBlockingPlay = [&] {
+                env.fake.onBlockingPlay = nullptr;
+                QTest::keyClick(&dlg, Qt::Key_Escape);
+            };
+        }
+        f->picWord_Click(pair.second);
+        auto *focused = where.isEmpty() ? static_cast<QWidget *>(&dlg) : dlg.findChild<QWidget *>(where);
+        QVERIFY(focused);
+        if (!where.isEmpty()) {
+            focused->setFocus();
+            QTest::keyClick(focused, Qt::Key_Escape);
+        }
+        QCOMPARE(env.fake.msgBoxes.size(), 1);
+        QCOMPARE(env.fake.msgBoxes.at(0).buttons, MsgButtons::OKCancel);
+        QVERIFY(dlg.isVisible());
+        QVERIFY(f->Playing());
+        QCOMPARE(gCurrUnit->CorrectNum(), 1);
+        // asked again, and left
+        env.fake.msgAnswers.enqueue(MsgResult::OK);
+        QTest::keyClick(focused, Qt::Key_Escape);
+        QCOMPARE(env.fake.msgBoxes.size(), 2);
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(gUser->myCoin, 4);
+    }
+
     void leavingBeforeAnyAnswerAsksNothing()
     {
         GamesEnv env;

@@ -306,6 +306,22 @@ private slots:
     }
 };
 
+namespace {
+// The cards shown; each one lies whole inside the game area.
+int CardsInView(const UC_FFK &f)
+{
+    int n = 0;
+    for (size_t k = 1; k < f.picWord.size(); ++k) {
+        if (f.picWord[k]->isHidden())
+            continue;
+        ++n;
+        if (!f.rect().contains(f.picWord[k]->geometry()))
+            return -1;
+    }
+    return n;
+}
+} // namespace
+
 class TestFlipCardGame : public QObject {
     Q_OBJECT
 private slots:
@@ -369,8 +385,9 @@ private slots:
         QSignalSpy over(&f, &GameControl::GameOver);
         f.StartGame();
         RunTimers(&f);
-        // only four rows in view; the fifth row shows its top 7 pixels
-        QCOMPARE(f.picWord[17]->y(), 640);
+        // 25 cards in view, none cut off by the edge; the last three wait
+        QCOMPARE(CardsInView(f), 25);
+        QVERIFY(f.picWord[26]->isHidden());
         for (int id = 1; id <= 14; ++id) {
             const auto c = CardsOfWord(f.Deck(), id);
             f.picWord_Click(c.second);
@@ -381,6 +398,65 @@ private slots:
         QCOMPARE(over.at(0).at(0).toBool(), true);
         QCOMPARE(gUser->myScore, 140);
         QCOMPARE(gCurrUnit->CorrectNum(), 14);
+    }
+
+    // Every card of a group of up to 12 words lies whole inside the game area,
+    // and the selected card's rim is wide enough to see.
+    void everyCardInView_data()
+    {
+        QTest::addColumn<int>("words");
+        QTest::addColumn<int>("cardWidth");
+        QTest::addRow("5 words, large cards") << 5 << 240;
+        QTest::addRow("8 words, large cards") << 8 << 240;
+        QTest::addRow("11 words") << 11 << 190;
+        QTest::addRow("12 words") << 12 << 190;
+    }
+    void everyCardInView()
+    {
+        QFETCH(int, words);
+        QFETCH(int, cardWidth);
+        GamesEnv env;
+        QVERIFY(env.Load());
+        QCOMPARE(env.UnitOf(words)->WordNum(), words);
+        UC_FFK f;
+        f.resize(1000, 647);
+        f.show();
+        f.StartGame();
+        RunTimers(&f);
+        QCOMPARE(CardsInView(f), 2 * words);
+        for (int k = 1; k <= 2 * words; ++k) {
+            const QRect r = f.picWord[size_t(k)]->geometry();
+            QCOMPARE(r.width(), cardWidth);
+            for (int j = 1; j < k; ++j)
+                QVERIFY(!r.intersects(f.picWord[size_t(j)]->geometry()));
+        }
+        f.picWord_Click(2 * words);
+        QVERIFY(f.borderSel->isVisible());
+        const QRect card = f.picWord[size_t(2 * words)]->geometry();
+        QCOMPARE(f.borderSel->geometry(), card.adjusted(-5, -5, 5, 5));
+        QVERIFY(f.rect().contains(f.borderSel->geometry()));
+    }
+
+    // Cards that wait out of view come in, whole, as pairs before them go.
+    void waitingCardsComeIntoView()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        env.UnitOf(14);
+        UC_FFK f;
+        f.resize(1000, 647);
+        f.show();
+        f.StartGame();
+        RunTimers(&f);
+        QCOMPARE(CardsInView(f), 25);
+        for (int id = 1; id <= 2; ++id) {
+            const auto c = CardsOfWord(f.Deck(), id);
+            f.picWord_Click(c.first);
+            f.picWord_Click(c.second);
+        }
+        // 24 cards left, all in view
+        QCOMPARE(CardsInView(f), 24);
+        QVERIFY(f.picWord[28]->isVisible());
     }
 
     void aWrongPairMarksTheFirstCardsWordOnly()

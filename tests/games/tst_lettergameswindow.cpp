@@ -11,7 +11,9 @@
 #include "games/uc_moxie.h"
 #include "games/uc_ppk2.h"
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace {
 bool Open(FormGames &dlg)
@@ -59,6 +61,41 @@ private slots:
         SendKey(dlg.GameModeCtl1, right, false);
         QVERIFY(jjk->Round().Shown() != before || jjk->TestWord() != word);
         QVERIFY(word->iTestResult >= 0);
+    }
+
+    // The result window names the points the game added, five a letter here,
+    // and not ten a word.
+    void resultShowsThePointsAdded()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        QVERIFY(env.Select(1, 1, 1, 1));
+        gUser->myScore = 1000;
+        FormGames dlg;
+        QVERIFY(Open(dlg));
+        dlg.GameModeCtl1->btnTestMode_Click(6);
+        auto *moxie = qobject_cast<UC_MOXIE *>(dlg.ControlFor(6));
+        QVERIFY(moxie->isVisible());
+        ModalDriver driver;
+        QString shown;
+        driver.Then([&](QWidget *t) {
+            auto *tip = qobject_cast<FormGameTip *>(t);
+            shown = tip->lblScore->text();
+            tip->Choose(0);
+        });
+        int words = 0;
+        qint64 letters = 0;
+        for (int i = 0; i < gCurrUnit->WordNum() && moxie->TestWord(); ++i) {
+            const QString spelling = moxie->TestWord()->UserEN;
+            letters += spelling.count(QRegularExpression(QStringLiteral("[A-Za-z]")));
+            ++words;
+            moxie->txtWord->setText(spelling);
+            QTest::keyClick(moxie->txtWord, Qt::Key_Return);
+        }
+        QTRY_VERIFY(driver.seen.contains(QStringLiteral("FormGameTip")));
+        QVERIFY(5 * letters != 10 * words);
+        QCOMPARE(gUser->myScore, 1000 + 5 * letters);
+        QCOMPARE(shown, QStringLiteral("恭喜你获得3个金币,积%1分").arg(5 * letters));
     }
 
     void dictationToTheEnd_data()

@@ -243,12 +243,18 @@ private slots:
         QTest::addRow("past the right") << QPoint(990, 100) << QPoint(1000 - 40 - 5, 100);
         QTest::addRow("past the bottom") << QPoint(100, 600) << QPoint(100, 640 - 60 - 5);
         QTest::addRow("past a corner") << QPoint(2000, 2000) << QPoint(955, 575);
+        // the buttons at the top right (800, 10, 190 x 56) keep their clicks
+        QTest::addRow("onto a button") << QPoint(850, 20) << QPoint(850, 10 + 56 + 5);
+        QTest::addRow("a corner over a button") << QPoint(770, 60) << QPoint(770, 71);
+        QTest::addRow("past the top onto a button") << QPoint(900, -30) << QPoint(900, 71);
+        QTest::addRow("beside the buttons") << QPoint(750, 20) << QPoint(750, 20);
     }
     void clamp()
     {
         QFETCH(QPoint, to);
         QFETCH(QPoint, at);
-        const ArrangeBoard b(QSize(1000, 640), QSize(70, 80));
+        ArrangeBoard b(QSize(1000, 640), QSize(70, 80));
+        b.SetKeepOut({QRect(800, 10, 190, 56)});
         QCOMPARE(b.Clamp(to, QSize(40, 60)), at);
     }
 

@@ -124,7 +124,8 @@ private slots:
         QVERIFY(env.fake.msgBoxes.last().text.contains(QStringLiteral("都完成啦")));
     }
 
-    // Leaving half way keeps the answers given and pays nothing.
+    // Leaving half way (Esc, as a child would) keeps the answers given, asks
+    // nothing and neither pays nor takes a coin.
     void leavingHalfWay()
     {
         GamesEnv env;
@@ -143,10 +144,13 @@ private slots:
             answers::Record(*first, scoring::Game(gTestMode), answers::Answer::Wrong);
             // later answers in the round change nothing
             answers::Record(*first, scoring::Game(gTestMode), answers::Answer::Right);
-            g->done(QDialog::Rejected);
+            QTest::keyClick(g, Qt::Key_Escape);
+            QVERIFY(QTest::qWaitFor([&] { return !g->isVisible(); }, 3000));
         });
         QCOMPARE(reviewsession::PlayTodayPlan(nullptr), 0);
+        QVERIFY2(!driver.StepsLeft(), qPrintable(driver.seen.join(", ")));
         QCOMPARE(gUser->myCoin, coins);
+        QCOMPARE(env.fake.msgBoxes.size(), 0);
         ReviewStore onDisk;
         QCOMPARE(onDisk.Load(ReviewFilePath(0)), ReviewStore::LoadResult::Read);
         const TrackMemory *m = onDisk.Find(answered, ReviewTrack::Recognise);

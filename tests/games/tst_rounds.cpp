@@ -353,6 +353,30 @@ private slots:
         QVERIFY(d.Perfect());
     }
 
+    // Two words of one meaning ("bye", "goodbye": 再见): either English card
+    // goes with either picture card, but never two of a kind.
+    void oneMeaningTwoWordsMatchEitherWay()
+    {
+        GamesEnv env;
+        QVERIFY(env.Load());
+        TwinWords twins;
+        twins.a.UserEN = QStringLiteral("bye");
+        twins.b.UserEN = QStringLiteral("goodbye");
+        twins.a.Chinese = twins.b.Chinese = QStringLiteral("再见");
+        FlipDeck d;
+        d.Start(&twins.unit);
+        while (d.DealNext() > 0) {
+        }
+        const auto ca = CardsOfWord(d, 1), cb = CardsOfWord(d, 2);
+        d.Click(ca.second);
+        QCOMPARE(d.Click(cb.second), FlipDeck::Outcome::WrongPair); // two English cards
+        d.Click(ca.first);
+        QCOMPARE(d.Click(cb.second), FlipDeck::Outcome::Match);
+        d.Click(cb.first);
+        QCOMPARE(d.Click(ca.second), FlipDeck::Outcome::Match);
+        QVERIFY(d.AllMatched());
+    }
+
     void noWordsNoCardsNeverPerfect()
     {
         GamesEnv env;

@@ -7,6 +7,8 @@
 #include "letterenv.h"
 #include "support/modaldriver.h"
 #include "support/testmain.h"
+#include "widgets/clicklabel.h"
+#include "widgets/ctranspicturebox.h"
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -179,10 +181,13 @@ private slots:
         QCOMPARE(s.env.Plays(s.env.tada), 2);
     }
 
+    // A complete row that spells something else is a wrong try, marked and
+    // heard as in the other games; the word is then no longer right first time.
     void reversedIsNotDone()
     {
         PpkScene s({QStringLiteral("cat")});
         ModalDriver modal;
+        modal.Then(CloseTip);
         s.game->StartGame();
         // letters 1..3 hold t, a, c: put them in that order
         int x = 200;
@@ -193,6 +198,86 @@ private slots:
         }
         QVERIFY(s.game->IsComplete());
         QVERIFY(!s.game->IsCorrectWord());
+        CWord *cat = s.env.Word("cat");
+        QCOMPARE(cat->myTestedStatus, -1);
+        QCOMPARE(cat->iTestResult, -2);
+        QVERIFY(s.game->iconWrongAnswer->isVisible());
+        QCOMPARE(s.env.Plays(s.env.buzz), 1);
+        QVERIFY(modal.seen.isEmpty());
+        // a letter moved within the same wrong row is no new try
+        s.DragTo(3, s.Letter(3)->pos() + QPoint(0, 2));
+        QCOMPARE(cat->iTestResult, -2);
+        QCOMPARE(s.env.Plays(s.env.buzz), 1);
+        s.game->timHideIcon_Timer();
+        QVERIFY(s.game->iconWrongAnswer->isHidden());
+        // taken apart and laid the same wrong way again: a new try
+        const QPoint back = s.Letter(3)->pos();
+        s.DragTo(3, QPoint(600, 400));
+        QCOMPARE(cat->iTestResult, -2);
+        s.DragTo(3, back);
+        QCOMPARE(cat->iTestResult, -4);
+        QCOMPARE(s.env.Plays(s.env.buzz), 2);
+        QVERIFY(s.game->iconWrongAnswer->isVisible());
+        // arranged right afterwards: cheered, but no points and no perfect game
+        s.Arrange({200, 300});
+        LetterEnv::Settle();
+        QCOMPARE(modal.seen, QStringList{"FormTip"});
+        QCOMPARE(s.env.user.myScore, 0);
+        QCOMPARE(s.over.count(), 1);
+        QCOMPARE(s.over.at(0).at(0).toBool(), false);
+        QCOMPARE(s.env.unit.CorrectNum(), 0);
+    }
+
+    // Each word is said once when it has been dealt, before the child can drag.
+    void theWordIsSpokenWhenDealt()
+    {
+        PpkScene s({QStringLiteral("cat"), QStringLiteral("in")});
+        ModalDriver modal;
+        int afterTip = -1;
+        modal.Then([&](QWidget *w) {
+            CloseTip(w);
+            // the tip window may have said the word too; it says nothing more
+            afterTip = s.env.Plays(s.env.voice);
+        });
+        s.game->StartGame();
+        QCOMPARE(s.env.Plays(s.env.voice), 1);
+        QCOMPARE(s.env.fake->plays.last().wav, s.env.voice);
+        QVERIFY(s.env.fake->plays.last().wait);
+        s.Arrange();
+        QCOMPARE(s.game->lblNum->text(), QStringLiteral("2 / 2"));
+        QVERIFY(afterTip >= 1);
+        QCOMPARE(s.env.Plays(s.env.voice), afterTip + 1);
+        QCOMPARE(s.env.fake->plays.last().wav, s.env.voice);
+        // the speaker still says it on demand
+        s.game->cmdTip_Click();
+        QCOMPARE(s.env.Plays(s.env.voice), afterTip + 2);
+    }
+
+    // A letter dropped on the buttons lands below them: the next click there
+    // is the button's or the letter's as the child sees it, never a hidden hint.
+    void lettersStayOffTheButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addRow("提示") << "lblNext";
+        QTest::addRow("hint picture") << "btnNext";
+        QTest::addRow("speaker") << "cmdTip";
+    }
+    void lettersStayOffTheButtons()
+    {
+        QFETCH(QString, button);
+        PpkScene s({QStringLiteral("cat")});
+        ModalDriver modal;
+        s.game->StartGame();
+        QWidget *b = s.game->findChild<QWidget *>(button);
+        QVERIFY(b);
+        s.Drag(1, b->geometry().center());
+        for (QWidget *w : {static_cast<QWidget *>(s.game->lblNext), static_cast<QWidget *>(s.game->btnNext),
+                           static_cast<QWidget *>(s.game->cmdTip)})
+            QVERIFY2(!s.Letter(1)->geometry().intersects(w->geometry()), qPrintable(w->objectName()));
+        QVERIFY(s.game->rect().contains(s.Letter(1)->geometry()));
+        // the letter can be picked up again where it lies, costing nothing
+        s.DragTo(1, QPoint(400, 400));
+        QCOMPARE(s.Letter(1)->pos(), QPoint(400, 400));
         QCOMPARE(s.env.Word("cat")->myTestedStatus, 0);
         QVERIFY(modal.seen.isEmpty());
     }

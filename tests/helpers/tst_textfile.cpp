@@ -94,6 +94,9 @@ private slots:
         QTest::addRow("CR LF stays single") << "a\r\nb" << "a\r\nb" << "a\nb";
         QTest::addRow("mixed") << "a\r\nb\nc\n" << "a\r\nb\r\nc\r\n" << "a\nb\nc\n";
         QTest::addRow("empty") << "" << "" << "";
+        QTest::addRow("LF first") << "\nx" << "\r\nx" << "\nx";
+        QTest::addRow("lone CR stays") << "a\rb\n" << "a\rb\r\n" << "a\rb\n";
+        QTest::addRow("blank lines") << "\n\n\r\n" << "\r\n\r\n\r\n" << "\n\n\n";
     }
     void lineEnds()
     {

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include "support/pointer.h"
 #include "widgets/newwordpicctl.h"
+#include "widgets/sentenceline.h"
 
 namespace {
 

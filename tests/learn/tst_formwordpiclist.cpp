@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 
 namespace {
 
@@ -115,6 +116,63 @@ private slots:
         QCOMPARE(env.fake->msgCaptions(), QStringList{QStringLiteral("Tallivo")});
     }
 
+    void cardsAreKeptFromGroupToGroup_data()
+    {
+        // each step: a page size option, or "n" / "p" for the next / previous group
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("words");
+        QTest::addRow("next group") << QStringList{"3", "n"} << QStringList{"desk", "the Great Wall", recfix::kLongWord};
+        QTest::addRow("shortened word, then a short one in its place")
+            << QStringList{"3", "n", "p"} << kThirteen.mid(0, 12);
+        QTest::addRow("smaller and bigger groups") << QStringList{"3", "0", "n", "2"} << kThirteen.mid(0, 9);
+    }
+    void cardsAreKeptFromGroupToGroup()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, words);
+        RecordsEnv env;
+        QVERIFY(env.LoadCourse(3, 1, 2));
+        FormWordPicList form;
+        QSet<QObject *> made;
+        const auto collect = [&] {
+            for (QObject *o : form.PicBase->children())
+                if (qobject_cast<NewWordPicCtl *>(o) || qobject_cast<ClickLabel *>(o))
+                    made.insert(o);
+        };
+        collect();
+        for (const QString &step : steps) {
+            if (step == QLatin1String("n"))
+                form.cmdNextGroup_Click();
+            else if (step == QLatin1String("p"))
+                form.cmdPrevGroup_Click();
+            else
+                ClickBox(form.opPageNum[size_t(step.toInt())]);
+            collect();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // 12 cards and 12 English at the most, plus the two templates
+        QCOMPARE(made.size(), 2 * 12 + 2);
+        QCOMPARE(CardWords(form), words);
+        int shownCards = 0, shownEnglish = 0;
+        for (QObject *o : form.PicBase->children()) {
+            auto *w = qobject_cast<QWidget *>(o);
+            shownCards += qobject_cast<NewWordPicCtl *>(o) && !w->isHidden();
+            shownEnglish += qobject_cast<ClickLabel *>(o) && !w->isHidden();
+        }
+        QCOMPARE(shownCards, int(words.size()));
+        QCOMPARE(shownEnglish, int(words.size()));
+        const int px = FormWordPicList::LayoutFor(form.PageSize()).englishPx;
+        for (int i = 1; i <= form.CardCount(); ++i) {
+            ClickLabel *en = form.lblUserEn[size_t(i)];
+            QCOMPARE(form.picWord[size_t(i)]->geometry(), FormWordPicList::CardRect(form.PageSize(), i));
+            if (words[i - 1] == recfix::kLongWord)
+                continue;
+            QCOMPARE(en->text(), words[i - 1]);
+            QVERIFY2(en->toolTip().isEmpty(), qPrintable(en->toolTip()));
+            QVERIFY(en->font().pixelSize() > FormWordPicList::kMinEnglishPx || px <= FormWordPicList::kMinEnglishPx);
+        }
+    }
+
     void cardsFollowTheLayoutTable_data()
     {
         QTest::addColumn<int>("sizeOption");
@@ -167,13 +225,27 @@ private slots:
         RecordsEnv env;
         QVERIFY(env.LoadCourse(3, 1, 1));
         QVERIFY(env.GiveVoices({QStringLiteral("apple")}));
+        QVERIFY(env.GivePicture(QStringLiteral("apple")));
         FormWordPicList form;
+        QVERIFY(form.picWord[1]->HasPicture());
+        // "图片" off with "中文" on: the cards keep their meaning, without pictures
         ClickBox(form.chkPic);
+        QVERIFY(!form.picWord[1]->isHidden());
+        QVERIFY(!form.picWord[1]->HasPicture());
+        QVERIFY(!form.picWord[1]->findChild<QLabel *>(QStringLiteral("lblChinese"))->isHidden());
+        // both off: no card; the English brings the card back with its picture
+        ClickBox(form.chkChinese);
         QVERIFY(form.picWord[1]->isHidden());
         QVERIFY(!form.lblUserEn[1]->isHidden());
         Press(form.lblUserEn[1], Qt::LeftButton, QPoint(5, 5));
         QVERIFY(!form.picWord[1]->isHidden());
+        QVERIFY(form.picWord[1]->HasPicture());
         QCOMPARE(env.fake->plays.size(), 1);
+        // with the picture off only, the English uncovers the picture too
+        ClickBox(form.chkChinese);
+        QVERIFY(!form.picWord[2]->HasPicture());
+        Press(form.lblUserEn[1], Qt::LeftButton, QPoint(5, 5));
+        QVERIFY(form.picWord[1]->HasPicture());
     }
 
     void switchesRebuildTheGroupTheyAreOn()
@@ -186,7 +258,14 @@ private slots:
         ClickBox(form.OpChinese[1]);
         QCOMPARE(form.CurrGroup(), 2);
         QCOMPARE(CardWords(form), kThirteen.mid(6, 6));
-        QVERIFY(form.picWord[1] != before);
+        // the same card, filled again with the detailed Chinese
+        QCOMPARE(form.picWord[1], before);
+        const CWord *w = form.picWord[1]->myWord;
+        QVERIFY(w->DetailCH != w->Chinese);
+        QString detail = w->DetailCH;
+        if (!form.picWord[1]->HasPicture())
+            detail.replace(QLatin1Char(';'), QLatin1Char('\n'));
+        QCOMPARE(form.picWord[1]->findChild<QLabel *>(QStringLiteral("lblChinese"))->text(), detail);
         ClickBox(form.chkChinese);
         QCOMPARE(form.CurrGroup(), 2);
         QCOMPARE(CardWords(form), kThirteen.mid(6, 6));

@@ -4,11 +4,13 @@
 
 #include "learnenv.h"
 #include "support/fakenavigator.h"
+#include "support/picturebytes.h"
 #include "support/testmain.h"
 #include "learn/learnwordctl.h"
 #include "widgets/clicklabel.h"
 #include "widgets/ctranspicturebox.h"
 #include "widgets/newwordpicctl.h"
+#include "widgets/sentenceline.h"
 #include <QLabel>
 #include <QSet>
 #include <QToolButton>
@@ -85,6 +87,8 @@ private slots:
     void sentenceShownAndSpokenAfterWord_data();
     void sentenceShownAndSpokenAfterWord();
     void wordWithoutSentenceShowsNone();
+    void switchesMeanWhatTheySay_data();
+    void switchesMeanWhatTheySay();
     void fontHelpOnlyWhenRegistrationFails_data();
     void fontHelpOnlyWhenRegistrationFails();
     void missingVoiceWarnsOwnerFirst();
@@ -333,6 +337,59 @@ void TestLearnWordCtl::wordWithoutSentenceShowsNone()
     QVERIFY(!s.reader->lblSentenceEN->isVisible());
     QVERIFY(!s.reader->lblSentenceCH->isVisible());
     QVERIFY(!s.reader->btnReadSentence->isVisible());
+}
+
+// 英文, 图片 and 中文 each hide what they name and nothing else: the sentence
+// does not give the hidden word away, and without its picture the card
+// still carries the meaning.
+void TestLearnWordCtl::switchesMeanWhatTheySay_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<bool>("picture");
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<bool>("cardShown");
+    QTest::addColumn<bool>("pictureOnCard");
+    QTest::addColumn<bool>("meaningShown");
+    QTest::addColumn<QString>("sentence");
+    QTest::addColumn<QString>("picked");
+    const QString full = QStringLiteral("I have two pens."), gapped = QStringLiteral("I have two ___.");
+    QTest::addRow("all on") << true << true << true << true << true << true << full << "pens";
+    QTest::addRow("English off") << false << true << true << true << true << true << gapped << "___";
+    QTest::addRow("picture off") << true << false << true << true << false << true << full << "pens";
+    QTest::addRow("Chinese off") << true << true << false << true << true << false << full << "pens";
+    QTest::addRow("picture and Chinese off") << true << false << false << false << false << false << full << "pens";
+}
+
+void TestLearnWordCtl::switchesMeanWhatTheySay()
+{
+    QFETCH(bool, english);
+    QFETCH(bool, picture);
+    QFETCH(bool, chinese);
+    ReaderScene s(5);
+    QVERIFY(s.ok);
+    QVERIFY(s.env.GiveSentence("pen", "I have two pens.", "我有两支钢笔。"));
+    QVERIFY(s.env.dir.writeEnvelopedBytes(QStringLiteral("pics/pen.enjpg"), PictureBytes(Qt::red)));
+    s.reader->ChangeWord(4, false);
+    QVERIFY(s.reader->WordPicCtl1->HasPicture());
+    gUser->bEnglish = english;
+    gUser->bPicture = picture;
+    gUser->bChinese = chinese;
+    // switched while the word is shown, and again on the next arrival
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass)
+            s.reader->ChangeWord(4, false);
+        else
+            s.reader->UpdateDisp();
+        NewWordPicCtl *card = s.reader->WordPicCtl1;
+        auto *meaning = card->findChild<QLabel *>(QStringLiteral("lblChinese"));
+        QVERIFY(meaning);
+        QTEST(card->isVisible(), "cardShown");
+        QTEST(card->HasPicture(), "pictureOnCard");
+        QTEST(card->isVisible() && meaning->isVisible(), "meaningShown");
+        QTEST(s.reader->lblSentenceEN->Text(), "sentence");
+        QTEST(s.reader->lblSentenceEN->Picked(), "picked");
+        QCOMPARE(s.reader->lblEnglish->isVisible(), english);
+    }
 }
 
 void TestLearnWordCtl::fontHelpOnlyWhenRegistrationFails_data()

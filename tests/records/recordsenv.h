@@ -5,6 +5,7 @@
 #pragma once
 // One test's world for the word lists: the course test world with a current
 // course, words marked for new-word books, words with scores, and voices.
+#include "support/picturebytes.h"
 #include "course/courseenv.h"
 #include "helpers/envelope.h"
 #include "wordbank/classbook.h"
@@ -87,6 +88,12 @@ struct RecordsEnv : CourseEnv {
                 return false;
         }
         return true;
+    }
+
+    // A small picture for the word, as the data set stores it.
+    bool GivePicture(const QString &key) const
+    {
+        return dir.writeEnvelopedBytes(QStringLiteral("pics/") + key + QStringLiteral(".enjpg"), PictureBytes(Qt::red));
     }
 
     QString DocFile(const QString &name) const { return docs + QLatin1Char('/') + name; }

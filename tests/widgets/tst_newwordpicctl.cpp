@@ -4,6 +4,7 @@
 
 #include "support/fakeplatform.h"
 #include "support/fixture.h"
+#include "support/picturebytes.h"
 #include "support/testmain.h"
 #include "widgets/newwordpicctl.h"
 #include "wordbank/classuser.h"
@@ -20,13 +21,7 @@ namespace {
 
 QByteArray Encoded(QColor colour, const char *format, QSize size = {64, 40})
 {
-    QImage img(size, QImage::Format_RGB32);
-    img.fill(colour);
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, format);
-    return bytes;
+    return PictureBytes(colour, format, size);
 }
 
 CWord MakeWord(const QString &english, const QString &chinese, const QString &detail = QString())
@@ -130,8 +125,8 @@ private slots:
     void chineseSizeFollowsWidth();
     void chineseLine_data();
     void chineseLine();
-    void longTextShrinksToSixAtMost_data();
-    void longTextShrinksToSixAtMost();
+    void longTextNeverBelowTwelvePixels_data();
+    void longTextNeverBelowTwelvePixels();
     void englishCard();
     void textLineShowsItsOwnText();
     void pictureFiles_data();
@@ -139,11 +134,16 @@ private slots:
     void emptyWordChangesNothing();
     void flipFrames_data();
     void flipFrames();
+    void captionTurnsWithTheCard_data();
+    void captionTurnsWithTheCard();
     void newWordDuringFlip_data();
     void newWordDuringFlip();
     void cardGoesAwayDuringFlip_data();
     void cardGoesAwayDuringFlip();
     void resizeFlipsAgainAndRoundsCorners();
+    void turnOverKeepsTheLoadedPicture_data();
+    void turnOverKeepsTheLoadedPicture();
+    void defaultPictureSharedPerSize();
     void peekAtChinese_data();
     void peekAtChinese();
     void clickAndMouseMoveReachOwner();
@@ -224,42 +224,59 @@ void TestNewWordPicCtl::chineseLine()
     }
 }
 
-void TestNewWordPicCtl::longTextShrinksToSixAtMost_data()
+void TestNewWordPicCtl::longTextNeverBelowTwelvePixels_data()
 {
     QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("picture");
     QTest::addColumn<QString>("chinese");
     QTest::addColumn<bool>("shrinks");
-    QTest::addColumn<bool>("fits");
-    QTest::addRow("fits at once") << 400 << QStringLiteral("猫") << false << true;
-    QTest::addRow("shrinks until it fits") << 400 << QStringLiteral("一种非常好吃的红色水果") << true << true;
-    QTest::addRow("thumbnail, two lines too high") << 80 << QStringLiteral("橙子;橙色") << true << true;
-    QTest::addRow("thumbnail, far too long") << 80 << QString(40, QChar(0x82F9)) << true << false;
+    QTest::addColumn<QString>("shown"); // "" for the text as given
+    QTest::addRow("fits at once") << 400 << false << QStringLiteral("猫") << false << QString();
+    QTest::addRow("shrinks until it fits") << 400 << false << QStringLiteral("一种非常好吃的红色水果") << true
+                                           << QString();
+    QTest::addRow("thumbnail, two meanings") << 80 << false << QStringLiteral("橙子;橙色") << true
+                                             << QStringLiteral("橙子\n橙色");
+    QTest::addRow("thumbnail, three meanings: two lines") << 80 << false << QStringLiteral("名字;名称;命名") << true
+                                                         << QStringLiteral("名字\n名称 命名");
+    QTest::addRow("thumbnail, far too long: shortened") << 80 << false << QString(40, QChar(0x82F9)) << true
+                                                       << QStringLiteral("苹苹苹苹\n苹苹苹…");
+    // the word list's twelve-card page, detailed meaning under a picture
+    QTest::addRow("word list, detailed meaning on two lines")
+        << 192 << true << QStringLiteral("n. 名字，名称；名声 v. 给…命名，说出名字") << true
+        << QStringLiteral("n. 名字，名称；名声 v.\n给…命名，说出名字");
 }
 
-void TestNewWordPicCtl::longTextShrinksToSixAtMost()
+void TestNewWordPicCtl::longTextNeverBelowTwelvePixels()
 {
     QFETCH(int, width);
+    QFETCH(bool, picture);
     QFETCH(QString, chinese);
     QFETCH(bool, shrinks);
-    QFETCH(bool, fits);
+    QFETCH(QString, shown);
     CardScene s;
     s.card->resize(width, width * 5 / 8);
+    if (picture)
+        QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/fruit.enbmp"), Encoded(Qt::red, "BMP")));
     CWord w = MakeWord(QStringLiteral("fruit"), chinese);
     QVERIFY(s.card->SetPicWord(&w, false, true, 0));
     QLabel *line = s.line();
     const double size = line->font().pointSizeF();
     const double maxW = 0.8 * s.card->width();
     const double maxH = 0.9 * s.card->height();
-    QCOMPARE(size < s.card->BaseFontSize(), shrinks);
-    QCOMPARE(line->width() <= maxW && line->height() <= maxH, fits);
-    if (!fits) {
-        QCOMPARE(size, 6.0); // gives up there, still too wide
-    } else if (shrinks) {
-        // the first size that fits: two points more would not
-        QFont bigger = line->font();
-        bigger.setPointSizeF(size + 2);
-        line->setFont(bigger);
-        QVERIFY(line->sizeHint().width() > maxW || line->sizeHint().height() > maxH);
+    QCOMPARE(size < 18.0 || size < s.card->BaseFontSize(), shrinks);
+    QVERIFY(size * line->logicalDpiY() / 72.0 >= 12.0 - 1e-9);
+    QVERIFY2(line->width() <= maxW && line->height() <= maxH, qPrintable(line->text()));
+    if (!shown.isEmpty()) {
+        QCOMPARE(line->text(), shown);
+    } else {
+        QCOMPARE(line->text(), picture ? chinese : QString(chinese).replace(u';', u'\n'));
+        if (shrinks) {
+            // the first size that fits: two points more would not
+            QFont bigger = line->font();
+            bigger.setPointSizeF(size + 2);
+            line->setFont(bigger);
+            QVERIFY(line->sizeHint().width() > maxW || line->sizeHint().height() > maxH);
+        }
     }
 }
 
@@ -313,13 +330,15 @@ void TestNewWordPicCtl::englishCard()
     QVERIFY(std::abs(line->geometry().center().y() - s.card->height() / 2) <= 1);
     QCOMPARE(s.card->FacePicture().cacheKey(), before);
 
-    // a long English on a thumbnail stops shrinking at 6
-    s.card->resize(80, 50);
+    // a long English on a small card keeps 12 pixels, wrapped at its spaces
+    s.card->resize(190, 120);
     CWord longWord = MakeWord(QStringLiteral("x"), QStringLiteral("x"));
-    longWord.UserEN = QStringLiteral("internationalisation and responsibility");
+    longWord.UserEN = QStringLiteral("internationalisation and responsibility of everyone here");
     s.card->LoadEnglish(&longWord);
-    QCOMPARE(line->font().pointSizeF(), 6.0);
-    QVERIFY(line->width() > 0.8 * 80);
+    QVERIFY(line->font().pointSizeF() * line->logicalDpiY() / 72.0 >= 12.0 - 1e-9);
+    QVERIFY(line->width() <= 0.8 * 190 && line->height() <= 0.9 * 120);
+    QVERIFY(line->text().startsWith(QStringLiteral("internationalisation\nand")));
+    QCOMPARE(QString(line->text()).replace(u'\n', u' '), longWord.UserEN);
 }
 
 void TestNewWordPicCtl::pictureFiles_data()
@@ -437,6 +456,48 @@ void TestNewWordPicCtl::flipFrames()
     QVERIFY(AllNear(s.card->FacePicture(), Qt::blue));
 }
 
+void TestNewWordPicCtl::captionTurnsWithTheCard_data()
+{
+    QTest::addColumn<bool>("picture");
+    QTest::addRow("line under a picture") << true;
+    QTest::addRow("large type without picture") << false;
+}
+
+// At no step of a flip does the text line reach past the face drawn.
+void TestNewWordPicCtl::captionTurnsWithTheCard()
+{
+    QFETCH(bool, picture);
+    CardScene s;
+    s.card->resize(240, 152);
+    QVERIFY(s.show());
+    QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/old.enbmp"), Encoded(Qt::red, "BMP")));
+    if (picture)
+        QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/new.enbmp"), Encoded(Qt::blue, "BMP")));
+    CWord oldWord = MakeWord(QStringLiteral("old"), QStringLiteral("旧"));
+    CWord newWord = MakeWord(QStringLiteral("new"), QStringLiteral("崭新的，新鲜的"));
+    QVERIFY(s.card->SetPicWord(&oldWord, false, true, 0));
+
+    int steps = 0, cut = 0;
+    s.fake->onDoEvents = [&] {
+        ++steps;
+        QLabel *l = s.line();
+        if (l->isHidden())
+            return;
+        const QRect drawn = l->mask().isEmpty() ? l->geometry() : l->mask().boundingRect().translated(l->pos());
+        const QRect face = NewWordPicCtl::FlipFrame(steps, 240, 152).toRect();
+        QVERIFY2(face.contains(drawn), qPrintable(QStringLiteral("step %1").arg(steps)));
+        cut += drawn.width() < l->width();
+    };
+    QVERIFY(s.card->SetPicWord(&newWord, true, true, 0));
+    s.fake->onDoEvents = nullptr;
+    QCOMPARE(steps, NewWordPicCtl::kFlipSteps);
+    QVERIFY(cut > 0);
+    // the turned card shows the whole line
+    QVERIFY(s.line()->isVisible());
+    QVERIFY(s.line()->mask().isEmpty());
+    QCOMPARE(s.line()->text(), newWord.Chinese);
+}
+
 void TestNewWordPicCtl::newWordDuringFlip_data()
 {
     QTest::addColumn<bool>("secondFlips");
@@ -544,6 +605,65 @@ void TestNewWordPicCtl::resizeFlipsAgainAndRoundsCorners()
     QTest::qWait(0);
     QVERIFY(s.fake->sleeps.isEmpty());
     QCOMPARE(s.card->BaseFontSize(), 24.0);
+}
+
+void TestNewWordPicCtl::turnOverKeepsTheLoadedPicture_data()
+{
+    QTest::addColumn<bool>("withPicture");
+    QTest::addRow("word with picture") << true;
+    QTest::addRow("word without picture") << false;
+}
+
+void TestNewWordPicCtl::turnOverKeepsTheLoadedPicture()
+{
+    QFETCH(bool, withPicture);
+    CardScene s;
+    QVERIFY(s.show());
+    if (withPicture)
+        QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/b.enbmp"), Encoded(Qt::blue, "BMP")));
+    CWord b = MakeWord(QStringLiteral("b"), QStringLiteral("乙"));
+    QVERIFY(s.card->SetPicWord(&b, false, true, 0));
+    const StdPicture loaded = s.card->Picture();
+    const QImage before = s.card->FacePicture();
+    // gone from the disk: a turn-over that read it again would lose it
+    QVERIFY(QFile::remove(s.app.path() + QStringLiteral("/pics/b.enbmp")) || !withPicture);
+
+    QList<Run> frames;
+    s.fake->onDoEvents = [&] { frames << MiddleRun(s.card->FacePicture()); };
+    s.card->TurnOver();
+    s.fake->onDoEvents = nullptr;
+
+    QCOMPARE(frames.size(), NewWordPicCtl::kFlipSteps);
+    QCOMPARE(frames.at(9).width, 200); // half turned away
+    QVERIFY(s.card->Picture() == loaded);
+    QCOMPARE(s.card->HasPicture(), withPicture);
+    QCOMPARE(s.card->FacePicture(), before);
+    if (withPicture)
+        QVERIFY(AllNear(s.card->FacePicture(), Qt::blue));
+    QCOMPARE(s.card->myWord, &b);
+    QCOMPARE(s.line()->text(), QStringLiteral("乙"));
+}
+
+void TestNewWordPicCtl::defaultPictureSharedPerSize()
+{
+    CardScene s;
+    auto *twin = new NewWordPicCtl(&s.host);
+    auto *thumb = new NewWordPicCtl(&s.host);
+    thumb->resize(80, 50);
+    CWord a = MakeWord(QStringLiteral("a"), QStringLiteral("甲"));
+    CWord b = MakeWord(QStringLiteral("b"), QStringLiteral("乙"));
+    QVERIFY(s.card->SetPicWord(&a, false, true, 0));
+    QVERIFY(twin->SetPicWord(&b, false, true, 0));
+    QVERIFY(thumb->SetPicWord(&b, false, true, 0));
+    QVERIFY(!s.card->HasPicture() && !twin->HasPicture());
+    // one rendering for both cards of the same size
+    QCOMPARE(twin->FacePicture().cacheKey(), s.card->FacePicture().cacheKey());
+    // a card of another size has its own, drawn at its size rather than squeezed
+    QCOMPARE(thumb->FacePicture().deviceIndependentSize().toSize(), QSize(80, 50));
+    const QImage drawn = SharedPicture(QStringLiteral(":/widgets/card/card_default.svg"))
+                             .Render(QSize(80, 50), thumb->FacePicture().devicePixelRatio())
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(thumb->FacePicture(), drawn);
 }
 
 void TestNewWordPicCtl::peekAtChinese_data()

@@ -412,6 +412,55 @@ private slots:
 
     // A damaged status file: what can be read is kept, only the damaged item
     // is lost, and the original bytes are copied aside once.
+    // The word and unit lines keep the items that read, in their order and
+    // as written; a line that reads whole comes back unchanged.
+    void statusItemsKept_data()
+    {
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("units");
+        QTest::addColumn<QString>("keptWords");
+        QTest::addColumn<QString>("keptUnits");
+        QTest::addColumn<bool>("damaged");
+        const QString u1 = QStringLiteral("#Unit 1-") + QString(27, QLatin1Char('1'));
+        const QString u2 = QStringLiteral("#Unit 2-") + QString(27, QLatin1Char('2'));
+        const QString a = QStringLiteral("apple|150#00000");
+        const QString b = QStringLiteral("banana|108#01000");
+        QTest::addRow("whole") << a + "-" + b << "@S\t%B\t" + u1 << a + "-" + b << "@S\t%B\t" + u1 << false;
+        QTest::addRow("spaces round items stay") << " " + a + " - " + b << u1 << " " + a + " - " + b << u1 << false;
+        QTest::addRow("empty items are left out") << "-" + a + "--" + b + "-" << u1 << a + "-" + b << u1 << false;
+        QTest::addRow("nothing but separators") << "--" << "" << "" << "" << false;
+        QTest::addRow("bad first") << "x|1x#00000-" + a + "-" + b << u1 << a + "-" + b << u1 << true;
+        QTest::addRow("bad middle") << a + "-bad-" + b << u1 << a + "-" + b << u1 << true;
+        QTest::addRow("bad last") << a + "-" + b + "-c|1#0000" << u1 << a + "-" + b << u1 << true;
+        QTest::addRow("all bad") << "x-y" << u1 << "" << u1 << true;
+        QTest::addRow("six digits, key with #") << "a#b|123456#10101" << u1 << "a#b|123456#10101" << u1 << false;
+        QTest::addRow("seven digits") << a + "-c|1234567#00000" << u1 << a << u1 << true;
+        QTest::addRow("no digits") << "c|#00000-" + a << u1 << a << u1 << true;
+        QTest::addRow("mark too long") << "c|100#000000-" + a << u1 << a << u1 << true;
+        QTest::addRow("mark not 0 and 1") << "c|100#00200-" + a << u1 << a << u1 << true;
+        QTest::addRow("no key") << "|100#00000-" + a << u1 << a << u1 << true;
+        QTest::addRow("two bars") << "c|d|100#00000-" + a << u1 << a << u1 << true;
+        QTest::addRow("empty unit items stay") << a << "\t" + u1 + "\t\t" + u2 << a << "\t" + u1 + "\t\t" + u2 << false;
+        QTest::addRow("bad unit first") << a << "#Unit 3-12\t" + u1 + "\t" + u2 << a << u1 + "\t" + u2 << true;
+        QTest::addRow("bad unit after an empty one") << a << "\tbad\t" + u2 << a << "\t" + u2 << true;
+        QTest::addRow("bad unit last") << a << u1 + "\t\tbad" << a << u1 + "\t" << true;
+    }
+    void statusItemsKept()
+    {
+        QFETCH(QString, words);
+        QFETCH(QString, units);
+        QFETCH(QString, keptWords);
+        QFETCH(QString, keptUnits);
+        QFETCH(bool, damaged);
+        const QString text = QStringLiteral("1\r\n1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n1\r\n") + words + QStringLiteral("\r\n")
+                             + units + QStringLiteral("\r\n");
+        const StatusFileText read = ReadStatusFileText(EnvelopeBytes(text.toUtf8()));
+        QCOMPARE(read.lines.size(), 10);
+        QCOMPARE(read.lines.at(8), keptWords);
+        QCOMPARE(read.lines.at(9), keptUnits);
+        QCOMPARE(read.damaged, damaged);
+    }
+
     void damagedStatusFile_data()
     {
         QTest::addColumn<QString>("damage");

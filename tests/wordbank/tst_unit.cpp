@@ -5,6 +5,7 @@
 // A unit: building it, walking through it, game questions and answer
 // choices, game results and coins.
 #include "support/testmain.h"
+#include <memory>
 #include "wbenv.h"
 #include <QSet>
 
@@ -205,6 +206,46 @@ private slots:
         }
         // the asked word moves between slots
         QCOMPARE(int(slotsOfAsked.size()), count);
+    }
+
+    // A word that means the same as the asked one ("bye" and "goodbye", both
+    // 再见) is never offered beside it, unless the unit has no other word.
+    void choicesOfAnotherMeaning_data()
+    {
+        QTest::addColumn<QStringList>("meanings"); // one word each, English w1, w2, ...
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<QList<int>>("never"); // words never offered as choices
+        const QStringList greetings{"再见", "再见", "你好;喂", "你好;嗨", "苹果", "香蕉", "猫", "狗"};
+        QTest::addRow("same meaning") << greetings << 1 << QList<int>{2};
+        QTest::addRow("one meaning shared") << greetings << 4 << QList<int>{3};
+        QTest::addRow("nothing shared") << greetings << 5 << QList<int>{};
+        QTest::addRow("no other word to take") << QStringList{"再见", "再见", "再见", "猫"} << 1 << QList<int>{};
+    }
+    void choicesOfAnotherMeaning()
+    {
+        QFETCH(QStringList, meanings);
+        QFETCH(int, asked);
+        QFETCH(QList<int>, never);
+        WordBankEnv env;
+        std::vector<std::unique_ptr<CWord>> words;
+        ClassUnit unit;
+        for (int i = 0; i < meanings.size(); ++i) {
+            words.push_back(std::make_unique<CWord>());
+            words.back()->English = words.back()->UserEN = QStringLiteral("w%1").arg(i + 1);
+            words.back()->Chinese = meanings[i];
+            unit.AddNewWord(words.back().get());
+        }
+        QSet<int> offered;
+        for (int round = 0; round < 60; ++round) {
+            std::vector<int> ans;
+            QCOMPARE(unit.GetAnsArr(asked, ans), std::min<int>(4, int(meanings.size())));
+            offered.unite(QSet<int>(ans.begin() + 1, ans.end()));
+        }
+        QVERIFY(offered.contains(asked));
+        for (int w : never)
+            QVERIFY2(!offered.contains(w), qPrintable(QString::number(w)));
+        if (meanings.size() == 4)
+            QCOMPARE(int(offered.size()), 4);
     }
 
     // A random source stuck on one value must not hang the picker.

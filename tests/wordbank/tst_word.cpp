@@ -87,6 +87,38 @@ private slots:
         QCOMPARE(refreshed, int(answers.size()));
     }
 
+    // A letter game pays the letters of the spelling the child typed or
+    // arranged, not those of the dictionary's key.
+    void letterGamesPayTheShownSpelling_data()
+    {
+        QTest::addColumn<int>("testMode");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("points");
+        QTest::addRow("British spelling, fill in") << 4 << "colour" << "color" << 30;
+        QTest::addRow("British spelling, arrange") << 5 << "colour" << "color" << 30;
+        QTest::addRow("British spelling, dictation") << 6 << "programme" << "program" << 45;
+        QTest::addRow("article kept in the lesson") << 6 << "the sun" << "sun" << 30;
+        QTest::addRow("blank and hyphen are no letters") << 4 << "ice-cream" << "icecream" << 40;
+        QTest::addRow("no shown spelling: the key") << 4 << "" << "apple" << 25;
+        QTest::addRow("recognition pays ten") << 0 << "colour" << "color" << 10;
+    }
+    void letterGamesPayTheShownSpelling()
+    {
+        QFETCH(int, testMode);
+        QFETCH(QString, shown);
+        QFETCH(QString, key);
+        QFETCH(int, points);
+        WordBankEnv env;
+        gTestMode = testMode;
+        gUser->myScore = 7;
+        CWord w;
+        w.UserEN = shown;
+        w.English = key;
+        answers::Record(w, scoring::Game(testMode), answers::Answer::Right);
+        QCOMPARE(gUser->myScore, 7 + points);
+    }
+
     void setStatusWithoutPanel()
     {
         WordBankEnv env;
