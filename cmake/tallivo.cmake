@@ -19,7 +19,6 @@ function(tallivo_library name dir)
   add_library(${name} STATIC ${_src})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARGN})
-  target_compile_options(${name} PRIVATE -Wall -Wextra)
 endfunction()
 
 # Scratch space of the tests (home, temporary files) and the pictures' folder:

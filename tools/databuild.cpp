@@ -181,7 +181,7 @@ QList<Entry> loadDictionary(const QString &dataDir)
             fail(where + ": expected 4 tab-separated fields and an optional \"speak as\"");
             return;
         }
-        Entry e{f[0].trimmed(), {}, f[1].trimmed(), f[2].trimmed(), f[3].trimmed(), where};
+        Entry e{f[0].trimmed(), {}, f[1].trimmed(), f[2].trimmed(), f[3].trimmed(), where, {}, false};
         if (f.size() == 5) {
             e.speakAs = f[4].trimmed();
             if (e.speakAs.startsWith(QLatin1String("alone:"))) {
@@ -282,7 +282,7 @@ QByteArray wordBankText(const QString &dataDir, const QHash<QString, Entry> &byK
                 ++bookId;
                 unitId = 0;
                 unitNames.clear();
-                books << Book{seriesName, rest, seriesId, bookId, {}};
+                books << Book{seriesName, rest, seriesId, bookId, {}, {}};
             } else if (c == '#') {
                 if (!validName(rest) || unitNames.contains(rest))
                     fail(where + ": bad or repeated unit name");

@@ -159,7 +159,7 @@ void InitAppPathsFor(const QString &appDir)
 void InitAppPathsFor(const QString &dataDir, const QString &userDir)
 {
     const QString data = CleanDir(dataDir), user = CleanDir(userDir);
-    UseAppFolders(AppFolders{data, user, {data}, HoldsDataSet(data), data != user});
+    UseAppFolders(AppFolders{data, user, {data}, HoldsDataSet(data), data != user, {}});
 }
 
 void UseAppFolders(const AppFolders &folders)

@@ -42,10 +42,10 @@ private slots:
         ModalDriver driver;
         if (practise) {
             driver.Then([](QWidget *w) {
-                if (auto *f = qobject_cast<FormRecord *>(w))
-                    f->btnStart_Click();
-                else if (auto *f = qobject_cast<FormNewWord *>(w))
-                    f->btnStart_Click();
+                if (auto *record = qobject_cast<FormRecord *>(w))
+                    record->btnStart_Click();
+                else if (auto *newWord = qobject_cast<FormNewWord *>(w))
+                    newWord->btnStart_Click();
             });
         }
         QVERIFY(navigator.CanOpen(Window(entry)));
