@@ -124,9 +124,17 @@ void EnTextCtl::FitEnglish(double s)
     lblEnglish->adjustSize();
     const double W = m_line1;
     const double H = height();
-    while ((lblEnglish->width() > 0.8 * W || lblEnglish->height() > 0.9 * H) && s > 6) {
+    // a child reads nothing smaller than 12 pixels
+    const double floor = 12.0 * 72.0 / std::max(1, logicalDpiY());
+    auto tooLarge = [&] { return lblEnglish->width() > 0.8 * W || lblEnglish->height() > 0.9 * H; };
+    while (tooLarge() && s - 2 >= floor) {
         s -= 2;
         f.setPointSizeF(s);
+        lblEnglish->setFont(f);
+        lblEnglish->adjustSize();
+    }
+    if (tooLarge() && s > floor) {
+        f.setPointSizeF(floor);
         lblEnglish->setFont(f);
         lblEnglish->adjustSize();
     }
