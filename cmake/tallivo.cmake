@@ -60,7 +60,10 @@ function(tallivo_qtest name dir)
   set(_env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy LANG=C.UTF-8 TALLIVO_SOURCE_DIR=${CMAKE_SOURCE_DIR}
       TALLIVO_BUILD_DIR=${CMAKE_BINARY_DIR} HOME=${TALLIVO_TEST_HOME} TMPDIR=${TALLIVO_TEST_TMP}
       XDG_CONFIG_HOME=${TALLIVO_TEST_HOME}/.config XDG_DATA_HOME=${TALLIVO_TEST_HOME}/.local/share
-      XDG_CACHE_HOME=${TALLIVO_TEST_HOME}/.cache)
+      XDG_CACHE_HOME=${TALLIVO_TEST_HOME}/.cache
+      # QtTest's own watchdog (5 min) forks for a backtrace, which can hang beside threads
+      # busy in stdio; the data-set checks may take longer on a slow machine
+      QTEST_FUNCTION_TIMEOUT=540000)
   foreach(_cls ${_classes})
     add_test(NAME ${name}.${_cls} COMMAND ${name} ${_cls})
     set_tests_properties(${name}.${_cls} PROPERTIES ENVIRONMENT "${_env}" TIMEOUT 600

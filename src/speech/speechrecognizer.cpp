@@ -12,6 +12,7 @@
 #include <sphinxbase/ckd_alloc.h>
 #include <sphinxbase/err.h>
 #include <sphinxbase/fsg_model.h>
+#include <mutex>
 
 namespace {
 // Reads a grammar in pocketsphinx's FSG text form and installs it as a search.
@@ -53,12 +54,25 @@ int StarsForScore(double score)
     return 1;
 }
 
+namespace {
+// The decoder's log file is one for the whole process: setting it up (and
+// closing the last one) from two threads at once closes one file twice.
+std::mutex &DecoderSetUp()
+{
+    static std::mutex m;
+    return m;
+}
+
+} // namespace
+
 SpeechRecognizer::SpeechRecognizer() = default;
 
 SpeechRecognizer::~SpeechRecognizer()
 {
-    if (m_ps)
+    if (m_ps) {
+        const std::lock_guard<std::mutex> one(DecoderSetUp());
         ps_free(m_ps);
+    }
 }
 
 QString SpeechRecognizer::DefaultModelDir()
@@ -79,6 +93,7 @@ bool SpeechRecognizer::Load(const QString &dir)
         return true;
     if (!ModelInstalled(dir))
         return false;
+    const std::lock_guard<std::mutex> one(DecoderSetUp());
     err_set_logfp(nullptr);
     const QByteArray hmm = (dir + QStringLiteral("/en-us")).toUtf8();
     const QByteArray dict = (dir + QStringLiteral("/cmudict-en-us.dict")).toUtf8();
