@@ -10,6 +10,7 @@
 #include "widgets/ctranspicturebox.h"
 #include "wordbank/classuser.h"
 #include "wordbank/globals.h"
+#include "widgets/widgetutil.h"
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>

@@ -16,6 +16,7 @@
 #include "widgets/shapectl.h"
 #include "wordbank/classuser.h"
 #include "wordbank/globals.h"
+#include "widgets/widgetutil.h"
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>

@@ -13,6 +13,7 @@
 #include "wordbank/classunit.h"
 #include "wordbank/classuser.h"
 #include "wordbank/globals.h"
+#include "widgets/widgetutil.h"
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>

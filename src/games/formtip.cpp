@@ -9,6 +9,7 @@
 #include "wordbank/classuser.h"
 #include "wordbank/cword.h"
 #include "wordbank/globals.h"
+#include "widgets/widgetutil.h"
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>

@@ -7,6 +7,7 @@
 #include "helpers/texthelpers.h"
 #include "wordbank/scoring.h"
 #include "wordbank/classunit.h"
+#include "widgets/widgetutil.h"
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
