@@ -62,10 +62,11 @@ function(_tallivo_link_closure out)
 endfunction()
 
 # Stops the configuration when one of the targets links, however indirectly,
-# a Qt module other than Core or SDL: the data model and the game rules are
-# meant to build and run without a screen or a sound device.
+# a Qt module other than Core (and Test, which needs only Core) or SDL: the data
+# model and the game rules are meant to build and run without a screen or a
+# sound device.
 function(tallivo_no_gui)
-  _tallivo_link_closure(_core Qt6::Core)
+  _tallivo_link_closure(_core Qt6::Core Qt6::Test)
   foreach(_target ${ARGN})
     _tallivo_link_closure(_links ${_target})
     foreach(_l ${_links})
@@ -93,7 +94,7 @@ function(tallivo_qtest name dir)
   if(NOT _src)
     return()
   endif()
-  add_executable(${name} ${_src})
+  add_executable(${name} ${_src} ${CMAKE_SOURCE_DIR}/tests/support/testmain.cpp)
   target_link_libraries(${name} PRIVATE tallivo_testsupport ${ARGN} Qt6::Test)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE TALLIVO_SHOTS_DEFAULT_DIR="${TALLIVO_SHOTS_DIR}")
