@@ -31,7 +31,7 @@ private slots:
         QCOMPARE(r.boundingRect(), QRect(0, 0, w, h));
         QVERIFY(!r.contains(QPoint(0, 0)));
         QVERIFY(r.contains(QPoint(w / 2, h / 2)));
-        QVERIFY(r.contains(QPoint(w / 2, 0)));     // straight edges are full length
+        QVERIFY(r.contains(QPoint(w / 2, 0))); // straight edges are full length
         QVERIFY(r.contains(QPoint(0, h / 2)));
         const int rx = std::min(ew, w) / 2, ry = std::min(eh, h) / 2;
         // a point just inside the corner's square but outside the arc is cut
