@@ -111,7 +111,7 @@ void FormSelUnit::BuildUi()
     lblTip->setGeometry(22, 312, 640, 26);
     {
         QPalette pal = lblTip->palette();
-        pal.setColor(QPalette::WindowText, QColor(0x1F, 0x6F, 0xB2));
+        pal.setColor(QPalette::WindowText, Look::kInfoText);
         lblTip->setPalette(pal);
     }
 

@@ -28,7 +28,7 @@ QLabel *Line(QWidget *parent, const char *name, int x, int y, int px, bool bold 
     l->setTextFormat(Qt::PlainText);
     l->setObjectName(QLatin1String(name));
     l->setFont(ChineseFont(px, bold));
-    l->setStyleSheet(QStringLiteral("color: #FFFFFF;"));
+    l->setStyleSheet(Look::ColourStyle(kWhite));
     l->move(x, y);
     l->setMouseTracking(true);
     return l;
@@ -65,7 +65,7 @@ FormGameTip::FormGameTip(QWidget *parent, std::optional<qint64> pointsAdded)
     lblScore = Line(this, "lblScore", 36, 160, 20);
     lblScore->setFixedWidth(kWidth - 72);
     lblScore->setAlignment(Qt::AlignCenter);
-    lblScore->setStyleSheet(QStringLiteral("color: #FFD23F;"));
+    lblScore->setStyleSheet(Look::ColourStyle(Look::kGold));
 
     AddChoice(btnNextGame, lblNextGame, "NextGame", QStringLiteral("下一关"), 70, 2);
     AddChoice(btnReGame, lblReGame, "ReGame", QStringLiteral("重做"), 216, 1);

@@ -104,7 +104,7 @@ StdPicture ReturnHome()
 StdPicture InfoStar()
 {
     static const StdPicture *pic = new StdPicture(Svg("<path d='M50 6 L62 36 L95 38 L69 58 L78 91 L50 73 L22 91 L31 58 L5 38 L38 36 Z'"
-               " fill='#FFD23F' stroke='#F4A100' stroke-width='4' stroke-linejoin='round'/>"));
+               " fill='" + Hex(Look::kGold) + "' stroke='#F4A100' stroke-width='4' stroke-linejoin='round'/>"));
     return *pic;
 }
 

@@ -60,7 +60,7 @@ UC_MOXIE::UC_MOXIE(QWidget *parent) : GameControl(parent)
     lblAnswer->setTextFormat(Qt::PlainText);
     lblAnswer->setObjectName(QStringLiteral("lblAnswer"));
     lblAnswer->setFont(EnglishFont(32, true));
-    lblAnswer->setStyleSheet(QStringLiteral("color: %1;").arg(Look::kRed.name()));
+    lblAnswer->setStyleSheet(Look::ColourStyle(Look::kRed));
     lblAnswer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblAnswer->setGeometry(192, 336, 550, 48);
     lblAnswer->hide();

@@ -488,7 +488,7 @@ QString LearnWordCtl::SentenceHtml() const
     if (picked.isEmpty())
         return s.toHtmlEscaped();
     const int at = lblSentenceEN->PickedStart();
-    return s.left(at).toHtmlEscaped() + QStringLiteral("<span style=\"color:#E0700A; font-weight:bold\">")
+    return s.left(at).toHtmlEscaped() + QStringLiteral("<span style=\"color:%1; font-weight:bold\">").arg(Look::kPickedWord.name())
            + picked.toHtmlEscaped() + QStringLiteral("</span>") + s.mid(at + picked.size()).toHtmlEscaped();
 }
 
