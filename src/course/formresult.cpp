@@ -55,10 +55,10 @@ FormResult::FormResult(QWidget *parent) : QDialog(parent)
     Frame1 = new QGroupBox(QStringLiteral("操作面板"), this);
     Frame1->setGeometry(248, 216, 360, 392);
     Frame1->setFont(ChineseFont(16, true));
-    Frame1->setStyleSheet(QStringLiteral("QGroupBox { background: white; border: 2px solid %1; border-radius: 12px;"
+    Frame1->setStyleSheet(QStringLiteral("QGroupBox { background: %3; border: 2px solid %1; border-radius: 12px;"
                                          " margin-top: 14px; padding-top: 10px; }"
                                          "QGroupBox::title { subcontrol-origin: margin; left: 16px; padding: 0 6px; color: %2; }")
-                              .arg(Look::kBoxEdge.name(), Look::kText.name()));
+                              .arg(Look::kBoxEdge.name(), Look::kText.name(), Look::kPanel.name()));
     lblErrWordCVaption = MakeLabel(QStringLiteral("不能导入的单词："), Frame1, 16);
     lblErrWordCVaption->setGeometry(18, 36, 320, 26);
     lblErrWord = new QLabel(Frame1);

@@ -92,7 +92,8 @@ void FormSelUnit::BuildUi()
     tileScroll->setFrameShape(QFrame::NoFrame);
     tileScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tileScroll->setWidgetResizable(false);
-    tileScroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: white; }"));
+    tileScroll->setStyleSheet(
+        QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: %1; }").arg(Look::kPanel.name()));
     Picture1 = new QWidget;
     Picture1->resize(kTilesPerRow * kTile + 4, kTile + 4);
     tileScroll->setWidget(Picture1);

@@ -37,8 +37,8 @@ UC_MOXIE::UC_MOXIE(QWidget *parent) : GameControl(parent)
     txtWord->setAttribute(Qt::WA_InputMethodEnabled, false);
     txtWord->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
     txtWord->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid %1; border-radius: 12px; padding: 0 12px;"
-                                          " background: white; color: %2; }")
-                               .arg(Look::kPanelEdge.darker(130).name(), Look::kText.name()));
+                                          " background: %3; color: %2; }")
+                               .arg(Look::kPanelEdge.darker(130).name(), Look::kText.name(), Look::kPanel.name()));
     txtWord->installEventFilter(this);
 
     btnOK = Look::MakeButton(QStringLiteral("确定"), this, Look::ButtonKind::Main);

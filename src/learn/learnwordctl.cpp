@@ -56,7 +56,7 @@ StdPicture TipPicture(const QString &title, const QString &hint)
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     Look::PaintRoundPanel(p, QRect(QPoint(0, 0), size), 18, Look::kOrange, QColor(255, 255, 255));
-    p.setPen(Qt::white);
+    p.setPen(Look::kOnColour);
     p.setFont(ChineseFont(24, true));
     p.drawText(QRect(0, 8, size.width(), 40), Qt::AlignCenter, title);
     p.setFont(ChineseFont(16));
@@ -88,7 +88,7 @@ QCursor ArrowCursor(bool next)
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::white, 2));
+    p.setPen(QPen(Look::kOnColour, 2));
     p.setBrush(Look::kOrange);
     p.drawEllipse(QRectF(1, 1, 34, 34));
     QPainterPath arrow;
@@ -103,7 +103,7 @@ QCursor ArrowCursor(bool next)
     }
     arrow.closeSubpath();
     p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
+    p.setBrush(Look::kOnColour);
     p.drawPath(arrow);
     p.end();
     return QCursor(pm, 18, 18);

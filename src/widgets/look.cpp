@@ -25,12 +25,12 @@ void StyleWindow(QWidget *w)
 QString MainButtonStyle()
 {
     return QStringLiteral(
-               "QPushButton { background: %1; color: white; border: none; border-radius: 12px; padding: 4px 14px;"
+               "QPushButton { background: %1; color: %2; border: none; border-radius: 12px; padding: 4px 14px;"
                " font-family: 'WenQuanYi Micro Hei'; font-size: 16px; font-weight: bold; }"
                "QPushButton:hover { background: #FFB347; }"
                "QPushButton:pressed { background: #E88A0C; }"
                "QPushButton:disabled { background: #B8C0CC; color: #F4F6F9; }")
-        .arg(kOrange.name());
+        .arg(kOrange.name(), kOnColour.name());
 }
 
 QString PlainButtonStyle()
@@ -64,9 +64,17 @@ QString TipStyle(const QColor &edge, int radius, int sidePadding)
         .arg(sidePadding);
 }
 
+QString BareButtonStyle(const QString &buttonClass)
+{
+    return buttonClass + QStringLiteral(" { border: none; background: transparent; padding: 0; }");
+}
+
 QString BadgeStyle(const QColor &fill, int radius)
 {
-    return QStringLiteral("color: white; border-radius: %1px; background: %2;").arg(radius).arg(fill.name());
+    return QStringLiteral("color: %1; border-radius: %2px; background: %3;")
+        .arg(kOnColour.name())
+        .arg(radius)
+        .arg(fill.name());
 }
 
 QPushButton *MakeButton(const QString &text, QWidget *parent, ButtonKind kind, const QString &iconPath)
@@ -102,8 +110,8 @@ void StyleList(QListWidget *list)
             "QListWidget { background: white; color: %1; border: 2px solid %2; border-radius: 10px; padding: 4px; }"
             "QListWidget::item { padding: 5px 6px; border-radius: 6px; }"
             "QListWidget::item:hover { background: #EAF4FF; }"
-            "QListWidget::item:selected { background: #4A90E2; color: white; }")
-            .arg(kText.name(), kBoxEdge.name()));
+            "QListWidget::item:selected { background: #4A90E2; color: %3; }")
+            .arg(kText.name(), kBoxEdge.name(), kOnColour.name()));
 }
 
 void PaintRoundPanel(QPainter &p, const QRect &r, qreal radius, const QColor &fill, const QColor &edge)

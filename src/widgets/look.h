@@ -33,8 +33,8 @@ constexpr QRgb InfoText = 0xFF1F6FB2;  // quieter captions: the units line, tips
 constexpr QRgb TipFill = 0xFFFFF3C4;   // soft yellow behind a tip
 constexpr QRgb PickedWord = 0xFFE0700A; // the word picked out in a sentence
 constexpr QRgb Gold = 0xFFFFD23F;      // coins, score, stars
-constexpr QRgb OnColour = 0xFFFFFFFF;  // a number on a green or red disc or tile
-constexpr QRgb OnBlank = 0xFF000000;   // a number on an empty one
+constexpr QRgb OnColour = 0xFFFFFFFF;  // text, numbers and marks on a coloured ground
+constexpr QRgb OnBlank = 0xFF000000;   // a number on an empty disc or tile
 // Word rows of the record windows by category; practising words are Text.
 constexpr QRgb RowNew = 0xFF1F5FBF;
 constexpr QRgb RowOftenWrong = 0xFFC62828;
@@ -89,8 +89,10 @@ QString ColourStyle(const QColor &c);
 QString TextBoxRules(const QString &padding);
 // A tip bubble: dark text on soft yellow with a thin edge.
 QString TipStyle(const QColor &edge, int radius, int sidePadding);
-// White text on a rounded badge.
+// A rounded badge with text in the on-colour.
 QString BadgeStyle(const QColor &fill, int radius);
+// An icon button without frame or background, for buttons of the given class.
+QString BareButtonStyle(const QString &buttonClass);
 } // namespace Look
 
 // Fonts by pixel size (never below 12 px where a child reads). English first
