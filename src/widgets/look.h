@@ -64,7 +64,10 @@ inline const QColor kGold = QColor::fromRgb(Gold);
 inline const QColor kOnColour = QColor::fromRgb(OnColour);
 inline const QColor kOnBlank = QColor::fromRgb(OnBlank);
 
-enum class ButtonKind { Normal, Main };
+enum class ButtonKind {
+    Normal,
+    Main
+};
 
 // Sky-blue background, the program's text colour and the Chinese font.
 void StyleWindow(QWidget *w);

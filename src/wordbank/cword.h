@@ -11,13 +11,13 @@
 class CWord {
 public:
     // First, together: a save walks every word of the dictionary for these.
-    int iTestResult = 0;    // long-term score
+    int iTestResult = 0; // long-term score
     QString NewWordMark = QStringLiteral("00000");
-    QString English;  // dictionary key
-    QString UserEN;   // as shown to the learner
+    QString English; // dictionary key
+    QString UserEN;  // as shown to the learner
     QString DetailCH;
     QString Chinese;
-    QString Sound;    // "/ ... /" or ""
+    QString Sound; // "/ ... /" or ""
     // The example sentence shown and spoken with the word, and its Chinese;
     // empty when the word has none.
     QString SentenceEN;
@@ -57,4 +57,3 @@ public:
     void ReadSentence(bool bAsync) const;
     void InitStatus() { myTestedStatus = 0; }
 };
-
