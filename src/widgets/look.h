@@ -29,12 +29,12 @@ constexpr QRgb PanelEdge = 0xFFC9E2F8; // thin edge of panels and windows
 constexpr QRgb BoxEdge = 0xFFCFE3F7;   // border of lists, group boxes and white panels
 constexpr QRgb FieldEdge = 0xFF9CC9F0; // border of text boxes and plain buttons
 constexpr QRgb DisabledEdge = 0xFFD5DCE6;
-constexpr QRgb InfoText = 0xFF1F6FB2;  // quieter captions: the units line, tips
-constexpr QRgb TipFill = 0xFFFFF3C4;   // soft yellow behind a tip
+constexpr QRgb InfoText = 0xFF1F6FB2;   // quieter captions: the units line, tips
+constexpr QRgb TipFill = 0xFFFFF3C4;    // soft yellow behind a tip
 constexpr QRgb PickedWord = 0xFFE0700A; // the word picked out in a sentence
-constexpr QRgb Gold = 0xFFFFD23F;      // coins, score, stars
-constexpr QRgb OnColour = 0xFFFFFFFF;  // text, numbers and marks on a coloured ground
-constexpr QRgb OnBlank = 0xFF000000;   // a number on an empty disc or tile
+constexpr QRgb Gold = 0xFFFFD23F;       // coins, score, stars
+constexpr QRgb OnColour = 0xFFFFFFFF;   // text, numbers and marks on a coloured ground
+constexpr QRgb OnBlank = 0xFF000000;    // a number on an empty disc or tile
 // Word rows of the record windows by category; practising words are Text.
 constexpr QRgb RowNew = 0xFF1F5FBF;
 constexpr QRgb RowOftenWrong = 0xFFC62828;

@@ -25,7 +25,6 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-
 protected:
     void paintEvent(QPaintEvent *) override;
     void changeEvent(QEvent *e) override;

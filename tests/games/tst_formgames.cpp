@@ -319,7 +319,7 @@ private slots:
         GameModeCtl ctl;
         ctl.SetUnitTestStatus(kGame);
         const StdPicture &expected = disc == "empty" ? gamepics::ButtonEmpty()
-                                   : disc == "red"   ? gamepics::ButtonRed()
+                                     : disc == "red" ? gamepics::ButtonRed()
                                                      : gamepics::ButtonGreen();
         QVERIFY(ctl.btnTestMode[kGame]->PictureFile() == expected);
         QCOMPARE(ctl.btnTestMode[kGame]->property("ratio").toInt(), ratio);
