@@ -208,8 +208,7 @@ void FormMain::RefreshTitle()
     }
     const int due = reviewsession::TodayPlan().Count();
     lblReview->setText(reviewsession::BadgeText(due));
-    lblReview->setStyleSheet(QStringLiteral("color: white; border-radius: 22px; background: %1;")
-                                 .arg((due > 0 ? Look::kOrange : Look::kGreen).name()));
+    lblReview->setStyleSheet(Look::BadgeStyle(due > 0 ? Look::kOrange : Look::kGreen, 22));
     lblReview->show();
     lblReview->raise();
 }
