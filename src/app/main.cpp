@@ -9,6 +9,7 @@
 #include "app/sessionend.h"
 #include "app/appnavigator.h"
 #include "app/saycheck.h"
+#include "app/startup.h"
 #include "widgets/phoneticfont.h"
 #include "widgets/screenfit.h"
 #include "helpers/apppaths.h"
@@ -83,6 +84,7 @@ int main(int argc, char *argv[])
     if (qtChinese.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtChinese);
     QtPlatform platform;
+    platform.SetDialogLook(ProgramDialogLook());
     SetPlatform(&platform);
 
     InitAppPaths();

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "startup.h"
+#include "platform/qtplatform.h"
+#include "widgets/look.h"
 #include "formlogin.h"
 #include "instancelock.h"
 #include "widgets/phoneticfont.h"
@@ -221,4 +223,9 @@ void ShutdownData()
     ReleaseSharedObjects();
     // nothing is written after this
     ReleaseInstanceLock();
+}
+
+DialogLook ProgramDialogLook()
+{
+    return {Look::DialogStyle(), Look::kNotice, Look::kOrange};
 }

@@ -8,6 +8,7 @@
 #include <QString>
 
 class QWidget;
+struct DialogLook;
 
 // How the start-up ended.
 enum class StartupResult {
@@ -28,6 +29,9 @@ bool LoadStartupData(QWidget *owner = nullptr);
 bool SaveUserData();
 // Saves (as above), releases the shared objects and lets the user folder's lock go.
 void ShutdownData();
+
+// The look the program hands to the platform's message and input boxes.
+DialogLook ProgramDialogLook();
 
 // The start-up's and the course window's texts.
 inline constexpr const char *kMsgDictFailed = "错误001:辞典文件加载失败！";

@@ -46,42 +46,24 @@ quint64 FreshSeed()
     return hw ^ quint64(QDateTime::currentMSecsSinceEpoch()) ^ (quint64(QCoreApplication::applicationPid()) << 40);
 }
 
-// The program's dialogs speak to children: large type, the sky-blue window,
-// white rounded buttons and one orange default button.
-void ApplyChildDialogStyle(QWidget *dlg)
-{
-    dlg->setStyleSheet(QStringLiteral(
-        "QDialog { background: #E6F3FF; }"
-        "QLabel { color: #2B2D42; font-family: 'WenQuanYi Micro Hei', 'DejaVu Sans'; font-size: 17px; }"
-        "QLineEdit { font-family: 'WenQuanYi Micro Hei', 'DejaVu Sans'; font-size: 17px; padding: 4px;"
-        "  border: 2px solid #A8D4F5; border-radius: 8px; background: white; }"
-        "QPushButton { font-family: 'WenQuanYi Micro Hei', 'DejaVu Sans'; font-size: 16px; color: #2B2D42;"
-        "  min-width: 84px; min-height: 32px; padding: 2px 14px; background: white;"
-        "  border: 2px solid #A8D4F5; border-radius: 12px; }"
-        "QPushButton:hover { border-color: #FF9F1C; }"
-        "QPushButton:default { background: #FF9F1C; color: white; border-color: #FF9F1C; }"));
-}
-
 // Flat round badges in the program's colours instead of the style's old
 // icons. Red belongs to a wrong answer, never to an ordinary notice.
-QPixmap NoticeBadge(MsgIcon icon, qreal dpr)
+QPixmap NoticeBadge(MsgIcon icon, const DialogLook &look, qreal dpr)
 {
+    const QColor highlight = QApplication::palette().color(QPalette::Highlight);
     QChar mark;
     QColor fill;
     switch (icon) {
     case MsgIcon::None: return QPixmap();
     case MsgIcon::Information:
-        mark = QLatin1Char('i');
-        fill = QColor(0x3A, 0x8D, 0xDE);
-        break;
     case MsgIcon::Question:
-        mark = QLatin1Char('?');
-        fill = QColor(0x3A, 0x8D, 0xDE);
+        mark = icon == MsgIcon::Question ? QLatin1Char('?') : QLatin1Char('i');
+        fill = look.notice.isValid() ? look.notice : highlight;
         break;
     case MsgIcon::Warning:
     case MsgIcon::Critical:
         mark = QLatin1Char('!');
-        fill = QColor(0xFF, 0x9F, 0x1C);
+        fill = look.warning.isValid() ? look.warning : highlight;
         break;
     }
     constexpr int kSide = 48;
@@ -123,12 +105,12 @@ MsgResult QtPlatform::MsgBox(const QString &text, MsgButtons buttons, MsgIcon ic
         return escape;
 
     QMessageBox box(DialogParent());
-    ApplyChildDialogStyle(&box);
+    box.setStyleSheet(m_look.styleSheet);
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText); // words like "<" must not turn into markup
     box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     if (icon != MsgIcon::None)
-        box.setIconPixmap(NoticeBadge(icon, box.devicePixelRatioF()));
+        box.setIconPixmap(NoticeBadge(icon, m_look, box.devicePixelRatioF()));
 
     QList<std::pair<QAbstractButton *, MsgResult>> map;
     auto add = [&](const char *label, QMessageBox::ButtonRole role, MsgResult r) {
@@ -168,7 +150,7 @@ QString QtPlatform::InputBox(const QString &prompt, const QString &title, const 
     if (!HasWidgets())
         return QString();
     QInputDialog dlg(DialogParent());
-    ApplyChildDialogStyle(&dlg);
+    dlg.setStyleSheet(m_look.styleSheet);
     dlg.setInputMode(QInputDialog::TextInput);
     dlg.setWindowTitle(title);
     dlg.setLabelText(prompt);

@@ -5,9 +5,19 @@
 #pragma once
 #include "platform.h"
 #include "sdlcapture.h"
+#include <QColor>
 #include <QElapsedTimer>
 #include <QUrl>
 #include <random>
+
+// How the platform's own dialogs look. The program hands its look over at
+// start-up: the platform sits below the widgets and cannot ask for it. Until
+// then the dialogs wear the desktop's style and its highlight colour.
+struct DialogLook {
+    QString styleSheet; // for every dialog box
+    QColor notice;      // badge of information and questions
+    QColor warning;     // badge of warnings and errors
+};
 
 // The real platform: Qt dialogs and desktop services, SDL2 for sound.
 class QtPlatform : public Platform {
@@ -42,7 +52,10 @@ public:
     void SoundGap(int ms) override;
     AudioCapture &Capture() override { return m_capture; }
 
+    void SetDialogLook(const DialogLook &look) { m_look = look; }
+
 private:
+    DialogLook m_look;
     quint64 m_stops = 0;
     SdlCapture m_capture;
     std::mt19937_64 m_rng;

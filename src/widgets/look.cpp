@@ -77,6 +77,22 @@ QString BadgeStyle(const QColor &fill, int radius)
         .arg(fill.name());
 }
 
+QString DialogStyle()
+{
+    const QString font = QStringLiteral("font-family: 'WenQuanYi Micro Hei', 'DejaVu Sans';");
+    const QString edge = QStringLiteral("#A8D4F5");
+    return QStringLiteral("QDialog { background: %1; }"
+                          "QLabel { color: %2; %4 font-size: 17px; }"
+                          "QLineEdit { %4 font-size: 17px; padding: 4px;"
+                          "  border: 2px solid %5; border-radius: 8px; background: %6; }"
+                          "QPushButton { %4 font-size: 16px; color: %2;"
+                          "  min-width: 84px; min-height: 32px; padding: 2px 14px; background: %6;"
+                          "  border: 2px solid %5; border-radius: 12px; }"
+                          "QPushButton:hover { border-color: %3; }"
+                          "QPushButton:default { background: %3; color: %7; border-color: %3; }")
+        .arg(kSky.name(), kText.name(), kOrange.name(), font, edge, kPanel.name(), kOnColour.name());
+}
+
 QPushButton *MakeButton(const QString &text, QWidget *parent, ButtonKind kind, const QString &iconPath)
 {
     auto *b = new QPushButton(text, parent);

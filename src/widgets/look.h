@@ -35,6 +35,7 @@ constexpr QRgb PickedWord = 0xFFE0700A; // the word picked out in a sentence
 constexpr QRgb Gold = 0xFFFFD23F;       // coins, score, stars
 constexpr QRgb OnColour = 0xFFFFFFFF;   // text, numbers and marks on a coloured ground
 constexpr QRgb OnBlank = 0xFF000000;    // a number on an empty disc or tile
+constexpr QRgb Notice = 0xFF3A8DDE;     // badge of a message box that informs or asks
 // Word rows of the record windows by category; practising words are Text.
 constexpr QRgb RowNew = 0xFF1F5FBF;
 constexpr QRgb RowOftenWrong = 0xFFC62828;
@@ -63,6 +64,7 @@ inline const QColor kPickedWord = QColor::fromRgb(PickedWord);
 inline const QColor kGold = QColor::fromRgb(Gold);
 inline const QColor kOnColour = QColor::fromRgb(OnColour);
 inline const QColor kOnBlank = QColor::fromRgb(OnBlank);
+inline const QColor kNotice = QColor::fromRgb(Notice);
 
 enum class ButtonKind {
     Normal,
@@ -95,6 +97,9 @@ QString TipStyle(const QColor &edge, int radius, int sidePadding);
 QString BadgeStyle(const QColor &fill, int radius);
 // An icon button without frame or background, for buttons of the given class.
 QString BareButtonStyle(const QString &buttonClass);
+// The message and input boxes speak to children: large type, the sky-blue
+// window, white rounded buttons and one orange default button.
+QString DialogStyle();
 } // namespace Look
 
 // Fonts by pixel size (never below 12 px where a child reads). English first

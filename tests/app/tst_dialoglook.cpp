@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/startup.h"
 #include "platform/qtplatform.h"
 #include "support/modaldriver.h"
 #include "support/testmain.h"
@@ -15,9 +16,11 @@ struct Notice {
 };
 
 // A warning from the platform's own message box, as the child sees it.
-Notice ShowWarning()
+Notice ShowWarning(bool withLook = true)
 {
     QtPlatform real;
+    if (withLook)
+        real.SetDialogLook(ProgramDialogLook());
     Notice seen;
     ModalDriver driver;
     driver.Then([&](QWidget *w) {
@@ -32,9 +35,9 @@ Notice ShowWarning()
 }
 } // namespace
 
-// The platform's dialogs sit below the widgets and cannot take their colours
-// from the look; they must still wear the same ones.
-class LookTest : public QObject {
+// The platform's dialogs sit below the widgets: the program hands them its
+// look at start-up, and they wear it.
+class DialogLookTest : public QObject {
     Q_OBJECT
 private slots:
     void dialogsWearTheLook_data()
@@ -59,6 +62,15 @@ private slots:
         const QColor ring = seen.badge.pixelColor(seen.badge.width() / 2, seen.badge.height() / 10 + 2);
         QCOMPARE(ring, Look::kOrange);
     }
+
+    // Before the handover (a test, a tool) the boxes wear the desktop's
+    // style, and a badge is still shown.
+    void withoutTheLook()
+    {
+        const Notice seen = ShowWarning(false);
+        QVERIFY(seen.sheet.isEmpty());
+        QVERIFY(!seen.badge.isNull());
+    }
 };
-TALLIVO_TEST(LookTest)
-#include "tst_look.moc"
+TALLIVO_TEST(DialogLookTest)
+#include "tst_dialoglook.moc"
