@@ -144,10 +144,13 @@ QString ClassDBdictionary::SaveWordStatus() const
     QString text;
     // a profile's status runs to hundreds of kilobytes: grown once, not by doubling
     text.reserve(m_statusChars + m_statusChars / 8 + 256);
+    // only the words listed as changed, not the whole dictionary
+    m_listed.clear();
     for (const auto &b : m_buckets) {
         if (b)
-            b->AppendWordStatus(text);
+            b->CollectListed(m_listed);
     }
+    ClassDBsubArrWords::AppendStatusOf(m_listed, text);
     m_statusChars = text.size();
     return text;
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class ClassUnit;
 
@@ -50,5 +51,6 @@ private:
 
     std::array<std::unique_ptr<ClassDBsubArrWords>, kBucketCount> m_buckets;
     mutable qsizetype m_statusChars = 0; // length of the last status text saved
+    mutable std::vector<const CWord *> m_listed; // kept between saves: no regrowing
     int m_badLine = 0;
 };

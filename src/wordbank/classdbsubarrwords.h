@@ -14,6 +14,8 @@ class ClassUnit;
 // One bucket of the dictionary: words in insertion order, positions from 1.
 // Keys compare without regard to letter case and the first entry wins; a
 // hash of the upper-cased keys keeps look-ups short in crowded buckets.
+// Words whose progress was set since are marked in a bit list, so a save
+// reads those few and not every word of the dictionary.
 class ClassDBsubArrWords {
 public:
     // Stores a copy of theWord unless its key is already here (ignoring case).
@@ -24,6 +26,11 @@ public:
     QString ListAllWordStatus() const;
     // Appends the bucket's items to out, "-" first when out is not empty.
     void AppendWordStatus(QString &out) const;
+    // Appends the words that may have progress, in bucket order.
+    void CollectListed(std::vector<const CWord *> &out) const;
+    // The status items of words (from CollectListed) appended to out, "-"
+    // first when out is not empty.
+    static void AppendStatusOf(const std::vector<const CWord *> &words, QString &out);
     QString StatusToStr(const QString &English) const;
     bool StatusFromStr(const QString &English, const QString &statusStr);
     void GenNewWord(int Index, ClassUnit *outUnit) const;
@@ -36,7 +43,13 @@ public:
     CWord *Find(const QString &English) const;
 
 private:
+    friend struct WordSlot;
+    void NoteProgress(int slot) { m_progress[size_t(slot) / 64] |= quint64(1) << (slot % 64); }
+    void Unlist(int slot) const { m_progress[size_t(slot) / 64] &= ~(quint64(1) << (slot % 64)); }
+
     std::vector<std::unique_ptr<CWord>> m_words;
+    // bit n: word n may have progress; every word with progress has its bit
+    mutable std::vector<quint64> m_progress;
     QHash<QString, int> m_index;   // upper-cased key -> 0-based position
     QHash<QString, int> m_spelled; // key as stored -> 0-based position
 };
