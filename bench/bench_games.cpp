@@ -88,7 +88,13 @@ QByteArray Wav(int ms)
     auto le16 = [&](quint16 v) { h += char(v & 0xFF); h += char(v >> 8); };
     le32(36 + quint32(data.size()));
     h += "WAVEfmt ";
-    le32(16); le16(1); le16(1); le32(rate); le32(rate * 2); le16(2); le16(16);
+    le32(16);
+    le16(1);
+    le16(1);
+    le32(rate);
+    le32(rate * 2);
+    le16(2);
+    le16(16);
     h += "data";
     le32(quint32(data.size()));
     return h + data;

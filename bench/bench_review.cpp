@@ -29,7 +29,7 @@ struct Data {
     QTemporaryDir dir;
     QString path;
     QStringList keys;
-    QString text;   // the review file's text
+    QString text; // the review file's text
     QByteArray bytes;
     ReviewStore store;
     // the same memories as plain numbers, for the baseline

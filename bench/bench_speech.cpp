@@ -20,9 +20,11 @@
 
 namespace {
 
+// clang-format off
 const QList<SayWord> kUnit{{"hello", ""}, {"hi", ""},     {"goodbye", ""}, {"bye", ""},
                            {"good morning", ""}, {"good afternoon", ""}, {"name", ""}, {"friend", ""},
                            {"I", ""},     {"you", ""},    {"Miss", ""},    {"Mr.", ""}};
+// clang-format on
 
 Pcm16 OneSecond()
 {

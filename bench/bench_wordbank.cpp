@@ -39,7 +39,7 @@ struct QStringHash {
 
 struct Data {
     QTemporaryDir dir;
-    QStringList keys;     // dictionary keys, file order
+    QStringList keys;      // dictionary keys, file order
     QStringList spellings; // written forms to look up (other case, hyphens, UK spellings)
 };
 

@@ -11,7 +11,7 @@ pkgs=(g++ cmake ninja-build pkg-config ccache
       libsdl2-dev libbenchmark-dev libpocketsphinx-dev pocketsphinx-en-us
       fonts-wqy-microhei fonts-sil-charis fonts-noto-color-emoji fonts-dejavu-core
       flite sox opus-tools libopusfile-dev xvfb xauth qt6-translations-l10n
-      desktop-file-utils appstream dpkg-dev lintian reuse)
+      desktop-file-utils appstream dpkg-dev lintian reuse clang-format)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

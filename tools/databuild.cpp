@@ -135,7 +135,7 @@ struct Stamps {
 
 struct Entry {
     QString userEN, key, ipa, chinese, detail, where;
-    QString speakAs;         // what the voice is given instead of the spelling
+    QString speakAs;           // what the voice is given instead of the spelling
     bool speakAsAlone = false; // only when the word is said by itself (close the door / close to)
 };
 
@@ -760,7 +760,8 @@ QImage renderPicture(const QString &key, const QString &recipe, const QString &c
     } else if (recipe.startsWith(QLatin1String("front:"))) {
         const QStringList parts = recipe.mid(6).split('|');
         const int behind = graphemeCount(parts.value(1));
-        p.setFont(emojiFont(behind >= 3 ? 50 : behind == 2 ? 62 : 84));
+        p.setFont(emojiFont(behind >= 3 ? 50 : behind == 2 ? 62
+                                                           : 84));
         p.setOpacity(0.8);
         p.drawText(QRect(118, 6, 198, 110), Qt::AlignCenter, parts.value(1));
         p.setOpacity(1.0);
@@ -768,7 +769,9 @@ QImage renderPicture(const QString &key, const QString &recipe, const QString &c
         p.drawText(QRect(30, 40, 180, 160), Qt::AlignCenter, parts.value(0));
     } else {
         const int n = graphemeCount(recipe);
-        p.setFont(emojiFont(n >= 4 ? 62 : n == 3 ? 76 : n == 2 ? 100 : 140));
+        p.setFont(emojiFont(n >= 4 ? 62 : n == 3 ? 76
+                                      : n == 2   ? 100
+                                                 : 140));
         p.drawText(QRect(0, 0, 320, 200), Qt::AlignCenter, recipe);
     }
     p.end();
@@ -914,6 +917,7 @@ void buildFeedbackSounds(const QString &appDir)
         QStringList soxArgs;
     };
     // Made with sox's synthesiser: a rising major arpeggio, a soft low buzz, two clicks.
+    // clang-format off
     const QList<Sound> sounds{
         {"tada.wav", {"-n", "-r", "22050", "-b", "16", "-c", "1", "OUT", "synth", "0.16", "pluck", "C5", "pluck", "E5",
                       ":", "synth", "0.16", "pluck", "E5", ":", "synth", "0.16", "pluck", "G5", ":", "synth", "0.55",
@@ -924,6 +928,7 @@ void buildFeedbackSounds(const QString &appDir)
                        "0", "0.12", "0.1", "vol", "0.7"}},
         {"ting6.wav", {"-n", "-r", "22050", "-b", "16", "-c", "1", "OUT", "synth", "0.15", "sine", "880", "sine",
                        "1760", "fade", "0", "0.15", "0.12", "vol", "0.6"}},
+        // clang-format on
     };
     QDir().mkpath(appDir + "/appvoice");
     for (const Sound &s : sounds) {

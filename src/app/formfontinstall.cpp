@@ -82,7 +82,7 @@ void FormFontInstall::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.fillRect(rect(), Look::kSky);
     Look::PaintRoundPanel(p, QRect(kMargin, 64, kWidth - 2 * kMargin, 350), 16, Look::kPanel,
-                              Look::kPanelEdge);
+                          Look::kPanelEdge);
 }
 
 void FormFontInstall::btnFile_Click()

@@ -40,10 +40,10 @@ constexpr int kCaptionGap = 6;
 constexpr int kCaptionHeight = 40;
 
 const char *const kCaptions[FormMain::EntryCount] = {"单词初识", "单词列表", "单词闯关", "学习记录",
-                                                    "选择教程", "生词本",   "查看帮助", "退出程序"};
+                                                     "选择教程", "生词本", "查看帮助", "退出程序"};
 const char *const kPictures[FormMain::EntryCount] = {
-    ":/app/menu_learn.svg",  ":/app/menu_list.svg",    ":/app/menu_games.svg", ":/app/menu_record.svg",
-    ":/app/menu_course.svg", ":/app/menu_newword.svg", ":/app/menu_help.svg",  ":/app/menu_quit.svg"};
+    ":/app/menu_learn.svg", ":/app/menu_list.svg", ":/app/menu_games.svg", ":/app/menu_record.svg",
+    ":/app/menu_course.svg", ":/app/menu_newword.svg", ":/app/menu_help.svg", ":/app/menu_quit.svg"};
 
 // The white menu panel, clipped to a rounded rectangle.
 class MenuPanel : public QWidget {
@@ -236,10 +236,10 @@ void FormMain::HoverEntry(int i)
 int FormMain::RunRegistered(int i)
 {
     static constexpr std::pair<Entry, Window> kWindows[] = {{LearnWord, Window::LearnWord},
-                                                           {WordPicList, Window::WordPicList},
-                                                           {Games, Window::Games},
-                                                           {Record, Window::Record},
-                                                           {NewWord, Window::NewWord}};
+                                                            {WordPicList, Window::WordPicList},
+                                                            {Games, Window::Games},
+                                                            {Record, Window::Record},
+                                                            {NewWord, Window::NewWord}};
     for (const auto &[entry, window] : kWindows) {
         if (entry == i && nav().CanOpen(window))
             return nav().Open(window, nullptr);
@@ -284,8 +284,7 @@ void FormMain::ClickEntry(int i)
         RefreshTitle();
         break;
     case Record:
-    case NewWord:
-    {
+    case NewWord: {
         // these windows may ask for the learning window on their way out
         const int result = RunRegistered(i);
         RefreshTitle();

@@ -17,7 +17,17 @@ class ShapeCtl;
 class FormMain : public QWidget {
     Q_OBJECT
 public:
-    enum Entry { LearnWord, WordPicList, Games, Record, SelUnit, NewWord, Help, Quit, EntryCount };
+    enum Entry {
+        LearnWord,
+        WordPicList,
+        Games,
+        Record,
+        SelUnit,
+        NewWord,
+        Help,
+        Quit,
+        EntryCount
+    };
 
     static const QString kCaption;
     static const QString kComingSoon;

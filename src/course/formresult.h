@@ -32,7 +32,7 @@ public:
     QLabel *lblCount = nullptr;   // how many there are, when not all are listed
     QListWidget *List2 = nullptr; // the text, one line per entry
     QLabel *lblResult = nullptr;
-    QGroupBox *Frame1 = nullptr;  // "操作面板"
+    QGroupBox *Frame1 = nullptr; // "操作面板"
     QLabel *lblErrWordCVaption = nullptr;
     QLabel *lblErrWord = nullptr;
     QLabel *Label1 = nullptr;

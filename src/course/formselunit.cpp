@@ -39,7 +39,7 @@ const char *const FormSelUnit::kWordBankWebPage = "https://www.tallivo.example/w
 
 namespace {
 const QString kCustomCaption = QStringLiteral("自定义词库");
-constexpr int kTile = 36;      // unit tiles, ten to a row
+constexpr int kTile = 36; // unit tiles, ten to a row
 constexpr int kTilesPerRow = 10;
 constexpr int kResultTile = 44;
 constexpr int kResultPitch = 88;

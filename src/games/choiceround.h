@@ -18,7 +18,11 @@ class CWord;
 class ChoiceRound {
 public:
     using State = WordRound::State;
-    enum class Outcome { Ignored, Wrong, Right };
+    enum class Outcome {
+        Ignored,
+        Wrong,
+        Right
+    };
     static constexpr int kSlots = 4;
 
     explicit ChoiceRound(WordRound::Rnd rnd = {}) : m_words(std::move(rnd)) {}

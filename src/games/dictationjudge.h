@@ -9,7 +9,11 @@
 
 namespace DictationJudge {
 
-enum class Verdict { Empty, Right, Wrong };
+enum class Verdict {
+    Empty,
+    Right,
+    Wrong
+};
 
 // The text box holds no more than this.
 constexpr int kMaxLength = 40;

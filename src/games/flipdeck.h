@@ -19,9 +19,22 @@ class CWord;
 
 class FlipDeck {
 public:
-    enum class CardState { NotDealt, Shown, Removed };
-    enum class Face { Picture, English };
-    enum class Outcome { Ignored, Selected, Deselected, WrongPair, Match };
+    enum class CardState {
+        NotDealt,
+        Shown,
+        Removed
+    };
+    enum class Face {
+        Picture,
+        English
+    };
+    enum class Outcome {
+        Ignored,
+        Selected,
+        Deselected,
+        WrongPair,
+        Match
+    };
     struct Card {
         int wordId = 0; // the word's number in the unit
         CWord *word = nullptr;

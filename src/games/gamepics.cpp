@@ -27,6 +27,7 @@ StdPicture Disc(const QColor &fill, const QColor &ring)
 }
 } // namespace
 
+// clang-format off
 StdPicture RightMark()
 {
     static const StdPicture *pic = new StdPicture(Svg("<circle cx='50' cy='50' r='46' fill='" + Hex(Look::kGreen)
@@ -107,5 +108,6 @@ StdPicture InfoStar()
                " fill='#FFD23F' stroke='#F4A100' stroke-width='4' stroke-linejoin='round'/>"));
     return *pic;
 }
+// clang-format on
 
 } // namespace gamepics

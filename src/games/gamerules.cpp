@@ -13,9 +13,11 @@ QString RankCaption(int coins)
         int from;
         const char16_t *name;
     };
+    // clang-format off
     static const Rank ranks[] = {{5000, u"大将"}, {2000, u"少将"}, {1000, u"上校"}, {500, u"中校"},
                                  {200, u"少校"},  {100, u"上尉"},  {50, u"中尉"},   {20, u"少尉"},
                                  {5, u"上士"}};
+    // clang-format on
     QString name = QStringLiteral("新兵");
     for (const Rank &r : ranks) {
         if (coins >= r.from) {

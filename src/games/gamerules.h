@@ -33,7 +33,7 @@ QString ResultScoreText(int coins, int right);
 // asked (nothing answered yet, or every word done).
 QString EarlyExitQuestion(int untested, int words);
 struct ExitDecision {
-    bool leave = true;  // the game may be left
+    bool leave = true; // the game may be left
     int coinsLeft = 0;
 };
 // confirmed: the learner's OK to the question (ignored when none is asked).

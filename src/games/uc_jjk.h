@@ -26,7 +26,7 @@ public:
     static constexpr int kFlashMs = 500;
     static constexpr int kCrossMs = 1000;
     static constexpr int kFilledPauseMs = 100;
-    static constexpr int kLetterPx = 64;  // 48 pt
+    static constexpr int kLetterPx = 64; // 48 pt
     static constexpr int kChoicePx = 64;
     static constexpr int kChoiceHoverPx = 69; // 52 pt
 
@@ -43,8 +43,8 @@ public:
     const WordRound &Words() const { return m_words; }
 
     NewWordPicCtl *NewWordPicCtl1 = nullptr;
-    std::vector<QLabel *> lblWordChar;     // 0: the hidden template
-    std::vector<ClickLabel *> lblSelChar;  // 0: the hidden template, 1..4 the choices
+    std::vector<QLabel *> lblWordChar;    // 0: the hidden template
+    std::vector<ClickLabel *> lblSelChar; // 0: the hidden template, 1..4 the choices
     cTransPictureBox *iconWrongAnswer = nullptr;
     QLabel *lblNum = nullptr;
     QTimer *timFlash = nullptr;
@@ -60,7 +60,11 @@ protected:
     void HideMarks() override;
 
 private:
-    enum class Next { Shown, NoneLeft, Interrupted };
+    enum class Next {
+        Shown,
+        NoneLeft,
+        Interrupted
+    };
     Next ShowNextWord();
     void LayOutWord(const QString &word);
     void DestroyLetters();

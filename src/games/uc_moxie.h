@@ -52,7 +52,11 @@ protected:
     void HideMarks() override;
 
 private:
-    enum class Next { Shown, NoneLeft, Interrupted };
+    enum class Next {
+        Shown,
+        NoneLeft,
+        Interrupted
+    };
     Next ShowNextWord();
     void ShowMark(cTransPictureBox *mark, cTransPictureBox *other);
     void Finish();

@@ -99,8 +99,10 @@ void UC_PPK2::FitBoard(int n)
         const QSize cell(fm.horizontalAdvance(QLatin1Char('W')) + 2 * kLetterPad + 4, fm.height() + 8);
         m_board = ArrangeBoard(size(), cell);
         // a little round the buttons, so a letter never hides one
+        // clang-format off
         m_board.SetKeepOut({cmdTip->geometry().united(btnNext->geometry()).united(lblNext->geometry()).adjusted(
             -ArrangeBoard::kMargin, -ArrangeBoard::kMargin, ArrangeBoard::kMargin, ArrangeBoard::kMargin)});
+        // clang-format on
         if (m_board.Fits(n) || m_letterPx <= kMinLetterPx)
             return;
         m_letterPx = std::max(kMinLetterPx, m_letterPx - 4);

@@ -67,7 +67,11 @@ protected:
     void HideMarks() override;
 
 private:
-    enum class Next { Shown, NoneLeft, Interrupted };
+    enum class Next {
+        Shown,
+        NoneLeft,
+        Interrupted
+    };
     Next ShowNextWord();
     // The board and letter size for a word of n characters: smaller letters
     // until every letter has a free cell.

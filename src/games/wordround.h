@@ -17,7 +17,12 @@ class CWord;
 
 class WordRound {
 public:
-    enum class State { Idle, Asking, Busy, Over };
+    enum class State {
+        Idle,
+        Asking,
+        Busy,
+        Over
+    };
     // [0, 1); empty: the platform's one generator for the run.
     using Rnd = std::function<double()>;
 

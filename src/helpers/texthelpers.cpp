@@ -153,9 +153,9 @@ bool ShellOpen(const QString &target)
     if (plat().ShellOpen(target))
         return true;
     // a machine without a browser or file manager must not fail in silence
-    const QString what = web ? QStringLiteral("无法打开网页：")
-                             : target.endsWith(QLatin1String(".html")) ? QStringLiteral("无法打开帮助：")
-                                                                        : QStringLiteral("无法打开：");
+    const QString what = web                                       ? QStringLiteral("无法打开网页：")
+                         : target.endsWith(QLatin1String(".html")) ? QStringLiteral("无法打开帮助：")
+                                                                   : QStringLiteral("无法打开：");
     plat().MsgBox(what + QDir::toNativeSeparators(target), MsgButtons::OK, MsgIcon::Information,
                   QStringLiteral("Tallivo"));
     return false;

@@ -49,6 +49,7 @@ const QHash<QString, QStringList> &IrregularForms()
 {
     static const QHash<QString, QStringList> *forms = [] {
         auto *h = new QHash<QString, QStringList>;
+        // clang-format off
         const char *const table[] = {
             // verbs
             "be am is are was were been being", "have has had having", "do does did done doing",
@@ -84,6 +85,7 @@ const QHash<QString, QStringList> &IrregularForms()
             "she her hers herself", "it its itself", "we us our ours ourselves",
             "they them their theirs themselves", "a an", "this these", "that those",
         };
+        // clang-format on
         for (const char *row : table) {
             QStringList parts = QString::fromLatin1(row).split(QLatin1Char(' '));
             const QString base = parts.takeFirst();

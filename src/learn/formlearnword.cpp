@@ -255,10 +255,12 @@ void FormLearnWord::showEvent(QShowEvent *e)
     m_loaded = true;
     // painted first, then the first word (and its voice)
     QPointer<FormLearnWord> self(this);
-    QMetaObject::invokeMethod(this, [self] {
-        if (self)
-            self->FirstLoad();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [self] {
+            if (self)
+                self->FirstLoad();
+        },
+        Qt::QueuedConnection);
 }
 
 void FormLearnWord::FirstLoad()

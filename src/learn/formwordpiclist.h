@@ -111,7 +111,7 @@ private:
     bool bShowPic = true;
     bool bShowChinese = true;
     int iShowCHType = 0;
-    std::vector<CWord *> m_pageWords; // [0] unused
+    std::vector<CWord *> m_pageWords;     // [0] unused
     std::vector<NewWordPicCtl *> m_cards; // [0] unused; kept from group to group
     std::vector<ClickLabel *> m_labels;   // [0] unused
     QButtonGroup *m_chineseGroup = nullptr;

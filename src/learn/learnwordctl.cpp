@@ -30,7 +30,6 @@
 #include <chrono>
 #include <utility>
 
-
 namespace {
 
 constexpr int kEnglishTop = 4;
@@ -608,13 +607,16 @@ void LearnWordCtl::MarkBusyEnded()
     m_busyEndMs = MonotonicMs();
     // events posted while the reader blocked come before this call in the queue
     m_staleBarrier = true;
-    QMetaObject::invokeMethod(this, [this] { m_staleBarrier = false; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { m_staleBarrier = false; }, Qt::QueuedConnection);
     if (m_afterVoice) {
-        QMetaObject::invokeMethod(this, [this] {
-            const std::function<void()> move = std::exchange(m_afterVoice, nullptr);
-            if (move && !bChanging)
-                move();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] {
+                const std::function<void()> move = std::exchange(m_afterVoice, nullptr);
+                if (move && !bChanging)
+                    move();
+            },
+            Qt::QueuedConnection);
     }
     QMetaObject::invokeMethod(this, &LearnWordCtl::BusyEnded, Qt::QueuedConnection);
 }

@@ -103,7 +103,11 @@ public:
     cTransPictureBox *picLastWordTIP = nullptr;
 
     // The pointer the mouse shows over the background.
-    enum class Pointer { Normal, Prev, Next };
+    enum class Pointer {
+        Normal,
+        Prev,
+        Next
+    };
     Pointer CurrentPointer() const { return m_pointer; }
 
 signals:
@@ -158,4 +162,3 @@ private:
     QCursor m_prevCursor;
     QCursor m_nextCursor;
 };
-

@@ -16,9 +16,25 @@
 class AudioCapture;
 class QWidget;
 
-enum class MsgIcon { None, Critical, Question, Warning, Information };
-enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
-enum class MsgResult { OK, Cancel, Yes, No };
+enum class MsgIcon {
+    None,
+    Critical,
+    Question,
+    Warning,
+    Information
+};
+enum class MsgButtons {
+    OK,
+    OKCancel,
+    YesNo,
+    YesNoCancel
+};
+enum class MsgResult {
+    OK,
+    Cancel,
+    Yes,
+    No
+};
 
 class Platform {
 public:

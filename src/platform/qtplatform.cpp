@@ -70,10 +70,19 @@ QPixmap NoticeBadge(MsgIcon icon, qreal dpr)
     QColor fill;
     switch (icon) {
     case MsgIcon::None: return QPixmap();
-    case MsgIcon::Information: mark = QLatin1Char('i'); fill = QColor(0x3A, 0x8D, 0xDE); break;
-    case MsgIcon::Question: mark = QLatin1Char('?'); fill = QColor(0x3A, 0x8D, 0xDE); break;
+    case MsgIcon::Information:
+        mark = QLatin1Char('i');
+        fill = QColor(0x3A, 0x8D, 0xDE);
+        break;
+    case MsgIcon::Question:
+        mark = QLatin1Char('?');
+        fill = QColor(0x3A, 0x8D, 0xDE);
+        break;
     case MsgIcon::Warning:
-    case MsgIcon::Critical: mark = QLatin1Char('!'); fill = QColor(0xFF, 0x9F, 0x1C); break;
+    case MsgIcon::Critical:
+        mark = QLatin1Char('!');
+        fill = QColor(0xFF, 0x9F, 0x1C);
+        break;
     }
     constexpr int kSide = 48;
     QPixmap pm(QSize(kSide, kSide) * dpr);

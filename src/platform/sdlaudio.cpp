@@ -18,8 +18,8 @@ namespace {
 // The clip fields are shared with SDL's audio thread: they change only under
 // SDL_LockAudioDevice.
 struct AudioState {
-    bool inited = false;   // SDL's audio subsystem is up
-    bool failed = false;   // not even the dummy driver opened: stay silent
+    bool inited = false; // SDL's audio subsystem is up
+    bool failed = false; // not even the dummy driver opened: stay silent
     bool cleanupHooked = false;
     bool restPending = false;
     SDL_AudioDeviceID dev = 0;

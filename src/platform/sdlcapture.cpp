@@ -27,7 +27,7 @@ bool SdlCapture::Start(QString *why)
     want.freq = kRate;
     want.format = AUDIO_S16SYS;
     want.channels = 1;
-    want.samples = 512; // 32 ms: the level meter moves smoothly
+    want.samples = 512;      // 32 ms: the level meter moves smoothly
     want.callback = nullptr; // queued: Take() pulls what has arrived
     SDL_AudioSpec have{};
     // SDL converts whatever the device gives into the format asked for.

@@ -55,11 +55,11 @@ protected:
     bool EnoughToPractise();
 
     struct ExportTexts {
-        QString dialogTitle;   // save dialog
-        QString askCaption;    // the question about the Chinese
-        QString doneText;      // followed by CR LF CR LF and the path
+        QString dialogTitle; // save dialog
+        QString askCaption;  // the question about the Chinese
+        QString doneText;    // followed by CR LF CR LF and the path
         QString doneCaption;
-        QString emptyText;     // "" : an empty list is written anyway
+        QString emptyText; // "" : an empty list is written anyway
     };
     // Asks for a file and whether to add the Chinese, then writes the rows.
     void ExportRows(const ExportTexts &t);

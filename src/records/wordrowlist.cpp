@@ -18,7 +18,7 @@
 #include <QWheelEvent>
 
 namespace {
-constexpr int kEdge = 6;      // keeps the rows off the rounded outline
+constexpr int kEdge = 6; // keeps the rows off the rounded outline
 constexpr int kScrollW = 18;
 }
 

@@ -14,6 +14,7 @@ struct IpaPhone {
 };
 
 // Longest symbols first: a diphthong or an affricate wins over its parts.
+// clang-format off
 // British centring diphthongs keep their r, as an American voice says them.
 constexpr std::array kTable{
     IpaPhone{u"aɪə", "AY ER"}, IpaPhone{u"aʊə", "AW ER"},
@@ -40,6 +41,7 @@ constexpr std::array kTable{
     IpaPhone{u"l", "L"},       IpaPhone{u"ɫ", "L"},       IpaPhone{u"r", "R"},
     IpaPhone{u"ɹ", "R"},       IpaPhone{u"j", "Y"},       IpaPhone{u"w", "W"},
 };
+// clang-format on
 
 bool IsVowelPhone(const QString &p)
 {

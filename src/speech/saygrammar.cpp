@@ -15,10 +15,10 @@ QString SayToken(const QString &english)
 
 const QStringList &FillerPhones()
 {
-    static const QStringList phones{"AA", "AE", "AH", "AO", "AW", "AY", "B",  "CH", "D",  "DH",
-                                    "EH", "ER", "EY", "F",  "G",  "HH", "IH", "IY", "JH", "K",
-                                    "L",  "M",  "N",  "NG", "OW", "OY", "P",  "R",  "S",  "SH",
-                                    "T",  "TH", "UH", "UW", "V",  "W",  "Y",  "Z",  "ZH"};
+    static const QStringList phones{"AA", "AE", "AH", "AO", "AW", "AY", "B", "CH", "D", "DH",
+                                    "EH", "ER", "EY", "F", "G", "HH", "IH", "IY", "JH", "K",
+                                    "L", "M", "N", "NG", "OW", "OY", "P", "R", "S", "SH",
+                                    "T", "TH", "UH", "UW", "V", "W", "Y", "Z", "ZH"};
     return phones;
 }
 

@@ -17,7 +17,11 @@ public:
     // Speech needs this many loud frames in a row, so a click does not count.
     static constexpr int kMinSpeechFrames = 4;
 
-    enum class State { Waiting, Speaking, Done };
+    enum class State {
+        Waiting,
+        Speaking,
+        Done
+    };
 
     // Returns the state after these samples.
     State Feed(const qint16 *samples, qsizetype count);

@@ -37,11 +37,13 @@ void SpeechService::Check(const Pcm16 &pcm, const SayWord &target, const QList<S
     const int id = ++m_nextId;
     m_waiting.insert(id, Waiting{context, std::move(done)});
     SpeechRecognizer *rec = m_rec.get();
-    QMetaObject::invokeMethod(m_worker, [this, rec, id, pcm, target, others] {
-        if (!rec->loaded())
-            rec->Load();
-        emit Checked(id, rec->Check(pcm, target, others));
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [this, rec, id, pcm, target, others] {
+            if (!rec->loaded())
+                rec->Load();
+            emit Checked(id, rec->Check(pcm, target, others));
+        },
+        Qt::QueuedConnection);
 }
 
 void SpeechService::Deliver(int id, const SayResult &result)

@@ -42,8 +42,8 @@ private:
         Done done;
     };
     QThread m_thread;
-    QObject *m_worker = nullptr;               // lives on m_thread
-    std::unique_ptr<SpeechRecognizer> m_rec;   // used on m_thread only
+    QObject *m_worker = nullptr;             // lives on m_thread
+    std::unique_ptr<SpeechRecognizer> m_rec; // used on m_thread only
     QHash<int, Waiting> m_waiting;
     int m_nextId = 0;
 };

@@ -29,4 +29,3 @@ protected:
 private:
     bool m_leftDown = false;
 };
-

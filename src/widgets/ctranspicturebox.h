@@ -17,7 +17,11 @@
 class cTransPictureBox : public QWidget {
     Q_OBJECT
 public:
-    enum { StyleNormal = 0, StyleTile = 1, StyleStretch = 2 };
+    enum {
+        StyleNormal = 0,
+        StyleTile = 1,
+        StyleStretch = 2
+    };
 
     explicit cTransPictureBox(QWidget *parent = nullptr);
 
@@ -98,9 +102,9 @@ private:
     // Face and shape from the rendered picture and the transparent colour.
     void UpdateFace();
 
-    StdPicture m_picture;      // the picture last given
-    StdPicture m_imgSrc;       // the picture being rendered
-    QImage m_picDest;          // the rendered picture, before transparency
+    StdPicture m_picture; // the picture last given
+    StdPicture m_imgSrc;  // the picture being rendered
+    QImage m_picDest;     // the rendered picture, before transparency
     QImage m_face;
     QRegion m_shape;
     int m_transparentColor = 0;

@@ -36,7 +36,10 @@ inline const QColor kOrange = QColor::fromRgb(Action);
 inline const QColor kText = QColor::fromRgb(Text);
 inline const QColor kPanelEdge = QColor::fromRgb(PanelEdge);
 
-enum class ButtonKind { Normal, Main };
+enum class ButtonKind {
+    Normal,
+    Main
+};
 
 // Sky-blue background, the program's text colour and the Chinese font.
 void StyleWindow(QWidget *w);

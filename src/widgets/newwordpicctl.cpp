@@ -559,7 +559,8 @@ void NewWordPicCtl::resizeEvent(QResizeEvent *)
     // The flip lets events run, so it starts from the event loop rather than
     // from inside the resize (the card may be destroyed while it flips).
     const quint64 generation = m_drawGeneration;
-    QMetaObject::invokeMethod(this, [this, generation] { FlipAfterResize(generation); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, generation] { FlipAfterResize(generation); }, Qt::QueuedConnection);
 }
 
 void NewWordPicCtl::mouseMoveEvent(QMouseEvent *e)

@@ -100,14 +100,14 @@ private:
 
     bool bHasPic = false;
     double baseFontSize = 42;
-    StdPicture srcImage;    // the current picture at its natural size
-    StdPicture baseImage;   // the outgoing picture of the next flip
-    StdPicture imgBackup;   // the default picture of a word without picture
-    StdPicture m_background; // what the card shows before its first picture
-    QImage srcPic;          // srcImage stretched to the card
-    StdPicture m_srcPicOf;  // what srcPic was stretched from
-    QImage m_face;          // the card's persistent picture
-    QImage m_frame;         // the canvas of the flip's frames
+    StdPicture srcImage;          // the current picture at its natural size
+    StdPicture baseImage;         // the outgoing picture of the next flip
+    StdPicture imgBackup;         // the default picture of a word without picture
+    StdPicture m_background;      // what the card shows before its first picture
+    QImage srcPic;                // srcImage stretched to the card
+    StdPicture m_srcPicOf;        // what srcPic was stretched from
+    QImage m_face;                // the card's persistent picture
+    QImage m_frame;               // the canvas of the flip's frames
     QLabel *lblChinese = nullptr; // the text line; named "lblChinese"
     QTimer *timHideCH = nullptr;
     QSize m_syncedSize;

@@ -15,7 +15,7 @@
 // sentences 1..SentenceNum (owned), and the best score of each game.
 class ClassUnit {
 public:
-    static constexpr int kScoreSlots = 9;  // games 0..6 and two spare slots
+    static constexpr int kScoreSlots = 9; // games 0..6 and two spare slots
 
     int BookID = 0;
     QString UnitName;

@@ -70,10 +70,10 @@ public:
     Score iTestResult; // long-term score
     QString English;   // dictionary key
     Mark NewWordMark;
-    QString UserEN;   // as shown to the learner
+    QString UserEN; // as shown to the learner
     QString DetailCH;
     QString Chinese;
-    QString Sound;    // "/ ... /" or ""
+    QString Sound; // "/ ... /" or ""
     // The example sentence shown and spoken with the word, and its Chinese;
     // empty when the word has none.
     QString SentenceEN;
@@ -113,4 +113,3 @@ public:
     void ReadSentence(bool bAsync) const;
     void InitStatus() { myTestedStatus = 0; }
 };
-

@@ -9,7 +9,13 @@
 #include <memory>
 #include <vector>
 
-enum class UserBookError { None, NoBook, EmptyName, BadName, NotSaved };
+enum class UserBookError {
+    None,
+    NoBook,
+    EmptyName,
+    BadName,
+    NotSaved
+};
 // What the learner is told; empty for None and NotSaved (a save failure
 // names its file, see savenotice.h).
 QString UserBookErrorText(UserBookError error);

@@ -12,7 +12,7 @@ namespace fsrs {
 
 // The published default parameters w0..w20.
 inline constexpr std::array<double, 21> kWeights = {
-    0.212,  1.2931, 2.3065, 8.2956, 6.4133, 0.8334, 3.0194, 0.001,  1.8722, 0.1666, 0.796,
+    0.212, 1.2931, 2.3065, 8.2956, 6.4133, 0.8334, 3.0194, 0.001, 1.8722, 0.1666, 0.796,
     1.4835, 0.0614, 0.2629, 1.6483, 0.6014, 1.8729, 0.5425, 0.0912, 0.0658, 0.1542};
 
 inline constexpr double kDesiredRetention = 0.90;
@@ -20,7 +20,12 @@ inline constexpr double kMinStability = 0.001;
 inline constexpr double kMaxStability = 36500;
 inline constexpr int kMaxInterval = 36500;
 
-enum class Grade { Again = 1, Hard = 2, Good = 3, Easy = 4 };
+enum class Grade {
+    Again = 1,
+    Hard = 2,
+    Good = 3,
+    Easy = 4
+};
 
 struct MemoryState {
     double stability = 0; // 0: never reviewed

@@ -31,7 +31,7 @@ NameFileText ReadNameFileText(const QByteArray &bytes);
 bool NameFileIsWhole(const QByteArray &bytes);
 
 struct UserBookFileText {
-    QStringList lines; // from the third on, tabs removed and trimmed, empty and bad lines left out
+    QStringList lines;   // from the third on, tabs removed and trimmed, empty and bad lines left out
     bool header = false; // the first line names the user series
     bool damaged = false;
 };

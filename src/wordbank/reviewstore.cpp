@@ -224,7 +224,8 @@ bool ReviewStore::ReadLine(QByteArrayView line)
     }
     if (n != 7 || f[0].isEmpty() || f[1].size() != 1)
         return false;
-    const int t = f[1][0] == 's' ? 1 : f[1][0] == 'r' ? 0 : -1;
+    const int t = f[1][0] == 's' ? 1 : f[1][0] == 'r' ? 0
+                                                      : -1;
     TrackMemory mem;
     if (t < 0 || !ParseDouble(f[2], mem.m.stability) || !ParseDouble(f[3], mem.m.difficulty)
         || !(mem.lastDay = ParseDay(f[4])) || !ParseInt(f[5], mem.reps) || !ParseInt(f[6], mem.lapses)

@@ -13,7 +13,10 @@
 // The two memories of a word: seeing it and knowing it (the four
 // recognition games), and writing it (the three letter games). A child who
 // recognises "rabbit" may still not spell it.
-enum class ReviewTrack { Recognise = 0, Spell = 1 };
+enum class ReviewTrack {
+    Recognise = 0,
+    Spell = 1
+};
 inline constexpr int kReviewTracks = 2;
 ReviewTrack TrackOfGame(int testMode);
 
@@ -36,7 +39,12 @@ public:
         QString key;
         std::array<TrackMemory, kReviewTracks> tracks;
     };
-    enum class LoadResult { Missing, Read, Unreadable, Newer };
+    enum class LoadResult {
+        Missing,
+        Read,
+        Unreadable,
+        Newer
+    };
     static constexpr int kVersion = 1;
 
     // A missing file is a profile with every word new. Lines that cannot be

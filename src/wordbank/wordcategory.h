@@ -8,12 +8,18 @@
 
 // How well a word is known, from its score; also the filter of a selection
 // (All: no filter). Windows show the label, logic uses the value.
-enum class WordCategory { All, OftenWrong, Practising, WellKnown, Untested };
+enum class WordCategory {
+    All,
+    OftenWrong,
+    Practising,
+    WellKnown,
+    Untested
+};
 
 // In the order the record window offers them.
 inline constexpr std::array<WordCategory, 5> kWordCategories{WordCategory::All, WordCategory::OftenWrong,
-                                                              WordCategory::Practising, WordCategory::WellKnown,
-                                                              WordCategory::Untested};
+                                                             WordCategory::Practising, WordCategory::WellKnown,
+                                                             WordCategory::Untested};
 
 inline QString CategoryLabel(WordCategory category)
 {

@@ -38,7 +38,15 @@ QStringList Snapshot(const QString &dir)
     return out;
 }
 
-enum class Setup { Full, NoDictionary, BadDictionaryLine, NoWordBank, UnreadableProfile, NoSentences, DamagedReviews };
+enum class Setup {
+    Full,
+    NoDictionary,
+    BadDictionaryLine,
+    NoWordBank,
+    UnreadableProfile,
+    NoSentences,
+    DamagedReviews
+};
 
 void Build(const TempAppDir &dir, Setup setup)
 {
@@ -145,7 +153,7 @@ private slots:
         // a trailing * stands for a date and time
         for (const QString &e : expected)
             QVERIFY2(e.endsWith('*') ? !lines.filter(QRegularExpression('^' + QRegularExpression::escape(e.chopped(1))
-                                                                          + "[0-9]{8}-[0-9]{4}$"))
+                                                                        + "[0-9]{8}-[0-9]{4}$"))
                                             .isEmpty()
                                      : lines.contains(e),
                      qPrintable(e + QStringLiteral("\n--- got:\n") + out));
@@ -251,13 +259,14 @@ private slots:
         QStringList expected{"data folder: " + prefix + "/share/tallivo", "user folder: " + user,
                              "looked for the data set in: " + prefix + "/bin; " + prefix + "/share/tallivo"};
         if (withData)
-            expected << "profile 1: series 1, book 1, units 3..3, score 250, coins 4" << "profiles found: 1 of 3";
+            expected << "profile 1: series 1, book 1, units 3..3, score 250, coins 4"
+                     << "profiles found: 1 of 3";
         else
             expected << "problem: dat/sysdic.dic: missing";
         // a trailing * stands for a date and time
         for (const QString &e : expected)
             QVERIFY2(e.endsWith('*') ? !lines.filter(QRegularExpression('^' + QRegularExpression::escape(e.chopped(1))
-                                                                          + "[0-9]{8}-[0-9]{4}$"))
+                                                                        + "[0-9]{8}-[0-9]{4}$"))
                                             .isEmpty()
                                      : lines.contains(e),
                      qPrintable(e + QStringLiteral("\n--- got:\n") + out));

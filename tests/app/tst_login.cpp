@@ -150,6 +150,7 @@ private slots:
     // answer changes nothing.
     void rename_data()
     {
+        // clang-format off
         QTest::addColumn<int>("slot");
         QTest::addColumn<Qt::MouseButton>("button");
         QTest::addColumn<QString>("answer");
@@ -160,6 +161,7 @@ private slots:
                                                << "TwentyCharacterName!";
         QTest::addRow("cancel") << 1 << Qt::RightButton << "" << "";
         QTest::addRow("blank") << 1 << Qt::RightButton << "   " << "";
+        // clang-format on
     }
     void rename()
     {

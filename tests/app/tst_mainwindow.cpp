@@ -100,7 +100,7 @@ private slots:
         QVERIFY(qAbs(w.PicBase->geometry().center().x() - w.rect().center().x()) <= 1);
         QVERIFY(qAbs(w.PicBase->geometry().center().y() - w.rect().center().y()) <= 1);
         const QStringList captions{"单词初识", "单词列表", "单词闯关", "学习记录",
-                                   "选择教程", "生词本",   "查看帮助", "退出程序"};
+                                   "选择教程", "生词本", "查看帮助", "退出程序"};
         QCOMPARE(int(w.Label1.size()), 8);
         for (int i = 0; i < 8; ++i) {
             QCOMPARE(w.Label1[size_t(i)]->text(), captions.at(i));

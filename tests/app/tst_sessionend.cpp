@@ -146,7 +146,7 @@ private slots:
             raiseOnce();
         } else {
             driver.Then(inWindow);
-            const int entry = where == QLatin1String("course") ? FormMain::SelUnit
+            const int entry = where == QLatin1String("course")  ? FormMain::SelUnit
                               : where == QLatin1String("learn") ? FormMain::LearnWord
                                                                 : FormMain::Games;
             w.ClickEntry(entry);

@@ -88,6 +88,7 @@ private slots:
     // course window comes back until a course has really become current.
     void newProfile_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("emptyFirstSeries");
         QTest::addColumn<QString>("answers"); // per course window: c cancel, 2 confirm series 2
         QTest::addColumn<QString>("selection");
@@ -95,6 +96,7 @@ private slots:
         QTest::addRow("cancel asks again") << false << "c,1" << "1/1/1-1";
         QTest::addRow("asked again until confirmed") << false << "c,c,2" << "2/1/1-1";
         QTest::addRow("first series empty, asked again") << true << "c,c,2" << "2/1/1-1";
+        // clang-format on
     }
     void newProfile()
     {
@@ -183,10 +185,11 @@ private slots:
         driver.Then(ConfirmSeries(1));
         QCOMPARE(RunStartup(), StartupResult::Ready);
         // a folder is not a file: named in the one message about the user files
+        // clang-format off
         const QStringList texts = env.MsgTexts();
         QCOMPARE(texts.filter(QString::fromUtf8(kMsgRefusedFiles)).size(), 1);
-        QVERIFY(texts.filter(QString::fromUtf8(kMsgRefusedFiles)).first().contains(
-            QDir::toNativeSeparators(env.dir.file(QStringLiteral("usrdat/ustatus-0.dat")))));
+        // clang-format on
+        QVERIFY(texts.filter(QString::fromUtf8(kMsgRefusedFiles)).first().contains(QDir::toNativeSeparators(env.dir.file(QStringLiteral("usrdat/ustatus-0.dat")))));
         QCOMPARE(env.fake->msgBoxes.first().icon, MsgIcon::Warning);
         QVERIFY(!gUser->SaveUserFeature());
         ShutdownData();

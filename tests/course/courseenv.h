@@ -33,9 +33,9 @@ inline QStringList BankWithBigBook()
 {
     QStringList body = wbfix::WordBankBody();
     const QStringList words{QStringLiteral("apple"), QStringLiteral("banana"), QStringLiteral("cat"),
-                            QStringLiteral("dog"),   QStringLiteral("egg"),    QStringLiteral("red"),
-                            QStringLiteral("blue"),  QStringLiteral("green"),  QStringLiteral("pen"),
-                            QStringLiteral("book"),  QStringLiteral("ruler"),  QStringLiteral("bag")};
+                            QStringLiteral("dog"), QStringLiteral("egg"), QStringLiteral("red"),
+                            QStringLiteral("blue"), QStringLiteral("green"), QStringLiteral("pen"),
+                            QStringLiteral("book"), QStringLiteral("ruler"), QStringLiteral("bag")};
     QStringList big{QStringLiteral("%Big Book")};
     for (int i = 0; i < words.size(); ++i)
         big << QStringLiteral("#Lesson %1").arg(i + 1) << words.at(i);

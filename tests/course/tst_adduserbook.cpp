@@ -63,6 +63,7 @@ class AddUserBookTest : public QObject {
 private slots:
     void checkButton_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
@@ -71,6 +72,7 @@ private slots:
         QTest::addRow("no name") << "  " << kFourWords << "教材名称不能为空" << MsgIcon::Critical;
         QTest::addRow("three words") << "Pets" << "#Home\ncat\ndog\nfish\n" << "单元:#Home包含的单词少于4个!"
                                      << MsgIcon::Critical;
+        // clang-format on
     }
     void checkButton()
     {
@@ -113,6 +115,7 @@ private slots:
 
     void saveRefused_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("messages");
@@ -126,6 +129,7 @@ private slots:
                                           << QStringList{QStringLiteral("非法的教材名称，请先更换教材名称！")};
         QTest::addRow("one unit name twice") << "Pets" << kFourWords + "#Home\nduck\nhorse\ncow\npig\n"
                                              << QStringList{kConflict};
+        // clang-format on
     }
     void saveRefused()
     {
@@ -184,6 +188,7 @@ private slots:
 
     void loadFile_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("name");
@@ -194,6 +199,7 @@ private slots:
         QTest::addRow("GBK file from Windows") << "第一册.txt" << QByteArray(gbk(QStringLiteral("#第一单元\r\napple")))
                                                << "第一册" << "#第一单元\napple\n";
         QTest::addRow("no extension") << "Animals" << QByteArray("#Zoo\ncat\n") << "Animals" << "#Zoo\ncat\n\n";
+        // clang-format on
     }
     void loadFile()
     {

@@ -15,6 +15,7 @@ class BookTextTest : public QObject {
 private slots:
     void formatRules_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
@@ -52,6 +53,7 @@ private slots:
             << false;
         QTest::addRow("a long unit name is not")
             << "Book" << "#" + QString(4000, QLatin1Char('u')) + "\r\napple\r\nbanana\r\ncat\r\ndog\r\n" << "" << false;
+        // clang-format on
     }
     void formatRules()
     {
@@ -76,6 +78,7 @@ private slots:
 
     void replaceTouchesWholeLinesOnly_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("replacement");
@@ -85,6 +88,7 @@ private slots:
         QTest::addRow("correct") << text << "ca" << "cow" << "#Unit ca\r\ncat\r\ncow\r\nscar\r\ncow\r\ncar\r\n";
         QTest::addRow("LF text comes back CR LF") << "ca\nbag\n" << "ca" << "cat" << "cat\r\nbag\r\n";
         QTest::addRow("no such line") << text << "dog" << "" << text;
+        // clang-format on
     }
     void replaceTouchesWholeLinesOnly()
     {
@@ -110,12 +114,14 @@ private slots:
 
     void bookNameFromFileName_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("name");
         QTest::addRow("txt") << "示例词库 第一册.txt" << "示例词库 第一册";
         QTest::addRow("dots inside") << "Book 1.2.txt" << "Book 1.2";
         QTest::addRow("no extension keeps every letter") << "Animals" << "Animals";
         QTest::addRow("hidden file") << ".words" << ".words";
+        // clang-format on
     }
     void bookNameFromFileName()
     {

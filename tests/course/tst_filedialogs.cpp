@@ -54,6 +54,7 @@ private slots:
 
     void saveDialog_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("answer"); // relative to the temp folder; "-" = Cancel
         QTest::addColumn<QString>("result");
         QTest::addColumn<bool>("failure");
@@ -62,6 +63,7 @@ private slots:
         QTest::addRow("another extension") << "out.csv" << "out.csv.txt" << false;
         QTest::addRow("cancel") << "-" << "" << false;
         QTest::addRow("folder missing") << "nowhere/out.txt" << "" << true;
+        // clang-format on
     }
     void saveDialog()
     {

@@ -35,7 +35,7 @@ const QString kQuestion = QStringLiteral("您还没有添加自定义词库,是�
 void PressTiles(FormSelUnit &form, const QString &clicks)
 {
     for (const QString &c : clicks.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const Qt::MouseButton b = c[0] == QLatin1Char('R') ? Qt::RightButton
+        const Qt::MouseButton b = c[0] == QLatin1Char('R')   ? Qt::RightButton
                                   : c[0] == QLatin1Char('M') ? Qt::MiddleButton
                                                              : Qt::LeftButton;
         const int i = c.mid(1).toInt();
@@ -503,6 +503,7 @@ private slots:
 
     void renameUserBook_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("firstName");
@@ -514,6 +515,7 @@ private slots:
         QTest::addRow("the series' name") << "我的词库" << refused << "First";
         QTest::addRow("another book's name") << "Third" << refused << "First";
         QTest::addRow("its own name") << "First" << "" << "First";
+        // clang-format on
     }
     void renameUserBook()
     {
@@ -546,10 +548,12 @@ private slots:
 
     void exportUserBook_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("bookName");
         QTest::addColumn<QString>("fileName");
         QTest::addRow("plain name") << "My Book" << "【自定义词库】My Book.txt";
         QTest::addRow("characters a file name cannot hold") << "A/B:C*?" << "【自定义词库】A_B_C__.txt";
+        // clang-format on
     }
     void exportUserBook()
     {

@@ -38,9 +38,9 @@ struct Source {
     QStringList dictionary{QStringLiteral("apple\tˈæpl\t苹果\tn. 苹果"), QStringLiteral("cat\tkæt\t猫\tn. 猫"),
                            QStringLiteral("colour\tˈkʌlə\t颜色\tn. 颜色")};
     QStringList bank{QStringLiteral("@Test Series"), QStringLiteral("!a series for the test"),
-                     QStringLiteral("%Book 1"),      QStringLiteral("#Unit 1"),
-                     QStringLiteral("apple"),        QStringLiteral("cat"),
-                     QStringLiteral("colour"),       QStringLiteral("*\tI see a cat.\t我看见一只猫。")};
+                     QStringLiteral("%Book 1"), QStringLiteral("#Unit 1"),
+                     QStringLiteral("apple"), QStringLiteral("cat"),
+                     QStringLiteral("colour"), QStringLiteral("*\tI see a cat.\t我看见一只猫。")};
     QStringList pictures{QStringLiteral("apple\t🍎"), QStringLiteral("cat\t🐱")};
     QStringList sentences{QStringLiteral("# the words' own sentences"), QStringLiteral("apple\tI like apples.\t我喜欢苹果。"),
                           QStringLiteral("cat\tI see a cat.\t我看见一只猫。"), // the unit's own sentence
@@ -152,8 +152,8 @@ private slots:
         Run second = RunDataBuild(root);
         QVERIFY2(second.exitCode == 0, qPrintable(second.err));
         QCOMPARE(Media(root), (QStringList{"BookCover/Test Series/1.jpg", "pics/apple.enjpg",
-                                            "sentence-voice/apple.wav", "sentence-voice/cat.wav", "voice/apple.enw",
-                                            "voice/cat.enw"}));
+                                           "sentence-voice/apple.wav", "sentence-voice/cat.wav", "voice/apple.enw",
+                                           "voice/cat.enw"}));
         // unchanged input, not made again, also where the unit's sentence went
         QCOMPARE(QFileInfo(apple).lastModified(), appleMade);
         QCOMPARE(QFileInfo(appleSaid).lastModified(), appleSaidMade);
@@ -193,8 +193,8 @@ private slots:
         QTemporaryDir root;
         QVERIFY(root.isValid());
         Source src;
-        src.dictionary[0] += QStringLiteral("\tcat");           // apple, said "cat"
-        src.dictionary[2] += QStringLiteral("\talone: cat");    // colour, said "cat" alone only
+        src.dictionary[0] += QStringLiteral("\tcat");        // apple, said "cat"
+        src.dictionary[2] += QStringLiteral("\talone: cat"); // colour, said "cat" alone only
         src.sentences = QStringList{QStringLiteral("apple\tTwo apples.\t两个苹果。"),
                                     QStringLiteral("cat\tTwo cats.\t两只猫。"),
                                     QStringLiteral("colour\tTwo colours.\t两种颜色。")};
@@ -212,6 +212,7 @@ private slots:
 
     void dataTheProgramWouldMisreadStopsTheBuild_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("what");
         QTest::addColumn<QString>("message");
         QTest::addRow("two entries with one key") << "ice cream" << "already defined";
@@ -224,6 +225,7 @@ private slots:
         QTest::addRow("a sentence with a fourth field") << "cat\tA cat.\t猫。\tx" << "s.tsv:5: a sentence line is word";
         QTest::addRow("two sentences for one word, two spellings")
             << "color\tA red color.\t红色。" << "s.tsv:5: \"color\" has a sentence already at s.tsv:4";
+        // clang-format on
     }
     void dataTheProgramWouldMisreadStopsTheBuild()
     {

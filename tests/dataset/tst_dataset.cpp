@@ -328,9 +328,9 @@ private slots:
         }
         QVERIFY(order.size() >= 1500);
         QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1 of %2 words have no sentence: %3")
-                                                  .arg(missing.size())
-                                                  .arg(order.size())
-                                                  .arg(missing.mid(0, 30).join(", "))));
+                                                   .arg(missing.size())
+                                                   .arg(order.size())
+                                                   .arg(missing.mid(0, 30).join(", "))));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 20).join("\n")));
     }
 

@@ -19,7 +19,11 @@ namespace {
 struct Script {
     QQueue<double> values;
     int drawn = 0;
-    explicit Script(const QList<double> &v = {}) { for (double x : v) values.enqueue(x); }
+    explicit Script(const QList<double> &v = {})
+    {
+        for (double x : v)
+            values.enqueue(x);
+    }
     FillInRound::Rnd fn()
     {
         return [this] {
@@ -324,6 +328,7 @@ private slots:
 
     void readRow_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QList<int>>("lefts");
         QTest::addColumn<QString>("read");
@@ -334,6 +339,7 @@ private slots:
                                           << QList<int>{260, 220, 140, 180, 100} << "apple";
         QTest::addRow("blank read back") << QStringList{"b", "_", "a"} << QList<int>{180, 140, 100} << "a b";
         QTest::addRow("far right still read") << QStringList{"b", "a"} << QList<int>{5000, 100} << "ab";
+        // clang-format on
     }
     void readRow()
     {
@@ -346,6 +352,7 @@ private slots:
 
     void dictation_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<int>("verdict");
@@ -362,6 +369,7 @@ private slots:
         QTest::addRow("inner blank kept") << "icecream" << "ice cream" << W;
         QTest::addRow("two words") << "the Great Wall" << "the Great Wall" << R;
         QTest::addRow("dot matters") << "Mr" << "Mr." << W;
+        // clang-format on
     }
     void dictation()
     {
@@ -373,6 +381,7 @@ private slots:
 
     void hiddenAnswer_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("meaning");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("shown");
@@ -382,6 +391,7 @@ private slots:
         QTest::addRow("short word only alone") << "art. 一（如 a book）" << "a" << "art. 一（如 ___ book）";
         QTest::addRow("short word in a.m. stays") << "abbr. a.m. 上午; I am" << "am" << "abbr. a.m. 上午; I ___";
         QTest::addRow("not there") << "n. 苹果" << "apple" << "n. 苹果";
+        // clang-format on
     }
     void hiddenAnswer()
     {

@@ -46,6 +46,7 @@ private slots:
     // first answer of the round.
     void everyAnswerIsHeard_data()
     {
+        // clang-format off
         QTest::addColumn<int>("game");
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("heard");
@@ -57,6 +58,7 @@ private slots:
         QTest::addRow("answer shown, wrong, right") << 6 << "HWR" << "!HWr" << -4 << 0;
         QTest::addRow("letter game pays by length") << 4 << "R" << "!R" << 1 << 25;
         QTest::addRow("only wrong") << 2 << "WW" << "!WW" << -4 << 0;
+        // clang-format on
     }
     void everyAnswerIsHeard()
     {

@@ -48,6 +48,7 @@ class AppPathsTest : public QObject {
 private slots:
     void findFolders_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("dataSets"); // folders that hold dat/sysdic.dic
         QTest::addColumn<QString>("exeDir");
         QTest::addColumn<QString>("tallivoHome");
@@ -82,6 +83,7 @@ private slots:
             << QStringList{} << "@/build/tallivo-app" << "" << ""
             << "@/build/tallivo-app" << "@/build/tallivo-app" << false << false
             << QStringList{"@/build/tallivo-app", "@/build/share/tallivo"};
+        // clang-format on
     }
     void findFolders()
     {
@@ -152,6 +154,7 @@ private slots:
     // or changes, whoever runs the program.
     void prepareRefuses_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("blocker"); // an existing file in the way, "" for none
         QTest::addColumn<QString>("xdgDataHome");
         QTest::addRow("a file where the folder should be") << "@/home/.local/share/tallivo" << "";
@@ -159,6 +162,7 @@ private slots:
         QTest::addRow("a file above the folder") << "@/home/.local" << "";
         QTest::addRow("the installed data folder itself") << "" << "@/share";
         QTest::addRow("inside the installed data folder") << "" << "@/share/tallivo/dat";
+        // clang-format on
     }
     void prepareRefuses()
     {
@@ -210,6 +214,7 @@ private slots:
     // whatever way its folder is named, and no home means no user folder.
     void oddFolders_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("tallivoHome");
         QTest::addColumn<QString>("xdgDataHome");
         QTest::addColumn<QString>("home");
@@ -240,6 +245,7 @@ private slots:
             << "" << "@/xdg" << "" << none << "@/usr/share/tallivo" << "@/xdg/tallivo" << true;
         QTest::addRow("HOME empty, TALLIVO_HOME at the installation")
             << "@/usr/share/tallivo" << "" << "" << none << "@/usr/share/tallivo" << "" << false;
+        // clang-format on
     }
     void oddFolders()
     {

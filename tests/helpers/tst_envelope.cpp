@@ -63,6 +63,7 @@ private slots:
 
     void cryptCopyFileRefuses_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("src");
         QTest::addColumn<QString>("dst");
         QTest::addRow("blank source") << "   " << "out.bin";
@@ -71,6 +72,7 @@ private slots:
         QTest::addRow("source is a folder") << "tmp" << "out.bin";
         QTest::addRow("destination folder missing") << "in.bin" << "no/such/out.bin";
         QTest::addRow("destination is a folder") << "in.bin" << "dat";
+        // clang-format on
     }
     void cryptCopyFileRefuses()
     {

@@ -87,6 +87,7 @@ private slots:
 
     void lineEnds_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("crlf");
         QTest::addColumn<QString>("lf");
@@ -97,6 +98,7 @@ private slots:
         QTest::addRow("LF first") << "\nx" << "\r\nx" << "\nx";
         QTest::addRow("lone CR stays") << "a\rb\n" << "a\rb\r\n" << "a\rb\n";
         QTest::addRow("blank lines") << "\n\n\r\n" << "\r\n\r\n\r\n" << "\n\n\n";
+        // clang-format on
     }
     void lineEnds()
     {
@@ -110,6 +112,7 @@ private slots:
 
     void safeFileName_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("safe");
         QTest::addRow("plain") << "我的词库 第一册" << "我的词库 第一册";
@@ -118,6 +121,7 @@ private slots:
         QTest::addRow("control characters") << "a\tb\nc" << "a_b_c";
         QTest::addRow("dot dot") << ".." << "_";
         QTest::addRow("empty") << "" << "_";
+        // clang-format on
     }
     void safeFileName()
     {

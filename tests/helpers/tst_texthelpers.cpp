@@ -26,6 +26,7 @@ class TextHelpersTest : public QObject {
 private slots:
     void normalizeWordKey_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("key");
         QTest::addRow("hyphen") << "ice-cream" << "icecream";
@@ -44,6 +45,7 @@ private slots:
         QTest::addRow("British word starting with the") << "theatre" << "theater";
         QTest::addRow("case kept") << "T-shirt" << "Tshirt";
         QTest::addRow("empty") << "" << "";
+        // clang-format on
     }
     void normalizeWordKey()
     {
@@ -56,6 +58,7 @@ private slots:
 
     void ukToUs_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("us");
         QTest::addRow("listed") << "colour" << "color";
@@ -64,6 +67,7 @@ private slots:
         QTest::addRow("not listed") << "apple" << "";
         QTest::addRow("case-sensitive") << "COLOUR" << "";
         QTest::addRow("a US spelling is not a UK one") << "color" << "";
+        // clang-format on
     }
     void ukToUs()
     {
@@ -125,12 +129,14 @@ private slots:
 
     void stripTabsTrim_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
         QTest::addRow("tabs anywhere") << "\ta\tb\t" << "ab";
         QTest::addRow("spaces behind a tab") << " \t x \t " << "x";
         QTest::addRow("CR LF kept") << " a\r\n" << "a\r\n";
         QTest::addRow("full-width space kept") << "\u3000a" << "\u3000a";
+        // clang-format on
     }
     void stripTabsTrim()
     {
@@ -244,11 +250,13 @@ private slots:
     // Without a browser or file manager the user is told what could not open.
     void shellOpenFailureIsSaid_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("message");
         QTest::addRow("help") << "/x/dat/help.html" << "无法打开帮助：/x/dat/help.html";
         QTest::addRow("web page") << "https://www.tallivo.example" << "无法打开网页：https://www.tallivo.example";
         QTest::addRow("folder") << "/x/font/" << "无法打开：/x/font/";
+        // clang-format on
     }
     void shellOpenFailureIsSaid()
     {
@@ -266,18 +274,20 @@ private slots:
 
     void appPaths_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("dir");
         QTest::addColumn<QString>("root");
         QTest::addRow("plain") << "/opt/Learn" << "/opt/Learn";
         QTest::addRow("trailing slash") << "/opt/Learn/" << "/opt/Learn";
         QTest::addRow("backslashes") << "\\opt\\Learn\\" << "/opt/Learn";
         QTest::addRow("filesystem root") << "/" << "";
+        // clang-format on
     }
     void appPaths()
     {
         QFETCH(QString, dir);
         QFETCH(QString, root);
-        TempAppDir restore; // puts the real paths back afterwards
+        TempAppDir restore;                       // puts the real paths back afterwards
         for (int round = 0; round < 2; ++round) { // calling again gives the same values
             InitAppPathsFor(dir);
             QCOMPARE(gDictFile, root + "/dat/sysdic.dic");

@@ -28,6 +28,7 @@ private slots:
 
     void findsTheWordOrAForm_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("shown"); // the part of the sentence found, "" for none
@@ -66,6 +67,7 @@ private slots:
         QTest::addRow("parts apart") << "Get the ball up." << "get up" << "";
         QTest::addRow("empty word") << "Anything." << "" << "";
         QTest::addRow("no letters") << "Anything." << "..." << "";
+        // clang-format on
     }
     void findsTheWordOrAForm()
     {

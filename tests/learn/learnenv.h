@@ -82,8 +82,7 @@ struct LearnEnv : WordBankEnv {
     bool RemoveVoice(const QString &spelling)
     {
         CWord *w = Word(spelling);
-        return w && QFile::remove(dir.file(QStringLiteral("voice/") + NormalizeWordKey(w->English)
-                                           + QStringLiteral(".enw")));
+        return w && QFile::remove(dir.file(QStringLiteral("voice/") + NormalizeWordKey(w->English) + QStringLiteral(".enw")));
     }
 
     static int DictIndex(const QString &key)

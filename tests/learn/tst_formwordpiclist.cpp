@@ -45,9 +45,9 @@ QStringList NewWordRows(int book)
 }
 
 const QStringList kThirteen{QStringLiteral("apple"), QStringLiteral("banana"), QStringLiteral("cat"),
-                            QStringLiteral("dog"),   QStringLiteral("egg"),    QStringLiteral("red"),
-                            QStringLiteral("blue"),  QStringLiteral("green"),  QStringLiteral("pen"),
-                            QStringLiteral("book"),  QStringLiteral("ruler"),  QStringLiteral("bag"),
+                            QStringLiteral("dog"), QStringLiteral("egg"), QStringLiteral("red"),
+                            QStringLiteral("blue"), QStringLiteral("green"), QStringLiteral("pen"),
+                            QStringLiteral("book"), QStringLiteral("ruler"), QStringLiteral("bag"),
                             QStringLiteral("desk")};
 
 } // namespace

@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(r.boundingRect(), QRect(0, 0, w, h));
         QVERIFY(!r.contains(QPoint(0, 0)));
         QVERIFY(r.contains(QPoint(w / 2, h / 2)));
-        QVERIFY(r.contains(QPoint(w / 2, 0)));     // straight edges are full length
+        QVERIFY(r.contains(QPoint(w / 2, 0))); // straight edges are full length
         QVERIFY(r.contains(QPoint(0, h / 2)));
         const int rx = std::min(ew, w) / 2, ry = std::min(eh, h) / 2;
         // a point just inside the corner's square but outside the arc is cut
@@ -203,6 +203,7 @@ private slots:
 
     void shellTargets_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("url");
         TempAppDir app; // lives only for the rows; the paths are compared as text
@@ -210,6 +211,7 @@ private slots:
         QTest::addRow("mail") << "mailto:a@b.example" << "mailto:a@b.example";
         QTest::addRow("bare www") << "www.tallivo.example" << "https://www.tallivo.example";
         QTest::addRow("drive letter is not a scheme") << "C:\\Learn\\help.html" << "file:C:/Learn/help.html";
+        // clang-format on
     }
     void shellTargets()
     {
@@ -243,11 +245,13 @@ private slots:
 
     void fileFilters_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("qt");
         QTest::addRow("pairs") << "文本文件 (*.txt)|*.txt|所有文件 (*.*)|*.*" << "文本文件 (*.txt);;所有文件 (*)";
         QTest::addRow("pairs without patterns in the text") << "Text|*.txt;*.csv" << "Text (*.txt *.csv)";
         QTest::addRow("already Qt") << "Text (*.txt);;All (*)" << "Text (*.txt);;All (*)";
+        // clang-format on
     }
     void fileFilters()
     {

@@ -52,11 +52,13 @@ class SaveDialogTest : public QObject {
 private slots:
     void suffixOfTheFilter_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("suffix");
         QTest::addRow("text files") << kTextFilter << "txt";
         QTest::addRow("all files only") << "所有文件 (*.*)|*.*" << "";
         QTest::addRow("Qt filter") << "Pictures (*.png *.jpg)" << "png";
+        // clang-format on
     }
     void suffixOfTheFilter()
     {

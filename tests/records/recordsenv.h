@@ -29,8 +29,8 @@ inline QStringList BankWithLongUnits()
     QStringList body = wbfix::WordBankBody();
     QStringList extra{QStringLiteral("%Book Three"), QStringLiteral("#Thirteen")};
     extra << QStringList{QStringLiteral("apple"), QStringLiteral("banana"), QStringLiteral("cat"), QStringLiteral("dog"),
-                         QStringLiteral("egg"),   QStringLiteral("red"),    QStringLiteral("blue"), QStringLiteral("green"),
-                         QStringLiteral("pen"),   QStringLiteral("book"),   QStringLiteral("ruler"), QStringLiteral("bag"),
+                         QStringLiteral("egg"), QStringLiteral("red"), QStringLiteral("blue"), QStringLiteral("green"),
+                         QStringLiteral("pen"), QStringLiteral("book"), QStringLiteral("ruler"), QStringLiteral("bag"),
                          QStringLiteral("desk")};
     extra << QStringLiteral("#Long") << QStringLiteral("the Great Wall") << kLongWord;
     const qsizetype at = body.indexOf(QStringLiteral("@") + wbfix::kSeries2);

@@ -116,6 +116,7 @@ private slots:
 
     void importing_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("errors"); // "" : no message, clipboard untouched
@@ -129,6 +130,7 @@ private slots:
         QTest::addRow("GBK file") << recfix::Gbk(QStringLiteral("cat\r\n猫咪\r\n")) << QStringList{"cat"}
                                   << QStringLiteral("猫咪\r\n");
         QTest::addRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF" "egg\r\n") << QStringList{"egg"} << QString();
+        // clang-format on
     }
     void importing()
     {

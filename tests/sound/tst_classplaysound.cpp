@@ -58,6 +58,7 @@ private slots:
 
     void readsTheWordsVoice_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("key");
         QTest::addRow("hyphen") << "ice-cream" << "icecream";
@@ -65,6 +66,7 @@ private slots:
         QTest::addRow("tabs and blanks") << "\t ice cream \t" << "icecream";
         QTest::addRow("the phrase") << "the Great Wall" << "GreatWall";
         QTest::addRow("British spelling") << "colour" << "color";
+        // clang-format on
     }
     void readsTheWordsVoice()
     {

@@ -10,6 +10,7 @@ class IpaPhonesTest : public QObject {
 private slots:
     void mapsDictionaryIpa_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("ipa");
         QTest::addColumn<QString>("phones");
         // The expected phones are the model's own dictionary entries where it has the word.
@@ -36,6 +37,7 @@ private slots:
         QTest::addRow("unknown symbols skipped") << "b?ʔɒks" << "B AA K S";
         QTest::addRow("empty") << "" << "";
         QTest::addRow("marks only") << "ˈ ˌ//" << "";
+        // clang-format on
     }
     void mapsDictionaryIpa()
     {

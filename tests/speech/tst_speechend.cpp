@@ -10,7 +10,11 @@
 namespace {
 // A recording built from pieces: quiet hiss, a vowel-like tone, noise.
 struct Piece {
-    enum Kind { Quiet, Tone, Noise } kind;
+    enum Kind {
+        Quiet,
+        Tone,
+        Noise
+    } kind;
     int ms;
     double amplitude; // of full scale
 };
@@ -54,6 +58,7 @@ class SpeechEndTest : public QObject {
 private slots:
     void ends_data()
     {
+        // clang-format off
         QTest::addColumn<QList<Piece>>("pieces");
         QTest::addColumn<bool>("speech");
         QTest::addColumn<int>("doneFrom");
@@ -81,6 +86,7 @@ private slots:
         QTest::addRow("a short recording is not over yet")
             << QList<Piece>{{Piece::Quiet, 200, 0.0005}, {Piece::Tone, 300, 0.3}, {Piece::Quiet, 400, 0.0005}}
             << true << -1 << -1;
+        // clang-format on
     }
     void ends()
     {

@@ -21,6 +21,7 @@ private slots:
 
     void tokensNameWordsTheDictionaryCanHold_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("token");
         QTest::addRow("plain") << "apple" << "x_apple";
@@ -31,6 +32,7 @@ private slots:
         QTest::addRow("digits kept") << "3D" << "x_3d";
         QTest::addRow("nothing left") << "..." << "";
         QTest::addRow("Chinese only") << "苹果" << "";
+        // clang-format on
     }
     void tokensNameWordsTheDictionaryCanHold()
     {
@@ -60,6 +62,7 @@ private slots:
 
     void pronunciationFromTheModelElseFromTheIpa_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("ipa");
         QTest::addColumn<QString>("phones");
@@ -71,6 +74,7 @@ private slots:
         QTest::addRow("missing: from the IPA") << "zorbl" << "ˈzɔːbl" << "Z AO B AH L";
         QTest::addRow("one part missing: the whole from the IPA") << "big zorbl" << "bɪɡ ˈzɔːbl" << "B IH G Z AO B AH L";
         QTest::addRow("neither") << "zorbl" << "" << "";
+        // clang-format on
     }
     void pronunciationFromTheModelElseFromTheIpa()
     {

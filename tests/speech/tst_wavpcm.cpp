@@ -74,6 +74,7 @@ private slots:
 
     void readerConverts_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("wav");
         QTest::addColumn<Pcm16>("expected");
         QTest::addRow("stereo averaged")
@@ -85,6 +86,7 @@ private slots:
         QTest::addRow("extra chunk before the data")
             << HandWav(1, 16000, 16, Samples16({7, 8}), QByteArray("LIST\x03\x00\x00\x00" "abc\0", 12))
             << Pcm16{7, 8};
+        // clang-format on
     }
     void readerConverts()
     {

@@ -45,12 +45,12 @@ struct PlayCall {
 // then silence: tests feed it recordings and WAV files.
 class FakeCapture : public AudioCapture {
 public:
-    bool available = true;   // false: Start fails as with no microphone
-    QVector<qint16> source;  // what the microphone hears, from the start
-    int chunk = 800;         // samples per Take (50 ms)
+    bool available = true;  // false: Start fails as with no microphone
+    QVector<qint16> source; // what the microphone hears, from the start
+    int chunk = 800;        // samples per Take (50 ms)
     int starts = 0;
     int stops = 0;
-    qsizetype taken = 0;     // samples handed out since the last start
+    qsizetype taken = 0; // samples handed out since the last start
 
     bool Start(QString *why = nullptr) override;
     QVector<qint16> Take() override;
@@ -68,8 +68,8 @@ public:
     // --- message boxes: answered from msgAnswers, else the defaults below
     QList<MsgBoxCall> msgBoxes;
     QQueue<MsgResult> msgAnswers;
-    MsgResult yesNoDefault = MsgResult::Yes;     // YesNo and YesNoCancel boxes
-    MsgResult okCancelDefault = MsgResult::OK;   // OKCancel boxes
+    MsgResult yesNoDefault = MsgResult::Yes;   // YesNo and YesNoCancel boxes
+    MsgResult okCancelDefault = MsgResult::OK; // OKCancel boxes
     // Called for each box before it is answered (e.g. to act while it is "open").
     std::function<void(const MsgBoxCall &)> onMsgBox;
 
@@ -102,19 +102,19 @@ public:
     qint64 clockMs = 0;
     QList<int> sleeps;
     int doEventsCount = 0;
-    bool processEvents = true;      // DoEvents runs Qt's pending events
-    bool doEventsOnSleep = false;   // each Sleep also lets events through
+    bool processEvents = true;    // DoEvents runs Qt's pending events
+    bool doEventsOnSleep = false; // each Sleep also lets events through
     std::function<void()> onDoEvents;
 
     // --- audio
-    QList<PlayCall> plays;       // every sound that was played
-    int rejectedPlays = 0;       // empty or undecodable data handed to PlayWav
+    QList<PlayCall> plays; // every sound that was played
+    int rejectedPlays = 0; // empty or undecodable data handed to PlayWav
     int stopCount = 0;
     // Called for each sound as it starts (e.g. to act while a waiting play "sounds").
     std::function<void(const PlayCall &)> onPlay;
 
     // --- files: every atomic write goes to the real disk unless a fault is set
-    QStringList fileWrites;     // paths, in order
+    QStringList fileWrites; // paths, in order
     // A write larger than this fails the way a full disk does: the temporary
     // file takes what fits, then the write is abandoned. < 0: no limit.
     qint64 diskFreeBytes = -1;

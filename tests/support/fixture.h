@@ -28,7 +28,7 @@ public:
 
     // Each writes below path(), making folders as needed; false on failure.
     bool writeBytes(const QString &relative, const QByteArray &bytes) const;
-    bool writeText(const QString &relative, const QString &text) const; // UTF-8, text as given
+    bool writeText(const QString &relative, const QString &text) const;          // UTF-8, text as given
     bool writeEnvelopedText(const QString &relative, const QString &text) const; // UTF-8, as given
     bool writeEnvelopedBytes(const QString &relative, const QByteArray &bytes) const;
 

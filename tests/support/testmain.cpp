@@ -28,7 +28,10 @@ int main(int argc, char **argv)
             bool known = false;
             for (auto &e : testreg::registry())
                 known |= std::strcmp(e.name, argv[i]) == 0;
-            if (known) { only = argv[i]; continue; }
+            if (known) {
+                only = argv[i];
+                continue;
+            }
         }
         args.push_back(argv[i]);
     }

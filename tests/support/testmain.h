@@ -31,5 +31,6 @@ struct Registrar {
 
 #define TALLIVO_TEST(Class) \
     static testreg::Registrar s_reg_##Class(#Class, [] { return std::unique_ptr<QObject>(new Class); });
-#define TALLIVO_SHOTS(Class) \
-    static testreg::Registrar s_reg_##Class(#Class, [] { return std::unique_ptr<QObject>(new Class); }, true);
+#define TALLIVO_SHOTS(Class)                 \
+    static testreg::Registrar s_reg_##Class( \
+        #Class, [] { return std::unique_ptr<QObject>(new Class); }, true);

@@ -231,9 +231,9 @@ void TestEnTextCtl::backgroundCornerIsSeeThrough()
     s.strip->SetImage(StdPicture(pic), 0);
     s.strip->resize(320, 70);
     const QRegion shape = s.strip->mask();
-    QVERIFY(!shape.contains(QPoint(5, 35)));   // magenta border
+    QVERIFY(!shape.contains(QPoint(5, 35))); // magenta border
     QVERIFY(!shape.contains(QPoint(160, 2)));
-    QVERIFY(shape.contains(QPoint(160, 35)));  // white inside
+    QVERIFY(shape.contains(QPoint(160, 35))); // white inside
 }
 
 TALLIVO_TEST(TestEnTextCtl)

@@ -249,9 +249,9 @@ void TestNewWordPicCtl::longTextNeverBelowTwelvePixels_data()
     QTest::addRow("thumbnail, two meanings") << 80 << false << QStringLiteral("橙子;橙色") << true
                                              << QStringLiteral("橙子\n橙色");
     QTest::addRow("thumbnail, three meanings: two lines") << 80 << false << QStringLiteral("名字;名称;命名") << true
-                                                         << QStringLiteral("名字\n名称 命名");
+                                                          << QStringLiteral("名字\n名称 命名");
     QTest::addRow("thumbnail, far too long: shortened") << 80 << false << QString(40, QChar(0x82F9)) << true
-                                                       << QStringLiteral("苹苹苹苹\n苹苹苹…");
+                                                        << QStringLiteral("苹苹苹苹\n苹苹苹…");
     // the word list's twelve-card page, detailed meaning under a picture
     QTest::addRow("word list, detailed meaning on two lines")
         << 192 << true << QStringLiteral("n. 名字，名称；名声 v. 给…命名，说出名字") << true
@@ -379,7 +379,7 @@ void TestNewWordPicCtl::pictureFiles()
     for (QString f : files) {
         const bool garbage = f.endsWith(QLatin1String(":garbage"));
         f.remove(QLatin1String(":garbage"));
-        const QByteArray bytes = garbage ? QByteArray("not a picture at all")
+        const QByteArray bytes = garbage                            ? QByteArray("not a picture at all")
                                  : f.endsWith(QLatin1String("bmp")) ? Encoded(Qt::red, "BMP")
                                                                     : Encoded(Qt::blue, "JPG");
         QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/") + f, bytes));

@@ -32,7 +32,7 @@ StdPicture Stripes(const QList<QColor> &colours, int stripe, int height)
 bool Near(QColor a, QColor b, int tolerance = 8)
 {
     return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
-        && std::abs(a.blue() - b.blue()) <= tolerance;
+           && std::abs(a.blue() - b.blue()) <= tolerance;
 }
 }
 

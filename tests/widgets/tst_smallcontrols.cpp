@@ -39,7 +39,7 @@ std::unique_ptr<ClassUnit> MakeUnit(int id, const std::array<int, 9> &games = {}
 bool Near(QColor a, QColor b, int tolerance = 12)
 {
     return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
-        && std::abs(a.blue() - b.blue()) <= tolerance;
+           && std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
 QColor TextColour(const QLabel *l)
@@ -115,9 +115,9 @@ private slots:
         NumCtl tile;
         tile.SetUnit(unit.get(), selected);
         const int k = picture.back().digitValue();
-        const StdPicture &expected = picture.startsWith("Gray") ? tile.img_Gray[k]
-                                   : picture.startsWith("Green") ? tile.img_Green[k]
-                                                                 : tile.img_Red[k];
+        const StdPicture &expected = picture.startsWith("Gray")    ? tile.img_Gray[k]
+                                     : picture.startsWith("Green") ? tile.img_Green[k]
+                                                                   : tile.img_Red[k];
         QVERIFY(!expected.isNone());
         QVERIFY(tile.myImage->Picture() == expected);
         QCOMPARE(tile.Selected, selected);
@@ -174,6 +174,7 @@ private slots:
 
     void tileShowsOneGamesResult_data()
     {
+        // clang-format off
         QTest::addColumn<QList<int>>("games");
         QTest::addColumn<int>("testMode");
         QTest::addColumn<QString>("text");
@@ -184,6 +185,7 @@ private slots:
         QTest::addRow("last game") << QList<int>{1, 2, 3, 4, 5, 6, 66} << 6 << "66" << "Red";
         QTest::addRow("nothing played at all") << QList<int>{} << 4 << "00" << "Gray";
         QTest::addRow("no such game") << QList<int>{50, 50} << -1 << "00" << "Gray";
+        // clang-format on
     }
     void tileShowsOneGamesResult()
     {
@@ -200,9 +202,9 @@ private slots:
         tile.SetUnit(shown.get(), true);
         tile.SetUnitStatus(unit.get(), testMode);
         QCOMPARE(tile.lblNum->text(), text);
-        const StdPicture &expected = picture == "Gray" ? tile.img_Gray[0]
-                                   : picture == "Green" ? tile.img_Green[0]
-                                                        : tile.img_Red[0];
+        const StdPicture &expected = picture == "Gray"    ? tile.img_Gray[0]
+                                     : picture == "Green" ? tile.img_Green[0]
+                                                          : tile.img_Red[0];
         QVERIFY(tile.myImage->Picture() == expected);
         QCOMPARE(TextColour(tile.lblNum), picture == "Gray" ? QColor(Qt::black) : QColor(Qt::white));
         // the tile's own unit and selection stay as they were
@@ -368,10 +370,10 @@ private slots:
         strip->SetCurrCaption();
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
-        const QPoint at = where == "series" ? strip->lblSeriesBook->geometry().center()
-                        : where == "units"  ? strip->lblUnits->geometry().center()
-                        : where == "user"   ? strip->lblUser->geometry().center()
-                                            : QPoint(40, 32);
+        const QPoint at = where == "series"  ? strip->lblSeriesBook->geometry().center()
+                          : where == "units" ? strip->lblUnits->geometry().center()
+                          : where == "user"  ? strip->lblUser->geometry().center()
+                                             : QPoint(40, 32);
         QSignalSpy spy(strip, &BookUnitTitleCtl::Click);
         const int handsBefore = fake->handCursorCount;
         QTest::mouseMove(host.windowHandle(), strip->mapTo(&host, at));

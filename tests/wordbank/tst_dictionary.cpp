@@ -28,7 +28,14 @@ QString EveryWordWithProgress()
 }
 
 // The ways a word's progress changes, each with the way back to none.
-enum class Road { Answer, NewWordMark, NewWordBook, StatusItem, Fields, Copy };
+enum class Road {
+    Answer,
+    NewWordMark,
+    NewWordBook,
+    StatusItem,
+    Fields,
+    Copy
+};
 
 void Change(Road road, CWord *w, bool on)
 {
@@ -38,7 +45,7 @@ void Change(Road road, CWord *w, bool on)
             answers::Record(*w, scoring::Game::Choose, answers::Answer::Wrong); // -2
         } else {
             for (int i = 0; i < 2; ++i) {
-                w->InitStatus(); // a new round
+                w->InitStatus();                                                    // a new round
                 answers::Record(*w, scoring::Game::Choose, answers::Answer::Right); // +1
             }
         }
@@ -103,6 +110,7 @@ private slots:
 
     void lookup_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("spelling");
         QTest::addColumn<QString>("key"); // "" = not found
         QTest::addColumn<QString>("chinese"); // Chinese() looks up the key only
@@ -117,6 +125,7 @@ private slots:
         QTest::addRow("dot") << "Mr." << "Mr" << "先生";
         QTest::addRow("apostrophe") << "o'clock" << "oclock" << "点钟";
         QTest::addRow("unknown") << "pear" << "" << "";
+        // clang-format on
     }
     void lookup()
     {
@@ -240,10 +249,10 @@ private slots:
     {
         WordBankEnv env;
         QVERIFY(env.Load());
-        env.Word("pig")->iTestResult = 2;                 // bucket 16*10+7 = 167
-        env.Word("apple")->iTestResult = 1;               // bucket 15
+        env.Word("pig")->iTestResult = 2;                       // bucket 16*10+7 = 167
+        env.Word("apple")->iTestResult = 1;                     // bucket 15
         env.Word("bag")->NewWordMark = QStringLiteral("10000"); // bucket 27
-        env.Word("cat")->iTestResult = -6;                // bucket 50
+        env.Word("cat")->iTestResult = -6;                      // bucket 50
         QCOMPARE(gDictionary->SaveWordStatus(),
                  QStringLiteral("apple|101#00000-bag|100#10000-cat|94#00000-pig|102#00000"));
         QCOMPARE(gDictionary->GetWordStatusStr(QStringLiteral("cat")), QStringLiteral("94#00000"));

@@ -283,6 +283,7 @@ private slots:
 
     void statusFileValues_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("clear");
         QTest::addColumn<QList<int>>("fields");
         QTest::addRow("four lines") << "2\r\n1\r\n3\r\n4\r\n" << QList<int>{2, 1, 3, 4, 0, 0, 0, 1};
@@ -291,6 +292,7 @@ private slots:
         QTest::addRow("new-word book 9") << "1\r\n1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n9\r\n" << QList<int>{1, 1, 1, 1, 0, 0, 0, 1};
         QTest::addRow("new-word book 0") << "1\r\n1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n" << QList<int>{1, 1, 1, 1, 0, 0, 0, 1};
         QTest::addRow("empty file") << "" << QList<int>{-1, -1, -1, -1, 0, 0, 0, 1};
+        // clang-format on
     }
     void statusFileValues()
     {
@@ -385,6 +387,7 @@ private slots:
 
     void nicknames_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("file"); // "<none>" = no file
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("after");
@@ -397,6 +400,7 @@ private slots:
         QTest::addRow("long name left whole") << " 小明小明小明小明小明小明小明小明小明小明 \r\nB\r\nC\r\n"
                                               << QStringList{"小明小明小明小明小明小明小明小明小明小明", "B", "C"}
                                               << " 小明小明小明小明小明小明小明小明小明小明 \r\nB\r\nC\r\n";
+        // clang-format on
     }
     void nicknames()
     {
@@ -416,6 +420,7 @@ private slots:
     // as written; a line that reads whole comes back unchanged.
     void statusItemsKept_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("units");
         QTest::addColumn<QString>("keptWords");
@@ -444,6 +449,7 @@ private slots:
         QTest::addRow("bad unit first") << a << "#Unit 3-12\t" + u1 + "\t" + u2 << a << u1 + "\t" + u2 << true;
         QTest::addRow("bad unit after an empty one") << a << "\tbad\t" + u2 << a << "\t" + u2 << true;
         QTest::addRow("bad unit last") << a << u1 + "\t\tbad" << a << u1 + "\t" << true;
+        // clang-format on
     }
     void statusItemsKept()
     {
@@ -577,7 +583,7 @@ private slots:
         TakeUserFileNotices();
         QVERIFY(env.dir.writeText("notes.txt", "a parent's notes\r\n"));
         QVERIFY(QDir().mkpath(env.dir.file("folder")));
-        const QString target = kind == "file" ? env.dir.file("notes.txt")
+        const QString target = kind == "file"     ? env.dir.file("notes.txt")
                                : kind == "folder" ? env.dir.file("folder")
                                                   : env.dir.file("gone.txt");
         QVERIFY(QFile::link(target, env.dir.file(file)));

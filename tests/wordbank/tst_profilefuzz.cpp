@@ -31,8 +31,14 @@ QByteArray Mutate(QByteArray b, QRandomGenerator &rng)
         switch (rng.bounded(11)) {
         case 0: b.truncate(at); break;
         case 1: b.insert(at, '\0'); break;
-        case 2: if (!b.isEmpty()) b[at] = char(rng.bounded(256)); break;
-        case 3: for (int i = 0; i < 8; ++i) b.insert(at, char(rng.bounded(256))); break;
+        case 2:
+            if (!b.isEmpty())
+                b[at] = char(rng.bounded(256));
+            break;
+        case 3:
+            for (int i = 0; i < 8; ++i)
+                b.insert(at, char(rng.bounded(256)));
+            break;
         case 4: b.replace("\r\n", "\n"); break;
         case 5: b.prepend("\xEF\xBB\xBF"); break;
         case 6: b.insert(at, "99999999999999999999"); break;
@@ -53,7 +59,7 @@ private slots:
     void mutatedFiles()
     {
         const int runs = qEnvironmentVariableIsSet("TALLIVO_FUZZ_RUNS") ? qEnvironmentVariableIntValue("TALLIVO_FUZZ_RUNS")
-                                                                         : 300;
+                                                                        : 300;
         WordBankEnv env;
         TakeUserFileNotices();
         QVERIFY(env.Load());

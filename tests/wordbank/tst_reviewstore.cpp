@@ -183,6 +183,7 @@ private slots:
     // Unreadable lines are skipped and counted; every other line is kept.
     void damagedFile_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("skipped");
         QTest::addColumn<QStringList>("kept"); // key/track letter
@@ -210,6 +211,7 @@ private slots:
                                               << 0 << QStringList{"cat/r", "dog/s"};
         QTest::addRow("bad day line") << QString("TallivoReview\t1\r\nday\t2026-13-01\t1\t1\r\n" + good1) << 1
                                       << QStringList{"cat/r"};
+        // clang-format on
     }
     void damagedFile()
     {

@@ -272,6 +272,7 @@ private slots:
     // the window to show, with the books, the file and the profile unchanged.
     void userBookOperations_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("op"); // "rename" or "delete"
         QTest::addColumn<int>("book");
         QTest::addColumn<QString>("name");
@@ -304,6 +305,7 @@ private slots:
                                               << "B1 B2 B3" << 2;
         QTest::addRow("delete, new-word book") << "delete" << 0 << "" << true << e(UserBookError::NoBook)
                                                << "B1 B2 B3" << 2;
+        // clang-format on
     }
     void userBookOperations()
     {
@@ -388,6 +390,7 @@ private slots:
 
     void importBook_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("ok");
@@ -403,6 +406,7 @@ private slots:
                                                << "My Book[Unit 1(apple,icecream) Unit 2(dog,egg)]";
         QTest::addRow("existing unit, none current") << "My Book" << "#Unit 1\r\ndog\r\negg" << false << mine;
         QTest::addRow("empty name") << " \t " << "#U1\r\napple\r\ncat" << false << mine;
+        // clang-format on
     }
     void importBook()
     {
@@ -473,12 +477,14 @@ private slots:
     // it is copied aside before the first save, next to any older copy.
     void unknownUserBookFileIsKept_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("original");
         QTest::addColumn<bool>("olderCopy");
         const QString notes = QStringLiteral("my notes\r\n%Book\r\n#U1\r\napple\r\n");
         QTest::addRow("first line not the header") << notes << false;
         QTest::addRow("older copy stays") << notes << true;
         QTest::addRow("header after a blank line") << "\r\n@我的词库\r\n@2024/1/1\r\n%B\r\n#U1\r\napple\r\n" << false;
+        // clang-format on
     }
     void unknownUserBookFileIsKept()
     {

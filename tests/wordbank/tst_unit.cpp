@@ -329,11 +329,13 @@ private slots:
 
     void loadUnitStatusLength_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("status");
         QTest::addRow("27") << "100100100100100100100000000" << "100100100100100100100000000";
         QTest::addRow("26") << "10010010010010010010000000" << "000050000000000000000000000";
         QTest::addRow("28") << "1001001001001001001000000000" << "000050000000000000000000000";
+        // clang-format on
     }
     void loadUnitStatusLength()
     {

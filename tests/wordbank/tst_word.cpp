@@ -80,7 +80,8 @@ private slots:
         w.English = QStringLiteral("icecream");
         for (int a : answers)
             answers::Record(w, scoring::Game(testMode),
-                            a == 1 ? answers::Answer::Right : a == -1 ? answers::Answer::Wrong : answers::Answer::Helped);
+                            a == 1 ? answers::Answer::Right : a == -1 ? answers::Answer::Wrong
+                                                                      : answers::Answer::Helped);
         QCOMPARE(w.iTestResult, score);
         QCOMPARE(w.myTestedStatus, tested);
         QCOMPARE(gUser->myScore, 100 + points);
@@ -91,6 +92,7 @@ private slots:
     // arranged, not those of the dictionary's key.
     void letterGamesPayTheShownSpelling_data()
     {
+        // clang-format off
         QTest::addColumn<int>("testMode");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("key");
@@ -102,6 +104,7 @@ private slots:
         QTest::addRow("blank and hyphen are no letters") << 4 << "ice-cream" << "icecream" << 40;
         QTest::addRow("no shown spelling: the key") << 4 << "" << "apple" << 25;
         QTest::addRow("recognition pays ten") << 0 << "colour" << "color" << 10;
+        // clang-format on
     }
     void letterGamesPayTheShownSpelling()
     {
@@ -129,6 +132,7 @@ private slots:
 
     void statusToStr_data()
     {
+        // clang-format off
         QTest::addColumn<int>("score");
         QTest::addColumn<QString>("mark");
         QTest::addColumn<QString>("record");
@@ -140,6 +144,7 @@ private slots:
         QTest::addRow("-99") << -99 << "00000" << "1#00000" << -99;
         // a "-" inside the record would split the word-status text
         QTest::addRow("-150 kept without a minus") << -150 << "00000" << "1#00000" << -99;
+        // clang-format on
     }
     void statusToStr()
     {
@@ -253,6 +258,7 @@ private slots:
 
     void sentenceLine_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("line");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("en");
@@ -261,6 +267,7 @@ private slots:
         QTest::addRow("two fields") << "*\tI like apples." << false << "old" << "旧";
         QTest::addRow("four fields") << "*\ta\tb\tc" << false << "old" << "旧";
         QTest::addRow("not a star") << "#\ta\tb" << false << "old" << "旧";
+        // clang-format on
     }
     void sentenceLine()
     {
