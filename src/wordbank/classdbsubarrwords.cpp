@@ -12,13 +12,56 @@ CWord *ClassDBsubArrWords::Find(const QString &English) const
 {
     // most look-ups come with the spelling the word is stored under: they
     // need no upper-cased copy of the key
-    auto it = m_spelled.constFind(English);
-    if (it == m_spelled.constEnd()) {
-        it = m_index.constFind(English.toUpper());
-        if (it == m_index.constEnd())
-            return nullptr;
+    if (CWord *w = FindSpelled(English, SpelledHash(English)))
+        return w;
+    const auto it = m_index.constFind(English.toUpper());
+    return it == m_index.constEnd() ? nullptr : m_words[size_t(*it)].get();
+}
+
+const CWord *ClassDBsubArrWords::SpelledGuess(size_t hash) const
+{
+    if (m_spelled.empty())
+        return nullptr;
+    const size_t mask = m_spelled.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Spelled &e = m_spelled[i];
+        if (!e.word || e.hash == hash)
+            return e.word;
     }
-    return m_words[size_t(*it)].get();
+}
+
+CWord *ClassDBsubArrWords::FindSpelled(QStringView key, size_t hash) const
+{
+    if (m_spelled.empty())
+        return nullptr;
+    const size_t mask = m_spelled.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Spelled &e = m_spelled[i];
+        if (!e.word)
+            return nullptr;
+        if (e.hash == hash && QStringView(e.word->English) == key)
+            return e.word;
+    }
+}
+
+void ClassDBsubArrWords::GrowSpelled(size_t size)
+{
+    // room for size keys at most half full
+    size_t cap = 16;
+    while (cap < 2 * size)
+        cap *= 2;
+    if (cap <= m_spelled.size())
+        return;
+    std::vector<Spelled> old(cap);
+    old.swap(m_spelled);
+    for (const Spelled &e : old) {
+        if (!e.word)
+            continue;
+        size_t i = e.hash & (cap - 1);
+        while (m_spelled[i].word)
+            i = (i + 1) & (cap - 1);
+        m_spelled[i] = e;
+    }
 }
 
 CWord *ClassDBsubArrWords::WordAt(int Index) const
@@ -33,7 +76,7 @@ void ClassDBsubArrWords::Reserve(int n)
     m_words.reserve(m_words.size() + size_t(n));
     m_progress.reserve((m_words.capacity() + 63) / 64);
     m_index.reserve(m_index.size() + n);
-    m_spelled.reserve(m_spelled.size() + n);
+    GrowSpelled(m_words.size() + size_t(n));
 }
 
 void ClassDBsubArrWords::AddWord(const CWord &theWord)
@@ -49,7 +92,13 @@ void ClassDBsubArrWords::AddWord(const CWord &theWord)
     if (size_t(slot) / 64 >= m_progress.size())
         m_progress.push_back(0);
     m_index.insert(upper, slot);
-    m_spelled.insert(w->English, slot);
+    // the upper-cased keys differ, so the stored ones do too
+    GrowSpelled(m_words.size() + 1);
+    const size_t hash = SpelledHash(w->English);
+    size_t i = hash & (m_spelled.size() - 1);
+    while (m_spelled[i].word)
+        i = (i + 1) & (m_spelled.size() - 1);
+    m_spelled[i] = Spelled{hash, w.get()};
     m_words.push_back(std::move(w));
 }
 

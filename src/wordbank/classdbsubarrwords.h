@@ -42,6 +42,18 @@ public:
     CWord *WordAt(int Index) const;
     CWord *Find(const QString &English) const;
 
+    // Look-up by the key as stored, in two steps so that a caller with many
+    // keys can ask memory for the next ones while it handles this one.
+    static size_t SpelledHash(QStringView key) { return qHash(key, 0); }
+    void PrefetchSpelled(size_t hash) const
+    {
+        if (!m_spelled.empty())
+            __builtin_prefetch(&m_spelled[hash & (m_spelled.size() - 1)]);
+    }
+    // The first word stored under hash, not yet compared with the key.
+    const CWord *SpelledGuess(size_t hash) const;
+    CWord *FindSpelled(QStringView key, size_t hash) const;
+
 private:
     friend struct WordSlot;
     void NoteProgress(int slot) { m_progress[size_t(slot) / 64] |= quint64(1) << (slot % 64); }
@@ -50,6 +62,14 @@ private:
     std::vector<std::unique_ptr<CWord>> m_words;
     // bit n: word n may have progress; every word with progress has its bit
     mutable std::vector<quint64> m_progress;
-    QHash<QString, int> m_index;   // upper-cased key -> 0-based position
-    QHash<QString, int> m_spelled; // key as stored -> 0-based position
+    void GrowSpelled(size_t size);
+
+    QHash<QString, int> m_index; // upper-cased key -> 0-based position
+    // key as stored -> word: open addressing in a power-of-two table kept at
+    // most half full, the hash kept beside the word so a probe reads one place
+    struct Spelled {
+        size_t hash = 0;
+        CWord *word = nullptr;
+    };
+    std::vector<Spelled> m_spelled;
 };
