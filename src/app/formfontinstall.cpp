@@ -40,7 +40,7 @@ FormFontInstall::FormFontInstall(QWidget *parent) : QDialog(parent)
     Label1->setTextFormat(Qt::PlainText);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(ChineseFont(20, true));
-    Label1->setStyleSheet(QStringLiteral("color: #E5484D;"));
+    Label1->setStyleSheet(Look::ColourStyle(Look::kRed));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(kMargin, 16, kWidth - 2 * kMargin, 36);
 
@@ -48,7 +48,7 @@ FormFontInstall::FormFontInstall(QWidget *parent) : QDialog(parent)
     Label3->setTextFormat(Qt::PlainText);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setFont(ChineseFont(14));
-    Label3->setStyleSheet(QStringLiteral("color: #2B2D42;"));
+    Label3->setStyleSheet(Look::ColourStyle(Look::kText));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3->setGeometry(kMargin + 16, 76, kWidth - 2 * kMargin - 32, 330);

@@ -10,6 +10,7 @@
 #include "widgets/ctranspicturebox.h"
 #include "wordbank/classuser.h"
 #include "wordbank/globals.h"
+#include "widgets/widgetutil.h"
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -141,7 +142,7 @@ FormLogin::FormLogin(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Framele
     btnExit->setIconSize(QSize(36, 36));
     btnExit->setFlat(true);
     btnExit->setAutoDefault(false);
-    btnExit->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+    btnExit->setStyleSheet(Look::BareButtonStyle(QStringLiteral("QPushButton")));
     btnExit->setGeometry(kWidth - 56, 16, 40, 40);
     btnExit->setCursor(Qt::PointingHandCursor);
     connect(btnExit, &QPushButton::clicked, this, [this] {

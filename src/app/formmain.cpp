@@ -16,6 +16,7 @@
 #include "widgets/shapectl.h"
 #include "wordbank/classuser.h"
 #include "wordbank/globals.h"
+#include "widgets/widgetutil.h"
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -207,8 +208,7 @@ void FormMain::RefreshTitle()
     }
     const int due = reviewsession::TodayPlan().Count();
     lblReview->setText(reviewsession::BadgeText(due));
-    lblReview->setStyleSheet(QStringLiteral("color: white; border-radius: 22px; background: %1;")
-                                 .arg((due > 0 ? Look::kOrange : Look::kGreen).name()));
+    lblReview->setStyleSheet(Look::BadgeStyle(due > 0 ? Look::kOrange : Look::kGreen, 22));
     lblReview->show();
     lblReview->raise();
 }

@@ -78,8 +78,7 @@ FormAddUserBookUnit::FormAddUserBookUnit(QWidget *parent) : QDialog(parent)
     txtWords->setGeometry(20, 104, 560, 548);
     txtWords->setFont(EnglishFont(17));
     txtWords->setTabChangesFocus(true);
-    const QString editStyle = QStringLiteral(
-        "background: white; color: #2B2D42; border: 2px solid #9CC9F0; border-radius: 10px; padding: 4px 8px;");
+    const QString editStyle = Look::TextBoxRules(QStringLiteral("4px 8px"));
     txtBookName->setStyleSheet(QStringLiteral("QLineEdit { %1 }").arg(editStyle));
     txtWords->setStyleSheet(QStringLiteral("QPlainTextEdit { %1 }").arg(editStyle));
 

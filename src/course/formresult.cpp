@@ -55,9 +55,10 @@ FormResult::FormResult(QWidget *parent) : QDialog(parent)
     Frame1 = new QGroupBox(QStringLiteral("操作面板"), this);
     Frame1->setGeometry(248, 216, 360, 392);
     Frame1->setFont(ChineseFont(16, true));
-    Frame1->setStyleSheet(QStringLiteral(
-        "QGroupBox { background: white; border: 2px solid #CFE3F7; border-radius: 12px; margin-top: 14px; padding-top: 10px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 16px; padding: 0 6px; color: #2B2D42; }"));
+    Frame1->setStyleSheet(QStringLiteral("QGroupBox { background: %3; border: 2px solid %1; border-radius: 12px;"
+                                         " margin-top: 14px; padding-top: 10px; }"
+                                         "QGroupBox::title { subcontrol-origin: margin; left: 16px; padding: 0 6px; color: %2; }")
+                              .arg(Look::kBoxEdge.name(), Look::kText.name(), Look::kPanel.name()));
     lblErrWordCVaption = MakeLabel(QStringLiteral("不能导入的单词："), Frame1, 16);
     lblErrWordCVaption->setGeometry(18, 36, 320, 26);
     lblErrWord = new QLabel(Frame1);
@@ -76,9 +77,9 @@ FormResult::FormResult(QWidget *parent) : QDialog(parent)
     txtWord = new QLineEdit(Frame1);
     txtWord->setGeometry(164, 156, 176, 44);
     txtWord->setFont(EnglishFont(18));
-    txtWord->setStyleSheet(QStringLiteral(
-        "QLineEdit { background: white; border: 2px solid #9CC9F0; border-radius: 10px; padding: 2px 8px; color: #2B2D42; }"
-        "QLineEdit:disabled { background: #F1F4F8; color: #7A8394; border-color: #D5DCE6; }"));
+    txtWord->setStyleSheet(QStringLiteral("QLineEdit { %1 }"
+                                          "QLineEdit:disabled { background: #F1F4F8; color: #7A8394; border-color: %2; }")
+                               .arg(Look::TextBoxRules(QStringLiteral("2px 8px")), Look::kDisabledEdge.name()));
     // words are typed in English
     txtWord->setAttribute(Qt::WA_InputMethodEnabled, false);
     btnDel = MakeButton(QStringLiteral("删除"), Frame1, ButtonKind::Normal, QStringLiteral(":/course/delete.png"));

@@ -92,7 +92,8 @@ void FormSelUnit::BuildUi()
     tileScroll->setFrameShape(QFrame::NoFrame);
     tileScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tileScroll->setWidgetResizable(false);
-    tileScroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: white; }"));
+    tileScroll->setStyleSheet(
+        QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: %1; }").arg(Look::kPanel.name()));
     Picture1 = new QWidget;
     Picture1->resize(kTilesPerRow * kTile + 4, kTile + 4);
     tileScroll->setWidget(Picture1);
@@ -111,7 +112,7 @@ void FormSelUnit::BuildUi()
     lblTip->setGeometry(22, 312, 640, 26);
     {
         QPalette pal = lblTip->palette();
-        pal.setColor(QPalette::WindowText, QColor(0x1F, 0x6F, 0xB2));
+        pal.setColor(QPalette::WindowText, Look::kInfoText);
         lblTip->setPalette(pal);
     }
 

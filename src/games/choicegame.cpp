@@ -24,7 +24,7 @@ ChoiceGameControl::ChoiceGameControl(QWidget *parent, int markMs) : GameControl(
     lblNum->setTextFormat(Qt::PlainText);
     lblNum->setObjectName(QStringLiteral("lblNum"));
     lblNum->setFont(EnglishFont(24, true));
-    lblNum->setStyleSheet(QStringLiteral("color: #2B2D42;"));
+    lblNum->setStyleSheet(Look::ColourStyle(Look::kText));
 
     timHideIcon = new QTimer(this);
     timHideIcon->setObjectName(QStringLiteral("timHideIcon"));

@@ -13,6 +13,7 @@
 #include "wordbank/classunit.h"
 #include "wordbank/classuser.h"
 #include "wordbank/globals.h"
+#include "widgets/widgetutil.h"
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,7 +21,6 @@
 namespace {
 const QColor kCardBlue(0x2F, 0x6F, 0xD0);
 const QColor kLit(0x00, 0xFF, 0x00);
-const QColor kWhite(0xFF, 0xFF, 0xFF);
 
 QLabel *Line(QWidget *parent, const char *name, int x, int y, int px, bool bold = true)
 {
@@ -28,7 +28,7 @@ QLabel *Line(QWidget *parent, const char *name, int x, int y, int px, bool bold 
     l->setTextFormat(Qt::PlainText);
     l->setObjectName(QLatin1String(name));
     l->setFont(ChineseFont(px, bold));
-    l->setStyleSheet(QStringLiteral("color: #FFFFFF;"));
+    l->setStyleSheet(Look::ColourStyle(Look::kOnColour));
     l->move(x, y);
     l->setMouseTracking(true);
     return l;
@@ -65,7 +65,7 @@ FormGameTip::FormGameTip(QWidget *parent, std::optional<qint64> pointsAdded)
     lblScore = Line(this, "lblScore", 36, 160, 20);
     lblScore->setFixedWidth(kWidth - 72);
     lblScore->setAlignment(Qt::AlignCenter);
-    lblScore->setStyleSheet(QStringLiteral("color: #FFD23F;"));
+    lblScore->setStyleSheet(Look::ColourStyle(Look::kGold));
 
     AddChoice(btnNextGame, lblNextGame, "NextGame", QStringLiteral("下一关"), 70, 2);
     AddChoice(btnReGame, lblReGame, "ReGame", QStringLiteral("重做"), 216, 1);
@@ -90,7 +90,7 @@ void FormGameTip::AddChoice(cTransPictureBox *&btn, ClickLabel *&lbl, const char
     lbl = new ClickLabel(text, this);
     lbl->setObjectName(QStringLiteral("lbl") + QLatin1String(name));
     lbl->setFont(ChineseFont(18, true));
-    lbl->SetForeColor(kWhite);
+    lbl->SetForeColor(Look::kOnColour);
     lbl->adjustSize();
     lbl->move(x + (88 - lbl->width()) / 2, 314);
     ClickLabel *l = lbl;
@@ -104,7 +104,7 @@ void FormGameTip::LightLabel(ClickLabel *lbl)
 {
     plat().SetHandCursor();
     for (ClickLabel *l : {lblNextGame, lblReGame, lblReturn})
-        l->SetForeColor(l == lbl ? kLit : kWhite);
+        l->SetForeColor(l == lbl ? kLit : Look::kOnColour);
 }
 
 void FormGameTip::mouseMoveEvent(QMouseEvent *e)

@@ -9,6 +9,7 @@
 #include "wordbank/classuser.h"
 #include "wordbank/cword.h"
 #include "wordbank/globals.h"
+#include "widgets/widgetutil.h"
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
@@ -33,7 +34,7 @@ FormTip::FormTip(QWidget *parent) : QDialog(parent)
     lblEnglish->setTextFormat(Qt::PlainText);
     lblEnglish->setObjectName(QStringLiteral("lblEnglish"));
     lblEnglish->setFont(EnglishFont(44, true));
-    lblEnglish->setStyleSheet(QStringLiteral("color: %1;").arg(Look::kText.name()));
+    lblEnglish->setStyleSheet(Look::ColourStyle(Look::kText));
     lblEnglish->setAlignment(Qt::AlignCenter);
     lblEnglish->setGeometry(20, 284, 420, 64);
 

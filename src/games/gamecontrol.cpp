@@ -5,6 +5,7 @@
 #include "gamecontrol.h"
 #include "platform/platform.h"
 #include "widgets/look.h"
+#include "widgets/widgetutil.h"
 #include <QPainter>
 #include <QMetaObject>
 #include <QResizeEvent>

@@ -16,6 +16,7 @@
 #include "wordbank/classuser.h"
 #include "wordbank/cseries.h"
 #include "wordbank/globals.h"
+#include "widgets/widgetutil.h"
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -69,8 +70,7 @@ GameModeCtl::GameModeCtl(QWidget *parent) : QWidget(parent)
     lblSelected = MakeInfoLabel(this, "lblSelected", 16, true);
     lblSelected->hide();
     lblTip = MakeInfoLabel(this, "lblTip", 14, false);
-    lblTip->setStyleSheet(QStringLiteral("background: #FFF3C4; border: 1px solid #FF9F1C; border-radius: 6px;"
-                                         " padding: 1px 6px; color: #2B2D42;"));
+    lblTip->setStyleSheet(Look::TipStyle(Look::kOrange, 6, 6));
     lblTip->hide();
     lblUserName = MakeInfoLabel(this, "lblUserName", 16, true);
     lblUserName->move(560, 8);
@@ -207,10 +207,10 @@ void GameModeCtl::SetUnitTestStatus(int testMode)
     ClickLabel *n = lblTestMode[size_t(testMode)];
     if (ratio == 0) {
         b->SetPictureFile(gamepics::ButtonEmpty());
-        n->SetForeColor(QColor(0, 0, 0));
+        n->SetForeColor(Look::kOnBlank);
     } else {
         b->SetPictureFile(ratio == 100 ? gamepics::ButtonGreen() : gamepics::ButtonRed());
-        n->SetForeColor(QColor(0xFF, 0xFF, 0xFF));
+        n->SetForeColor(Look::kOnColour);
     }
     b->setProperty("ratio", ratio);
 }

@@ -13,6 +13,11 @@ QByteArray Hex(const QColor &c)
     return c.name(QColor::HexRgb).toLatin1();
 }
 
+QByteArray OnColour()
+{
+    return Hex(Look::kOnColour);
+}
+
 StdPicture Svg(const QByteArray &body, int size = 100)
 {
     const QByteArray n = QByteArray::number(size);
@@ -31,8 +36,8 @@ StdPicture Disc(const QColor &fill, const QColor &ring)
 StdPicture RightMark()
 {
     static const StdPicture *pic = new StdPicture(Svg("<circle cx='50' cy='50' r='46' fill='" + Hex(Look::kGreen)
-               + "' stroke='#FFFFFF' stroke-width='5'/>"
-                 "<path d='M27 52 L44 68 L74 34' fill='none' stroke='#FFFFFF' stroke-width='11'"
+               + "' stroke='" + OnColour() + "' stroke-width='5'/>"
+                 "<path d='M27 52 L44 68 L74 34' fill='none' stroke='" + OnColour() + "' stroke-width='11'"
                  " stroke-linecap='round' stroke-linejoin='round'/>"));
     return *pic;
 }
@@ -40,8 +45,8 @@ StdPicture RightMark()
 StdPicture WrongMark()
 {
     static const StdPicture *pic = new StdPicture(Svg("<circle cx='50' cy='50' r='46' fill='" + Hex(Look::kRed)
-               + "' stroke='#FFFFFF' stroke-width='5'/>"
-                 "<path d='M32 32 L68 68 M68 32 L32 68' fill='none' stroke='#FFFFFF' stroke-width='11'"
+               + "' stroke='" + OnColour() + "' stroke-width='5'/>"
+                 "<path d='M32 32 L68 68 M68 32 L32 68' fill='none' stroke='" + OnColour() + "' stroke-width='11'"
                  " stroke-linecap='round'/>"));
     return *pic;
 }
@@ -73,23 +78,23 @@ StdPicture ExitButton()
 {
     static const StdPicture *pic = new StdPicture(Svg("<rect x='4' y='4' width='92' height='92' rx='22' fill='" + Hex(Look::kOrange)
                + "'/><path d='M50 22 L80 48 L71 48 L71 76 L57 76 L57 58 L43 58 L43 76 L29 76 L29 48 L20 48 Z'"
-                 " fill='#FFFFFF' stroke='#FFFFFF' stroke-width='3' stroke-linejoin='round'/>"));
+                 " fill='" + OnColour() + "' stroke='" + OnColour() + "' stroke-width='3' stroke-linejoin='round'/>"));
     return *pic;
 }
 
 StdPicture NextGame()
 {
     static const StdPicture *pic = new StdPicture(Svg("<circle cx='50' cy='50' r='46' fill='" + Hex(Look::kOrange)
-               + "'/><path d='M28 42 L54 42 L54 26 L78 50 L54 74 L54 58 L28 58 Z' fill='#FFFFFF'"
-                 " stroke='#FFFFFF' stroke-width='4' stroke-linejoin='round'/>"));
+               + "'/><path d='M28 42 L54 42 L54 26 L78 50 L54 74 L54 58 L28 58 Z' fill='" + OnColour() + "'"
+                 " stroke='" + OnColour() + "' stroke-width='4' stroke-linejoin='round'/>"));
     return *pic;
 }
 
 StdPicture ReGame()
 {
     static const StdPicture *pic = new StdPicture(Svg("<circle cx='50' cy='50' r='46' fill='#4A90E2'/>"
-               "<path d='M72 50 A22 22 0 1 1 62 31' fill='none' stroke='#FFFFFF' stroke-width='10'"
-               " stroke-linecap='round'/><path d='M56 18 L76 28 L60 42 Z' fill='#FFFFFF' stroke='#FFFFFF'"
+               "<path d='M72 50 A22 22 0 1 1 62 31' fill='none' stroke='" + OnColour() + "' stroke-width='10'"
+               " stroke-linecap='round'/><path d='M56 18 L76 28 L60 42 Z' fill='" + OnColour() + "' stroke='" + OnColour() + "'"
                " stroke-width='4' stroke-linejoin='round'/>"));
     return *pic;
 }
@@ -98,14 +103,14 @@ StdPicture ReturnHome()
 {
     static const StdPicture *pic = new StdPicture(Svg("<circle cx='50' cy='50' r='46' fill='" + Hex(Look::kGreen)
                + "'/><path d='M50 22 L80 48 L71 48 L71 76 L57 76 L57 58 L43 58 L43 76 L29 76 L29 48 L20 48 Z'"
-                 " fill='#FFFFFF' stroke='#FFFFFF' stroke-width='3' stroke-linejoin='round'/>"));
+                 " fill='" + OnColour() + "' stroke='" + OnColour() + "' stroke-width='3' stroke-linejoin='round'/>"));
     return *pic;
 }
 
 StdPicture InfoStar()
 {
     static const StdPicture *pic = new StdPicture(Svg("<path d='M50 6 L62 36 L95 38 L69 58 L78 91 L50 73 L22 91 L31 58 L5 38 L38 36 Z'"
-               " fill='#FFD23F' stroke='#F4A100' stroke-width='4' stroke-linejoin='round'/>"));
+               " fill='" + Hex(Look::kGold) + "' stroke='#F4A100' stroke-width='4' stroke-linejoin='round'/>"));
     return *pic;
 }
 // clang-format on

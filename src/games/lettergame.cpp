@@ -32,7 +32,7 @@ QLabel *MakeProgressLabel(QWidget *parent)
     l->setTextFormat(Qt::PlainText);
     l->setObjectName(QStringLiteral("lblNum"));
     l->setFont(EnglishFont(22, true));
-    l->setStyleSheet(QStringLiteral("color: %1;").arg(Look::kText.name()));
+    l->setStyleSheet(Look::ColourStyle(Look::kText));
     l->setGeometry(24, 20, 160, 32);
     return l;
 }

@@ -128,7 +128,7 @@ int PlayTodayPlan(QWidget *parent)
         auto *progress = new QLabel(&games);
         progress->setObjectName(QStringLiteral("lblReviewLeft"));
         progress->setFont(ChineseFont(18, true));
-        progress->setStyleSheet(QStringLiteral("color: white; background: #FF9F1C; border-radius: 14px; padding: 0 12px;"));
+        progress->setStyleSheet(Look::BadgeStyle(Look::kOrange, 14) + QStringLiteral(" padding: 0 12px;"));
         progress->setAlignment(Qt::AlignCenter);
         progress->setGeometry(FormGames::kWidth - 170, FormGames::kGameTop - 34, 150, 30);
         progress->setText(RemainingText(Remaining(plan)));

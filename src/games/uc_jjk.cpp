@@ -46,7 +46,7 @@ UC_JJK::UC_JJK(QWidget *parent) : GameControl(parent)
     tpl->setTextFormat(Qt::PlainText);
     tpl->setObjectName(QStringLiteral("lblWordChar0"));
     tpl->setFont(lettergame::LetterFont(kLetterPx));
-    tpl->setStyleSheet(QStringLiteral("color: %1;").arg(Look::kGreen.name()));
+    tpl->setStyleSheet(Look::ColourStyle(Look::kGreen));
     tpl->move(0, kLetterTop);
     tpl->hide();
     lblWordChar.push_back(tpl);

@@ -37,8 +37,8 @@ UC_MOXIE::UC_MOXIE(QWidget *parent) : GameControl(parent)
     txtWord->setAttribute(Qt::WA_InputMethodEnabled, false);
     txtWord->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
     txtWord->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid %1; border-radius: 12px; padding: 0 12px;"
-                                          " background: white; color: %2; }")
-                               .arg(Look::kPanelEdge.darker(130).name(), Look::kText.name()));
+                                          " background: %3; color: %2; }")
+                               .arg(Look::kPanelEdge.darker(130).name(), Look::kText.name(), Look::kPanel.name()));
     txtWord->installEventFilter(this);
 
     btnOK = Look::MakeButton(QStringLiteral("确定"), this, Look::ButtonKind::Main);
@@ -60,7 +60,7 @@ UC_MOXIE::UC_MOXIE(QWidget *parent) : GameControl(parent)
     lblAnswer->setTextFormat(Qt::PlainText);
     lblAnswer->setObjectName(QStringLiteral("lblAnswer"));
     lblAnswer->setFont(EnglishFont(32, true));
-    lblAnswer->setStyleSheet(QStringLiteral("color: %1;").arg(Look::kRed.name()));
+    lblAnswer->setStyleSheet(Look::ColourStyle(Look::kRed));
     lblAnswer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblAnswer->setGeometry(192, 336, 550, 48);
     lblAnswer->hide();

@@ -166,25 +166,6 @@ void SetHandCursor()
     plat().SetHandCursor();
 }
 
-QColor ColorFromBGR(int bgr)
-{
-    if (bgr < 0) {
-        // System colours (&H800000nn): the classic defaults, so a form looks the
-        // same on every desktop theme.
-        switch (bgr & 0xFF) {
-        case 0x05: return QColor(0xFF, 0xFF, 0xFF); // window
-        case 0x08: return QColor(0x00, 0x00, 0x00); // window text
-        case 0x0D: return QColor(0x00, 0x78, 0xD7); // highlight
-        case 0x0E: return QColor(0xFF, 0xFF, 0xFF); // highlight text
-        case 0x11: return QColor(0x6D, 0x6D, 0x6D); // grey text
-        case 0x12: return QColor(0x00, 0x00, 0x00); // button text
-        case 0x0F:                                  // button face
-        default: return QColor(0xF0, 0xF0, 0xF0);
-        }
-    }
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
 int RandomIndex(int n)
 {
     if (n <= 0)

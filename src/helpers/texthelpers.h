@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -27,7 +26,5 @@ void DeleteFileIfExists(const QString &path);
 // Opens a file, folder or web address with the desktop; says so when nothing can.
 bool ShellOpen(const QString &target);
 void SetHandCursor();
-// Colours in the data are BGR numbers (&HFF0000 is blue).
-QColor ColorFromBGR(int bgr);
 // VB's Int(Rnd * n) through the platform's generator.
 int RandomIndex(int n);

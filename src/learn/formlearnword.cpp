@@ -76,7 +76,7 @@ QFrame *Separator(QWidget *parent)
 {
     auto *f = new QFrame(parent);
     f->setFrameShape(QFrame::VLine);
-    f->setStyleSheet(QStringLiteral("color:#C9E2F8"));
+    f->setStyleSheet(Look::ColourStyle(Look::kPanelEdge));
     return f;
 }
 

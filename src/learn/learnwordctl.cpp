@@ -55,7 +55,7 @@ StdPicture TipPicture(const QString &title, const QString &hint)
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     Look::PaintRoundPanel(p, QRect(QPoint(0, 0), size), 18, Look::kOrange, QColor(255, 255, 255));
-    p.setPen(Qt::white);
+    p.setPen(Look::kOnColour);
     p.setFont(ChineseFont(24, true));
     p.drawText(QRect(0, 8, size.width(), 40), Qt::AlignCenter, title);
     p.setFont(ChineseFont(16));
@@ -87,7 +87,7 @@ QCursor ArrowCursor(bool next)
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::white, 2));
+    p.setPen(QPen(Look::kOnColour, 2));
     p.setBrush(Look::kOrange);
     p.drawEllipse(QRectF(1, 1, 34, 34));
     QPainterPath arrow;
@@ -102,7 +102,7 @@ QCursor ArrowCursor(bool next)
     }
     arrow.closeSubpath();
     p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
+    p.setBrush(Look::kOnColour);
     p.drawPath(arrow);
     p.end();
     return QCursor(pm, 18, 18);
@@ -487,7 +487,7 @@ QString LearnWordCtl::SentenceHtml() const
     if (picked.isEmpty())
         return s.toHtmlEscaped();
     const int at = lblSentenceEN->PickedStart();
-    return s.left(at).toHtmlEscaped() + QStringLiteral("<span style=\"color:#E0700A; font-weight:bold\">")
+    return s.left(at).toHtmlEscaped() + QStringLiteral("<span style=\"color:%1; font-weight:bold\">").arg(Look::kPickedWord.name())
            + picked.toHtmlEscaped() + QStringLiteral("</span>") + s.mid(at + picked.size()).toHtmlEscaped();
 }
 

@@ -8,6 +8,7 @@
 #include "sound/classplaysound.h"
 #include "speech/sayrecorder.h"
 #include "speech/speechservice.h"
+#include "widgets/look.h"
 #include "wordbank/classunit.h"
 #include "wordbank/cword.h"
 #include "wordbank/globals.h"
@@ -132,7 +133,7 @@ void SayPanel::SayButtonIdle()
 void SayPanel::ShowText(const QString &text, const QColor &colour, int stars)
 {
     lblResult->setText(text);
-    lblResult->setStyleSheet(QStringLiteral("color:%1").arg(colour.name()));
+    lblResult->setStyleSheet(Look::ColourStyle(colour));
     lblStars->setText(stars > 0 ? QString(QStringLiteral("⭐")).repeated(stars) : QString());
 }
 

@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform.h"
-#include "qtplatform.h"
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -16,7 +15,6 @@
 #include <QtEndian>
 #include <fcntl.h>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 Platform *gInstalled = nullptr;
@@ -100,37 +98,6 @@ bool Platform::WriteFileAtomic(const QString &path, const QByteArray &bytes)
     }
     SyncDirectory(dir);
     return true;
-}
-
-QRegion RoundRectRegion(int w, int h, int ew, int eh)
-{
-    if (w <= 0 || h <= 0)
-        return QRegion();
-    const double rx = std::min(std::max(ew, 0), w) / 2.0;
-    const double ry = std::min(std::max(eh, 0), h) / 2.0;
-    if (rx <= 0 || ry <= 0)
-        return QRegion(0, 0, w, h);
-    // One rectangle per pixel row, cut by the corner ellipse at the row's centre.
-    QList<QRect> rows;
-    rows.reserve(h);
-    for (int y = 0; y < h; ++y) {
-        const double yc = y + 0.5;
-        double dy = 0;
-        if (yc < ry)
-            dy = ry - yc;
-        else if (yc > h - ry)
-            dy = yc - (h - ry);
-        int inset = 0;
-        if (dy > 0) {
-            const double t = std::min(dy / ry, 1.0);
-            inset = int(std::lround(rx - rx * std::sqrt(1.0 - t * t)));
-        }
-        if (w - 2 * inset > 0)
-            rows.append(QRect(inset, y, w - 2 * inset, 1));
-    }
-    QRegion region;
-    region.setRects(rows.constData(), int(rows.size()));
-    return region;
 }
 
 void WaitLettingEventsThrough(int ms, const std::function<bool()> &keepWaiting)

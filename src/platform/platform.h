@@ -7,14 +7,12 @@
 // operating system gives it: dialogs, shell, cursor, fonts, randomness, time
 // and sound. Tests replace it with the fake in tests/support.
 #include <QByteArray>
-#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
 
 class AudioCapture;
-class QWidget;
 
 enum class MsgIcon {
     None,
@@ -98,10 +96,6 @@ public:
 Platform &plat();
 // Installs p (not owned) and returns the previous one.
 Platform *SetPlatform(Platform *p);
-
-// CreateRoundRectRgn(0, 0, w, h, ew, eh): ew and eh are ellipse sizes, so the
-// corner radius is half of each.
-QRegion RoundRectRegion(int w, int h, int ew, int eh);
 
 // Waits ms milliseconds while letting events through, through the platform's
 // Sleep/DoEvents so a test pacer makes it instant. Stops early when

@@ -7,6 +7,7 @@
 #include "course/filedialogs.h"
 #include "platform/platform.h"
 #include "widgets/bookunittitlectl.h"
+#include "widgets/look.h"
 #include "wordbank/classbook.h"
 #include "wordbank/classunit.h"
 #include "wordbank/classuser.h"
@@ -19,10 +20,10 @@
 namespace {
 // The meanings of the colours stay (blue new, red often wrong, green well
 // known, dark practising) in shades that read well on white.
-constexpr int kUntestedColour = 0xBF5F1F;   // #1F5FBF
-constexpr int kOftenWrongColour = 0x2828C6; // #C62828
-constexpr int kWellKnownColour = 0x457B1E;  // #1E7B45
-constexpr int kPractisingColour = 0x422D2B; // #2B2D42
+constexpr int kUntestedColour = Look::ToBgr(Look::RowNew);
+constexpr int kOftenWrongColour = Look::ToBgr(Look::RowOftenWrong);
+constexpr int kWellKnownColour = Look::ToBgr(Look::RowWellKnown);
+constexpr int kPractisingColour = Look::ToBgr(Look::Text);
 }
 
 FormRecord::FormRecord(QWidget *parent)

@@ -7,7 +7,7 @@
 #include "helpers/envelope.h"
 #include "helpers/texthelpers.h"
 #include "platform/platform.h"
-#include "platform/sounddecode.h"
+#include "sound/sounddecode.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>

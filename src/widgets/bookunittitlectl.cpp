@@ -31,7 +31,6 @@ QLabel *MakeLabel(QWidget *parent, const QFont &font, QRgb colour)
     return l;
 }
 
-constexpr QRgb kUnitsColour = 0xFF1F6FB2; // a deeper blue of the window background
 constexpr QRgb kUserColour = 0xFF5C6378;
 }
 
@@ -39,7 +38,7 @@ BookUnitTitleCtl::BookUnitTitleCtl(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
     lblSeriesBook = MakeLabel(this, ChineseFont(18, true), Look::Text);
-    lblUnits = MakeLabel(this, ChineseFont(15), kUnitsColour);
+    lblUnits = MakeLabel(this, ChineseFont(15), Look::InfoText);
     lblUser = MakeLabel(this, EnglishFont(14), kUserColour);
     resize(600, 60);
 }

@@ -4,7 +4,7 @@
 
 #include "ctranspicturebox.h"
 #include "widgets/look.h"
-#include "helpers/texthelpers.h"
+#include "widgets/widgetutil.h"
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -62,7 +62,7 @@ EnTextCtl::EnTextCtl(QWidget *parent) : QWidget(parent)
     btnReadMe->setAutoRaise(true);
     btnReadMe->setFocusPolicy(Qt::NoFocus);
     btnReadMe->setToolTip(QStringLiteral("朗读"));
-    btnReadMe->setStyleSheet(QStringLiteral("QToolButton { border: none; background: transparent; padding: 0; }"));
+    btnReadMe->setStyleSheet(Look::BareButtonStyle(QStringLiteral("QToolButton")));
     btnReadMe->setMouseTracking(true);
     btnReadMe->installEventFilter(this);
     connect(btnReadMe, &QToolButton::clicked, this, &EnTextCtl::Speak);

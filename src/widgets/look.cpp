@@ -25,21 +25,56 @@ void StyleWindow(QWidget *w)
 QString MainButtonStyle()
 {
     return QStringLiteral(
-        "QPushButton { background: #FF9F1C; color: white; border: none; border-radius: 12px; padding: 4px 14px;"
-        " font-family: 'WenQuanYi Micro Hei'; font-size: 16px; font-weight: bold; }"
-        "QPushButton:hover { background: #FFB347; }"
-        "QPushButton:pressed { background: #E88A0C; }"
-        "QPushButton:disabled { background: #B8C0CC; color: #F4F6F9; }");
+               "QPushButton { background: %1; color: %2; border: none; border-radius: 12px; padding: 4px 14px;"
+               " font-family: 'WenQuanYi Micro Hei'; font-size: 16px; font-weight: bold; }"
+               "QPushButton:hover { background: #FFB347; }"
+               "QPushButton:pressed { background: #E88A0C; }"
+               "QPushButton:disabled { background: #B8C0CC; color: #F4F6F9; }")
+        .arg(kOrange.name(), kOnColour.name());
 }
 
 QString PlainButtonStyle()
 {
     return QStringLiteral(
-        "QPushButton { background: white; color: #2B2D42; border: 2px solid #9CC9F0; border-radius: 12px; padding: 4px 12px;"
-        " font-family: 'WenQuanYi Micro Hei'; font-size: 16px; }"
-        "QPushButton:hover { background: #F3F9FF; border-color: #4A90E2; }"
-        "QPushButton:pressed { background: #DCEEFF; }"
-        "QPushButton:disabled { color: #9AA3B2; border-color: #D5DCE6; }");
+               "QPushButton { background: white; color: %1; border: 2px solid %2; border-radius: 12px; padding: 4px 12px;"
+               " font-family: 'WenQuanYi Micro Hei'; font-size: 16px; }"
+               "QPushButton:hover { background: #F3F9FF; border-color: #4A90E2; }"
+               "QPushButton:pressed { background: #DCEEFF; }"
+               "QPushButton:disabled { color: #9AA3B2; border-color: %3; }")
+        .arg(kText.name(), kFieldEdge.name(), kDisabledEdge.name());
+}
+
+QString ColourStyle(const QColor &c)
+{
+    return QStringLiteral("color: %1;").arg(c.name());
+}
+
+QString TextBoxRules(const QString &padding)
+{
+    return QStringLiteral("background: white; color: %1; border: 2px solid %2; border-radius: 10px; padding: %3;")
+        .arg(kText.name(), kFieldEdge.name(), padding);
+}
+
+QString TipStyle(const QColor &edge, int radius, int sidePadding)
+{
+    return QStringLiteral("QLabel { color: %1; background: %2; border: 1px solid %3; border-radius: %4px;"
+                          " padding: 1px %5px; }")
+        .arg(kText.name(), kTipFill.name(), edge.name())
+        .arg(radius)
+        .arg(sidePadding);
+}
+
+QString BareButtonStyle(const QString &buttonClass)
+{
+    return buttonClass + QStringLiteral(" { border: none; background: transparent; padding: 0; }");
+}
+
+QString BadgeStyle(const QColor &fill, int radius)
+{
+    return QStringLiteral("color: %1; border-radius: %2px; background: %3;")
+        .arg(kOnColour.name())
+        .arg(radius)
+        .arg(fill.name());
 }
 
 QPushButton *MakeButton(const QString &text, QWidget *parent, ButtonKind kind, const QString &iconPath)
@@ -70,11 +105,13 @@ void StyleList(QListWidget *list)
 {
     list->setFont(ChineseFont(16));
     list->setCursor(Qt::PointingHandCursor);
-    list->setStyleSheet(QStringLiteral(
-        "QListWidget { background: white; color: #2B2D42; border: 2px solid #CFE3F7; border-radius: 10px; padding: 4px; }"
-        "QListWidget::item { padding: 5px 6px; border-radius: 6px; }"
-        "QListWidget::item:hover { background: #EAF4FF; }"
-        "QListWidget::item:selected { background: #4A90E2; color: white; }"));
+    list->setStyleSheet(
+        QStringLiteral(
+            "QListWidget { background: white; color: %1; border: 2px solid %2; border-radius: 10px; padding: 4px; }"
+            "QListWidget::item { padding: 5px 6px; border-radius: 6px; }"
+            "QListWidget::item:hover { background: #EAF4FF; }"
+            "QListWidget::item:selected { background: #4A90E2; color: %3; }")
+            .arg(kText.name(), kBoxEdge.name(), kOnColour.name()));
 }
 
 void PaintRoundPanel(QPainter &p, const QRect &r, qreal radius, const QColor &fill, const QColor &edge)
@@ -120,6 +157,6 @@ void RoundPanel::paintEvent(QPaintEvent *)
     QPainterPath path;
     path.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 16, 16);
     p.fillPath(path, QColor(m_fill));
-    p.setPen(QPen(QColor(0xCF, 0xE3, 0xF7), 1.5));
+    p.setPen(QPen(Look::kBoxEdge, 1.5));
     p.drawPath(path);
 }

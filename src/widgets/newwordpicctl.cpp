@@ -10,6 +10,7 @@
 #include "wordbank/classuser.h"
 #include "wordbank/cword.h"
 #include "wordbank/globals.h"
+#include "widgets/widgetutil.h"
 #include <QCache>
 #include <QLabel>
 #include <QMouseEvent>

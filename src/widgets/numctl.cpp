@@ -7,6 +7,7 @@
 #include "helpers/texthelpers.h"
 #include "wordbank/scoring.h"
 #include "wordbank/classunit.h"
+#include "widgets/widgetutil.h"
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
@@ -60,11 +61,11 @@ void NumCtl::SetUnit(ClassUnit *inUnit, bool bSelected)
     myUnit = inUnit;
     const QString status = inUnit->GetUnitStatus();
     if (status.isEmpty())
-        Show(img_Gray[k], 0, TwoDigits(inUnit->UnitID));
+        Show(img_Gray[k], Look::ToBgr(Look::OnBlank), TwoDigits(inUnit->UnitID));
     else if (inUnit->IsAllCompleted() == scoring::kAllGamesDone)
-        Show(img_Green[k], 0xFFFFFF, TwoDigits(inUnit->UnitID));
+        Show(img_Green[k], Look::ToBgr(Look::OnColour), TwoDigits(inUnit->UnitID));
     else
-        Show(img_Red[k], 0xFFFFFF, TwoDigits(inUnit->UnitID));
+        Show(img_Red[k], Look::ToBgr(Look::OnColour), TwoDigits(inUnit->UnitID));
 }
 
 void NumCtl::SetSelected(bool bSelected)
@@ -83,11 +84,11 @@ void NumCtl::SetUnitStatus(ClassUnit *inUnit, int testMode)
     if (testMode >= 0 && 3 * testMode + 3 <= status.size())
         v = status.mid(3 * testMode, 3).toInt();
     if (v == 0)
-        Show(img_Gray[0], 0, TwoDigits(v));
+        Show(img_Gray[0], Look::ToBgr(Look::OnBlank), TwoDigits(v));
     else if (v == scoring::kFullRatio)
-        Show(img_Green[0], 0xFFFFFF, TwoDigits(v));
+        Show(img_Green[0], Look::ToBgr(Look::OnColour), TwoDigits(v));
     else
-        Show(img_Red[0], 0xFFFFFF, TwoDigits(v));
+        Show(img_Red[0], Look::ToBgr(Look::OnColour), TwoDigits(v));
 }
 
 void NumCtl::Show(const StdPicture &pic, int numberBgr, const QString &number)

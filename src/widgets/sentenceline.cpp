@@ -3,12 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "sentenceline.h"
+#include "look.h"
 #include <QEvent>
 #include <QPainter>
 #include <QTextCharFormat>
 #include <cmath>
-
-const QColor SentenceLine::kPickedColour = QColor(0xE0, 0x70, 0x0A);
 
 SentenceLine::SentenceLine(QWidget *parent) : QWidget(parent)
 {
@@ -38,7 +37,7 @@ void SentenceLine::LayOut()
     QList<QTextLayout::FormatRange> ranges;
     if (m_length > 0) {
         QTextCharFormat picked;
-        picked.setForeground(kPickedColour);
+        picked.setForeground(Look::kPickedWord);
         picked.setFontWeight(QFont::Bold);
         ranges.append({m_start, m_length, picked});
     }

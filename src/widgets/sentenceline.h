@@ -25,8 +25,6 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-    static const QColor kPickedColour;
-
 protected:
     void paintEvent(QPaintEvent *) override;
     void changeEvent(QEvent *e) override;

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "shapectl.h"
-#include "platform/platform.h"
+#include "widgets/widgetutil.h"
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>

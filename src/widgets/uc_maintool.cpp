@@ -102,9 +102,7 @@ UC_MainTool::UC_MainTool(QWidget *parent) : QWidget(parent)
     lblTip->setObjectName(QStringLiteral("lblTip"));
     lblTip->setFont(ChineseFont(14));
     lblTip->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lblTip->setStyleSheet(QStringLiteral(
-        "QLabel { color: #2B2D42; background: #FFF3C4; border: 1px solid #FFC857;"
-        " border-radius: 9px; padding: 1px 8px; }"));
+    lblTip->setStyleSheet(Look::TipStyle(QColor(0xFF, 0xC8, 0x57), 9, 8));
     lblTip->adjustSize();
     lblTip->hide();
     ApplyShape();

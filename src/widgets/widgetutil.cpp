@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <cmath>
 #include <QHash>
 
@@ -257,4 +258,54 @@ QRegion OpaqueRegion(const QImage &image)
 QRegion NothingRegion()
 {
     return QRegion(-2, -2, 1, 1);
+}
+
+QRegion RoundRectRegion(int w, int h, int ew, int eh)
+{
+    if (w <= 0 || h <= 0)
+        return QRegion();
+    const double rx = std::min(std::max(ew, 0), w) / 2.0;
+    const double ry = std::min(std::max(eh, 0), h) / 2.0;
+    if (rx <= 0 || ry <= 0)
+        return QRegion(0, 0, w, h);
+    // One rectangle per pixel row, cut by the corner ellipse at the row's centre.
+    QList<QRect> rows;
+    rows.reserve(h);
+    for (int y = 0; y < h; ++y) {
+        const double yc = y + 0.5;
+        double dy = 0;
+        if (yc < ry)
+            dy = ry - yc;
+        else if (yc > h - ry)
+            dy = yc - (h - ry);
+        int inset = 0;
+        if (dy > 0) {
+            const double t = std::min(dy / ry, 1.0);
+            inset = int(std::lround(rx - rx * std::sqrt(1.0 - t * t)));
+        }
+        if (w - 2 * inset > 0)
+            rows.append(QRect(inset, y, w - 2 * inset, 1));
+    }
+    QRegion region;
+    region.setRects(rows.constData(), int(rows.size()));
+    return region;
+}
+
+QColor ColorFromBGR(int bgr)
+{
+    if (bgr < 0) {
+        // System colours (&H800000nn): the classic defaults, so a form looks the
+        // same on every desktop theme.
+        switch (bgr & 0xFF) {
+        case 0x05: return QColor(0xFF, 0xFF, 0xFF); // window
+        case 0x08: return QColor(0x00, 0x00, 0x00); // window text
+        case 0x0D: return QColor(0x00, 0x78, 0xD7); // highlight
+        case 0x0E: return QColor(0xFF, 0xFF, 0xFF); // highlight text
+        case 0x11: return QColor(0x6D, 0x6D, 0x6D); // grey text
+        case 0x12: return QColor(0x00, 0x00, 0x00); // button text
+        case 0x0F:                                  // button face
+        default: return QColor(0xF0, 0xF0, 0xF0);
+        }
+    }
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }

@@ -101,3 +101,10 @@ QRegion OpaqueRegion(const QImage &image);
 // A mask that leaves nothing of a widget visible or clickable (an empty
 // QRegion would instead remove the mask).
 QRegion NothingRegion();
+
+// CreateRoundRectRgn(0, 0, w, h, ew, eh): ew and eh are ellipse sizes, so the
+// corner radius is half of each.
+QRegion RoundRectRegion(int w, int h, int ew, int eh);
+
+// Colours in the data are BGR numbers (&HFF0000 is blue).
+QColor ColorFromBGR(int bgr);

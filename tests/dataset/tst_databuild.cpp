@@ -8,7 +8,7 @@
 #include "support/testmain.h"
 #include "helpers/envelope.h"
 #include "platform/platform.h"
-#include "platform/sounddecode.h"
+#include "sound/sounddecode.h"
 
 #include <QDir>
 #include <QDateTime>

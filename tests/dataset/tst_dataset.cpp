@@ -12,7 +12,7 @@
 #include "helpers/texthelpers.h"
 #include "helpers/textfile.h"
 #include "helpers/wordforms.h"
-#include "platform/sounddecode.h"
+#include "sound/sounddecode.h"
 #include "course/booktext.h"
 #include "wordbank/classdbdictionary.h"
 #include "wordbank/cseries.h"

@@ -296,6 +296,36 @@ private slots:
         QVERIFY(!dlg.isVisible());
     }
 
+    // A game's button reads like a unit tile: the ratio on a green or red
+    // disc in white, on an empty one in black.
+    void gameButtonsShowTheirRatio_data()
+    {
+        QTest::addColumn<int>("ratio");
+        QTest::addColumn<QString>("disc");
+        QTest::addColumn<QColor>("number");
+        QTest::addRow("not played") << 0 << "empty" << QColor(0, 0, 0);
+        QTest::addRow("part right") << 20 << "red" << QColor(0xFF, 0xFF, 0xFF);
+        QTest::addRow("all right") << 100 << "green" << QColor(0xFF, 0xFF, 0xFF);
+    }
+    void gameButtonsShowTheirRatio()
+    {
+        QFETCH(int, ratio);
+        QFETCH(QString, disc);
+        QFETCH(QColor, number);
+        GamesEnv env;
+        QVERIFY(env.LoadAt(1, 1, 1, 1));
+        constexpr int kGame = 3;
+        gCurrUnit->SetUnitStatus(kGame, ratio);
+        GameModeCtl ctl;
+        ctl.SetUnitTestStatus(kGame);
+        const StdPicture &expected = disc == "empty" ? gamepics::ButtonEmpty()
+                                     : disc == "red" ? gamepics::ButtonRed()
+                                                     : gamepics::ButtonGreen();
+        QVERIFY(ctl.btnTestMode[kGame]->PictureFile() == expected);
+        QCOMPARE(ctl.btnTestMode[kGame]->property("ratio").toInt(), ratio);
+        QCOMPARE(ctl.lblTestMode[kGame]->ForeColor(), number);
+    }
+
     void letterGameButtonsStartNothingUntilTheirGamesExist()
     {
         GamesEnv env;

@@ -222,22 +222,6 @@ private slots:
         QVERIFY(app.filesIn(QStringLiteral("tmp")).isEmpty());
     }
 
-    void colorFromBGR_data()
-    {
-        QTest::addColumn<int>("bgr");
-        QTest::addColumn<QColor>("color");
-        QTest::addRow("blue") << 0xFF0000 << QColor(0, 0, 255);
-        QTest::addRow("red") << 0x0000FF << QColor(255, 0, 0);
-        QTest::addRow("mixed") << 0x336699 << QColor(0x99, 0x66, 0x33);
-        QTest::addRow("button face") << int(0x8000000F) << QColor(0xF0, 0xF0, 0xF0);
-    }
-    void colorFromBGR()
-    {
-        QFETCH(int, bgr);
-        QFETCH(QColor, color);
-        QCOMPARE(ColorFromBGR(bgr), color);
-    }
-
     void shellAndCursorGoThroughThePlatform()
     {
         ScopedFakePlatform p;

@@ -108,48 +108,6 @@ private slots:
         QCOMPARE(WTERMSIG(status), SIGABRT);
     }
 
-    void roundRectRegion_data()
-    {
-        QTest::addColumn<int>("w");
-        QTest::addColumn<int>("h");
-        QTest::addColumn<int>("ew");
-        QTest::addColumn<int>("eh");
-        QTest::addRow("tile") << 100 << 50 << 20 << 20;
-        QTest::addRow("oval corners") << 200 << 120 << 40 << 24;
-        QTest::addRow("odd sizes") << 37 << 23 << 9 << 7;
-        QTest::addRow("ellipse larger than the box") << 40 << 30 << 100 << 100;
-    }
-    void roundRectRegion()
-    {
-        QFETCH(int, w);
-        QFETCH(int, h);
-        QFETCH(int, ew);
-        QFETCH(int, eh);
-        const QRegion r = RoundRectRegion(w, h, ew, eh);
-        QCOMPARE(r.boundingRect(), QRect(0, 0, w, h));
-        QVERIFY(!r.contains(QPoint(0, 0)));
-        QVERIFY(r.contains(QPoint(w / 2, h / 2)));
-        QVERIFY(r.contains(QPoint(w / 2, 0))); // straight edges are full length
-        QVERIFY(r.contains(QPoint(0, h / 2)));
-        const int rx = std::min(ew, w) / 2, ry = std::min(eh, h) / 2;
-        // a point just inside the corner's square but outside the arc is cut
-        QVERIFY(!r.contains(QPoint(rx / 4, ry / 4)));
-        // the four corners mirror one another
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const bool in = r.contains(QPoint(x, y));
-                QCOMPARE(r.contains(QPoint(w - 1 - x, y)), in);
-                QCOMPARE(r.contains(QPoint(x, h - 1 - y)), in);
-            }
-    }
-
-    void roundRectRegionDegenerate()
-    {
-        QCOMPARE(RoundRectRegion(50, 40, 0, 0), QRegion(0, 0, 50, 40));
-        QVERIFY(RoundRectRegion(0, 40, 10, 10).isEmpty());
-        QVERIFY(RoundRectRegion(50, -1, 10, 10).isEmpty());
-    }
-
     void waitUsesThePacer()
     {
         ScopedFakePlatform p;

@@ -3,7 +3,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "testmain.h"
+// The tests of the libraries below the widgets run without a screen: their
+// executables do not link Qt Widgets and get a core application.
+#ifdef QT_WIDGETS_LIB
 #include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
 #include <cstring>
 
 namespace testreg {
@@ -20,7 +28,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     if (qgetenv("SDL_AUDIODRIVER").isEmpty())
         qputenv("SDL_AUDIODRIVER", "dummy");
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     const char *only = nullptr;
     std::vector<char *> args{argv[0]};
     for (int i = 1; i < argc; ++i) {

@@ -6,6 +6,7 @@
 #include "support/fakeplatform.h"
 #include "support/testmain.h"
 #include "widgets/shapectl.h"
+#include "widgets/widgetutil.h"
 #include <QPainter>
 #include <QSignalSpy>
 

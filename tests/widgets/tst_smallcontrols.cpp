@@ -14,6 +14,7 @@
 #include "wordbank/classuser.h"
 #include "wordbank/cseries.h"
 #include "wordbank/globals.h"
+#include "widgets/widgetutil.h"
 #include <QLabel>
 #include <QSignalSpy>
 #include <array>

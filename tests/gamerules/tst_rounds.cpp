@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gamesenv.h"
+#include "rulesenv.h"
 #include "support/testmain.h"
 #include "games/choiceround.h"
 #include "games/flipdeck.h"

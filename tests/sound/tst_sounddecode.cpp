@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/platform.h"
-#include "platform/sounddecode.h"
+#include "sound/sounddecode.h"
 #include "support/fixture.h"
 #include "support/testmain.h"
 #include <QtEndian>

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The round every game plays and the one answer function it records through.
-#include "gamesenv.h"
+#include "rulesenv.h"
 #include "support/testmain.h"
 #include "games/wordround.h"
 #include "wordbank/answers.h"
