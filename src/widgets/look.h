@@ -85,8 +85,7 @@ void PaintRoundPanel(QPainter &p, const QRect &r, qreal radius, const QColor &fi
 // Style sheets of the two button kinds, for buttons made elsewhere.
 QString MainButtonStyle();
 QString PlainButtonStyle();
-// "color: #rrggbb;" for a widget whose parent's style sheet would win over
-// its palette.
+// "color: #rrggbb;": a label's text colour as a style sheet.
 QString ColourStyle(const QColor &c);
 // The rules (no selector) of a white text box with the field edge.
 QString TextBoxRules(const QString &padding);
