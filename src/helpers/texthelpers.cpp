@@ -113,7 +113,7 @@ bool IsValidEnglishWord(QString &word)
     word = StripTabsTrim(word);
     if (word.size() > 24)
         return false;
-    for (QChar c : word) {
+    for (QChar c : std::as_const(word)) { // reading only: a shared word stays shared
         // ASCII only: some non-ASCII letters upper-case to A..Z (dotless i, long s)
         if (!IsAsciiLetter(c) && c != QLatin1Char('.') && c != QLatin1Char(' ')
             && c != QLatin1Char('\'') && c != QLatin1Char('-'))

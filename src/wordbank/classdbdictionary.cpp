@@ -144,10 +144,13 @@ QString ClassDBdictionary::SaveWordStatus() const
     QString text;
     // a profile's status runs to hundreds of kilobytes: grown once, not by doubling
     text.reserve(m_statusChars + m_statusChars / 8 + 256);
+    // only the words listed as changed, not the whole dictionary
+    m_listed.clear();
     for (const auto &b : m_buckets) {
         if (b)
-            b->AppendWordStatus(text);
+            b->CollectListed(m_listed);
     }
+    ClassDBsubArrWords::AppendStatusOf(m_listed, text);
     m_statusChars = text.size();
     return text;
 }
@@ -156,14 +159,48 @@ void ClassDBdictionary::LoadWordStatus(const QString &iStr)
 {
     if (iStr.isEmpty() || iStr == QLatin1String("0"))
         return;
-    // a profile holds tens of thousands of items: walk them as views
+    // A profile holds tens of thousands of items, each for a word somewhere
+    // in a large dictionary. The items are read first; then each word's
+    // place, the word and its key are asked of memory some items ahead, so
+    // the look-ups do not wait on it one after another.
+    struct Item {
+        QStringView key, status;
+        const ClassDBsubArrWords *bucket;
+        size_t hash;
+        const CWord *guess = nullptr;
+    };
+    std::vector<Item> items;
+    items.reserve(size_t(iStr.size() / 16));
     for (QStringView item : QStringTokenizer(iStr, u'-')) {
         item = TrimSpaces(item);
         const qsizetype bar = item.indexOf(u'|');
         if (bar < 0 || item.indexOf(u'|', bar + 1) >= 0)
             continue; // not exactly two pieces
-        if (CWord *w = FindKey(TrimSpaces(item.left(bar)).toString()))
-            w->StatusFromStr(TrimSpaces(item.mid(bar + 1)));
+        const QStringView key = TrimSpaces(item.left(bar));
+        if (const ClassDBsubArrWords *b = Bucket(GetSubArrIndex(key)))
+            items.push_back(Item{key, TrimSpaces(item.mid(bar + 1)), b, ClassDBsubArrWords::SpelledHash(key)});
+    }
+    constexpr size_t kPlace = 12, kWord = 8, kKey = 4;
+    const size_t n = items.size();
+    for (size_t i = 0; i < n; ++i) {
+        if (i + kPlace < n)
+            items[i + kPlace].bucket->PrefetchSpelled(items[i + kPlace].hash);
+        if (i + kWord < n) {
+            Item &ahead = items[i + kWord];
+            ahead.guess = ahead.bucket->SpelledGuess(ahead.hash);
+            if (ahead.guess)
+                __builtin_prefetch(ahead.guess);
+        }
+        if (i + kKey < n && items[i + kKey].guess) {
+            __builtin_prefetch(items[i + kKey].guess->English.constData());
+            __builtin_prefetch(items[i + kKey].guess->NewWordMark.constData());
+        }
+        const Item &it = items[i];
+        CWord *w = it.bucket->FindSpelled(it.key, it.hash);
+        if (!w)
+            w = it.bucket->Find(it.key.toString()); // another letter case
+        if (w)
+            w->StatusFromStr(it.status);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class ClassUnit;
 
@@ -49,6 +50,7 @@ private:
     void ReserveBuckets(const QStringList &lines);
 
     std::array<std::unique_ptr<ClassDBsubArrWords>, kBucketCount> m_buckets;
-    mutable qsizetype m_statusChars = 0; // length of the last status text saved
+    mutable qsizetype m_statusChars = 0;         // length of the last status text saved
+    mutable std::vector<const CWord *> m_listed; // kept between saves: no regrowing
     int m_badLine = 0;
 };

@@ -275,7 +275,9 @@ int ClassUnit::AddWord(const QString &English)
     if (!gDictionary || !gDictionary->SetWord(obj, w))
         return 0;
     m_words.push_back(obj);
-    obj->UserEN = w;
+    // mostly already so: the word's old text is then not let go
+    if (obj->UserEN != w)
+        obj->UserEN = w;
     return WordNum();
 }
 

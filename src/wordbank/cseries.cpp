@@ -41,12 +41,15 @@ bool CSeries::LoadStandardSeries()
         m_droppedWords.clear();
     ClassBook *book = nullptr;
     ClassUnit *unit = nullptr;
+    const ClassUnit *sidUnit = nullptr; // what sID was made for
+    const ClassBook *sidBook = nullptr;
+    QString sID;
     bool inside = false;
     for (qsizetype i = 2; i < lines.size(); ++i) {
         QString line = TrimSpaces(lines.at(i));
         if (line.isEmpty())
             continue;
-        const QChar first = line.front();
+        const QChar first = line.at(0); // at(), not front(): no copy of a shared line
         // only the header lines need their text without the mark (not every word)
         const bool header = first == QLatin1Char('@') || first == QLatin1Char('%') || first == QLatin1Char('#');
         const QString rest = header ? line.mid(1) : QString();
@@ -74,7 +77,12 @@ bool CSeries::LoadStandardSeries()
         } else if (first == QLatin1Char('*')) {
             if (!unit)
                 continue;
-            const QString sID = QStringLiteral("SID-%1-%2-%3").arg(SeriesID).arg(book ? book->BookID : 0).arg(unit->UnitID);
+            // the same for every sentence of a unit: made once per unit
+            if (sidUnit != unit || sidBook != book) {
+                sidUnit = unit;
+                sidBook = book;
+                sID = QStringLiteral("SID-%1-%2-%3").arg(SeriesID).arg(book ? book->BookID : 0).arg(unit->UnitID);
+            }
             unit->AddSentence(line, sID);
         } else if (inside) {
             const QString original = line;

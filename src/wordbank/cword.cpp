@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cword.h"
+#include "classdbsubarrwords.h"
 #include "classuser.h"
 #include "globals.h"
 #include "scoring.h"
@@ -52,8 +53,9 @@ void CWord::SetNewWord(int nNewBookID, bool bNewWord)
 {
     if (nNewBookID < 1 || nNewBookID > kMarkLength)
         return;
-    NewWordMark = NormalizedMark(NewWordMark);
-    NewWordMark[nNewBookID - 1] = bNewWord ? QLatin1Char('1') : QLatin1Char('0');
+    QString mark = NormalizedMark(NewWordMark);
+    mark[nNewBookID - 1] = bNewWord ? QLatin1Char('1') : QLatin1Char('0');
+    NewWordMark = mark;
 }
 
 QString CWord::GetStatus() const
@@ -135,7 +137,7 @@ bool CWord::StatusFromStr(QStringView strStatus)
     const QStringView mark = strStatus.mid(hash + 1);
     if (mark.indexOf(QLatin1Char('#')) < 0) {
         // a whole mark that is already the word's costs no copy
-        if (mark.size() != kMarkLength || QStringView(NewWordMark) != mark)
+        if (mark.size() != kMarkLength || QStringView(NewWordMark.Text()) != mark)
             NewWordMark = NormalizedMark(mark.toString());
     }
     return true;
@@ -155,10 +157,16 @@ void CWord::AppendStatus(QString &out) const
     // below -99 the offset number would carry a "-", the item separator of
     // the word-status text
     char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, std::max(iTestResult, -99) + kStatusOffset).ptr;
+    const auto end = std::to_chars(digits, digits + sizeof digits, std::max(int(iTestResult), -99) + kStatusOffset).ptr;
     out += QLatin1StringView(digits, end - digits);
     out += QLatin1Char('#');
     out += NewWordMark;
+}
+
+void WordSlot::Changed() const
+{
+    if (bucket)
+        bucket->NoteProgress(index);
 }
 
 void CWord::ReadMe(int nReadtime, bool bAsync) const

@@ -6,15 +6,71 @@
 #include "wordcategory.h"
 #include <QString>
 
+class ClassDBsubArrWords;
+
+// Where a dictionary word sits: its bucket and 0-based position there. A
+// word outside the dictionary has none.
+struct WordSlot {
+    ClassDBsubArrWords *bucket = nullptr;
+    int index = 0;
+    // tells the bucket the word's progress changed
+    void Changed() const;
+};
+
 // One dictionary word and the learner's progress with it. Every CWord is
 // owned by the dictionary; units only point at it, so progress is shared.
-class CWord {
+// Aligned so that what a save reads is one cache line.
+class alignas(64) CWord {
 public:
-    // First, together: a save walks every word of the dictionary for these.
-    int iTestResult = 0; // long-term score
-    QString NewWordMark = QStringLiteral("00000");
-    QString English; // dictionary key
-    QString UserEN;  // as shown to the learner
+    // The two progress fields read and assign like an int and a QString. Every
+    // assignment tells the word's bucket, which keeps the list a save walks
+    // instead of the whole dictionary. A copy is in no bucket.
+    class Score {
+    public:
+        Score() = default;
+        Score(const Score &other) : m_value(other.m_value) {}
+        Score &operator=(const Score &other) { return *this = other.m_value; }
+        Score &operator=(int value)
+        {
+            m_value = value;
+            m_slot.Changed();
+            return *this;
+        }
+        operator int() const { return m_value; }
+
+    private:
+        friend class ClassDBsubArrWords;
+        WordSlot m_slot;
+        int m_value = 0;
+    };
+    class Mark {
+    public:
+        Mark() = default;
+        Mark(const Mark &other) : m_text(other.m_text) {}
+        Mark &operator=(const Mark &other) { return *this = other.m_text; }
+        Mark &operator=(const QString &text)
+        {
+            m_text = text;
+            m_slot.Changed();
+            return *this;
+        }
+        operator const QString &() const { return m_text; }
+        const QString &Text() const { return m_text; }
+        qsizetype size() const { return m_text.size(); }
+        QChar at(qsizetype i) const { return m_text.at(i); }
+        const QChar *constData() const { return m_text.constData(); }
+
+    private:
+        friend class ClassDBsubArrWords;
+        QString m_text; // first: a save reads it beside the key
+        WordSlot m_slot;
+    };
+
+    // First, together: a save reads these of every word with progress.
+    Score iTestResult; // long-term score
+    QString English;   // dictionary key
+    Mark NewWordMark;
+    QString UserEN; // as shown to the learner
     QString DetailCH;
     QString Chinese;
     QString Sound; // "/ ... /" or ""
@@ -47,7 +103,7 @@ public:
     void AppendStatus(QString &out) const;
     bool HasProgress() const
     {
-        // asked of every word of the dictionary on each save: no call into the string compare
+        // asked of every listed word on each save: no call into the string compare
         if (iTestResult != 0 || NewWordMark.size() != 5)
             return true;
         const QChar *m = NewWordMark.constData();

@@ -6,6 +6,80 @@
 // and its awkward lines, and the word-status text.
 #include "support/testmain.h"
 #include "wbenv.h"
+#include "wordbank/answers.h"
+#include "wordbank/classbook.h"
+#include <algorithm>
+
+namespace {
+
+// What a save must write: every word of the dictionary with progress, in
+// bucket order, read the long way.
+QString EveryWordWithProgress()
+{
+    QString text;
+    gDictionary->ForEachWord([&](CWord &w) {
+        if (!w.HasProgress() || w.English.contains(QLatin1Char('-')) || w.English.contains(QLatin1Char('|')))
+            return;
+        if (!text.isEmpty())
+            text += QLatin1Char('-');
+        text += w.English + QLatin1Char('|') + w.StatusToStr();
+    });
+    return text;
+}
+
+// The ways a word's progress changes, each with the way back to none.
+enum class Road {
+    Answer,
+    NewWordMark,
+    NewWordBook,
+    StatusItem,
+    Fields,
+    Copy
+};
+
+void Change(Road road, CWord *w, bool on)
+{
+    switch (road) {
+    case Road::Answer:
+        if (on) {
+            answers::Record(*w, scoring::Game::Choose, answers::Answer::Wrong); // -2
+        } else {
+            for (int i = 0; i < 2; ++i) {
+                w->InitStatus();                                                    // a new round
+                answers::Record(*w, scoring::Game::Choose, answers::Answer::Right); // +1
+            }
+        }
+        break;
+    case Road::NewWordMark:
+        w->SetNewWord(3, on);
+        break;
+    case Road::NewWordBook: {
+        ClassBook book; // the new-word book
+        book.SetNewBook();
+        if (on)
+            book.AddNewWord(2, w);
+        else
+            book.ClearNewWord(2);
+        break;
+    }
+    case Road::StatusItem:
+        gDictionary->LoadWordStatus(w->English + (on ? QStringLiteral("|95#00001") : QStringLiteral("|100#00000")));
+        break;
+    case Road::Fields:
+        w->iTestResult = on ? 4 : 0;
+        w->NewWordMark = on ? QStringLiteral("01000") : QStringLiteral("00000");
+        break;
+    case Road::Copy: {
+        CWord other;
+        other.CopyWord(*w);
+        other.iTestResult = on ? -6 : 0;
+        *w = other;
+        break;
+    }
+    }
+}
+
+} // namespace
 
 class TestDictionary : public QObject {
     Q_OBJECT
@@ -199,6 +273,13 @@ private slots:
         QTest::addRow("three pieces skipped") << "apple|90#0|x-cat|107#00000" << 3 << "00100" << 7;
         QTest::addRow("zero text") << "0" << 3 << "00100" << 0;
         QTest::addRow("empty text") << "" << 3 << "00100" << 0;
+        QTest::addRow("other letter case") << "APPLE|90#01000-Cat|107#00000" << -10 << "01000" << 7;
+        QTest::addRow("twice, the last wins") << "apple|90#01000-cat|107#00000-apple|95#00010" << -5 << "00010" << 7;
+        // more items than the look-ups run ahead, words among unknown keys
+        QTest::addRow("among many") << QStringLiteral("pear|101#00000-").repeated(20)
+                                           + "apple|90#01000-dog|101#00000-" + QStringLiteral("pear|1#0-").repeated(13)
+                                           + "cat|107#00000"
+                                    << -10 << "01000" << 7;
     }
     void loadWordStatus()
     {
@@ -236,6 +317,130 @@ private slots:
         QCOMPARE(text, QString());
         gDictionary->LoadWordStatus(text);
         QCOMPARE(env.Word("cream")->iTestResult, 0);
+    }
+
+    // A save writes only the words listed as changed: whatever road changed
+    // a word, it is written, and once back to none it is not.
+    void saveFindsEveryChangedWord_data()
+    {
+        QTest::addColumn<int>("road");
+        QTest::addColumn<QStringList>("words");
+        const QStringList some{"banana", "apple", "Mr", "egg"};
+        QTest::addRow("game answer") << int(Road::Answer) << some;
+        QTest::addRow("new-word mark") << int(Road::NewWordMark) << some;
+        QTest::addRow("new-word book") << int(Road::NewWordBook) << some;
+        QTest::addRow("status item read") << int(Road::StatusItem) << some;
+        QTest::addRow("fields set") << int(Road::Fields) << some;
+        QTest::addRow("copied over") << int(Road::Copy) << some;
+        QTest::addRow("keys shown otherwise") << int(Road::Answer) << QStringList{"icecream", "GreatWall", "oclock"};
+    }
+    void saveFindsEveryChangedWord()
+    {
+        QFETCH(int, road);
+        QFETCH(QStringList, words);
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        QCOMPARE(gDictionary->SaveWordStatus(), QString());
+        QStringList saved;
+        for (const QString &spelling : words) {
+            CWord *w = env.Word(spelling);
+            QVERIFY(w);
+            Change(Road(road), w, true);
+            QVERIFY(w->HasProgress());
+            saved << w->English + QLatin1Char('|');
+            const QString text = gDictionary->SaveWordStatus();
+            QCOMPARE(text, EveryWordWithProgress());
+            for (const QString &item : saved)
+                QVERIFY2(text.contains(item), qPrintable(item));
+        }
+        // back to none one by one, saved in between
+        for (const QString &spelling : words) {
+            CWord *w = env.Word(spelling);
+            Change(Road(road), w, false);
+            QVERIFY(!w->HasProgress());
+            const QString text = gDictionary->SaveWordStatus();
+            QCOMPARE(text, EveryWordWithProgress());
+            QVERIFY(!text.contains(w->English + QLatin1Char('|')));
+        }
+        QCOMPARE(gDictionary->SaveWordStatus(), QString());
+        // and changed again after a save dropped them from the list
+        for (const QString &spelling : words)
+            Change(Road(road), env.Word(spelling), true);
+        QCOMPARE(gDictionary->SaveWordStatus(), EveryWordWithProgress());
+        QCOMPARE(gDictionary->SaveWordStatus().count(QLatin1Char('|')), words.size());
+    }
+
+    // Reading another profile's text over the words, on the same dictionary:
+    // words it leaves out keep theirs, words it sets to none are gone.
+    void loadOverOlderProgress()
+    {
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        gDictionary->LoadWordStatus(QStringLiteral("apple|108#00000-banana|96#10000-cat|100#00100"));
+        const QString first = gDictionary->SaveWordStatus();
+        QCOMPARE(first, EveryWordWithProgress());
+        QCOMPARE(first.count(QLatin1Char('|')), 3);
+        gDictionary->LoadWordStatus(QStringLiteral("apple|100#00000-banana|100#00000-dog|101#00000"));
+        const QString second = gDictionary->SaveWordStatus();
+        QCOMPARE(second, EveryWordWithProgress());
+        QCOMPARE(second, QStringLiteral("dog|101#00000-cat|100#00100")); // bucket order
+    }
+
+    // A new dictionary (another profile, a restart) starts with nothing listed.
+    void newDictionaryListsNothing()
+    {
+        WordBankEnv env;
+        QVERIFY(env.Load());
+        env.Word("apple")->iTestResult = 5;
+        QCOMPARE(gDictionary->SaveWordStatus(), QStringLiteral("apple|105#00000"));
+        delete gDictionary;
+        gDictionary = new ClassDBdictionary;
+        QVERIFY(gDictionary->InitDict());
+        QCOMPARE(gDictionary->SaveWordStatus(), QString());
+        QCOMPARE(env.Word("apple")->iTestResult, 0);
+        // a copy of a listed word is in no dictionary: changing it lists nothing
+        CWord copy = *env.Word("banana");
+        copy.iTestResult = 7;
+        QCOMPARE(gDictionary->SaveWordStatus(), QString());
+    }
+
+    // A crowded bucket keeps its list in 64-word pieces: words at either
+    // side of each piece's edge are all found, in bucket order.
+    void crowdedBucket_data()
+    {
+        QTest::addColumn<QList<int>>("positions");
+        QTest::addRow("first and last") << QList<int>{0, 149};
+        QTest::addRow("piece edges") << QList<int>{63, 64, 127, 128};
+        QTest::addRow("one piece whole") << [] {
+            QList<int> all;
+            for (int i = 64; i < 128; ++i)
+                all << i;
+            return all;
+        }();
+        QTest::addRow("out of order") << QList<int>{140, 3, 70, 65};
+    }
+    void crowdedBucket()
+    {
+        QFETCH(QList<int>, positions);
+        WordBankEnv env;
+        wbfix::Install install;
+        install.dict.clear();
+        QStringList keys;
+        for (int i = 0; i < 150; ++i) {
+            // all in one bucket: first letter a, last letter a
+            const QString key = QStringLiteral("a%1%2a").arg(QChar(u'a' + i / 26)).arg(QChar(u'a' + i % 26));
+            keys << key;
+            install.dict << key + QLatin1Char('\t') + key + QStringLiteral("\tn.\t词\t0");
+        }
+        QVERIFY(env.Load(install));
+        for (int p : positions)
+            env.Word(keys.at(p))->iTestResult = p + 1;
+        const QString text = gDictionary->SaveWordStatus();
+        QCOMPARE(text, EveryWordWithProgress());
+        QCOMPARE(text.count(QLatin1Char('|')), positions.size());
+        QList<int> sorted = positions;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(text.section(QLatin1Char('|'), 0, 0), keys.at(sorted.first()));
     }
 };
 TALLIVO_TEST(TestDictionary)

@@ -131,6 +131,40 @@ private slots:
         QVERIFY(env.fake->msgBoxes.isEmpty());
     }
 
+    // A sentence's ID names the series, the book being read and its unit,
+    // also for sentences that come after a new book's line but before its
+    // first unit (they stay with the last unit).
+    void sentenceIds()
+    {
+        WordBankEnv env;
+        wbfix::Install install;
+        install.bank = QStringList{"@S", "!d", "%A", "#U1", "apple", "*\tOne.\t一。",
+                                   "*\tTwo.\t二。", "#U2", "dog", "*\tThree.\t三。", "%B", "*\tFour.\t四。",
+                                   "#U1", "*\tFive.\t五。", "cat"};
+        QVERIFY(env.Load(install));
+        CSeries *s = nullptr;
+        QVERIFY(gWordBank->GetSeriesByName(QStringLiteral("S"), s));
+        QVERIFY(s->LoadStandardSeries());
+        QCOMPARE(s->BookNum(), 2);
+        const QString series = QString::number(s->SeriesID);
+        auto ids = [s](int b, int u) {
+            QStringList out;
+            ClassBook *book = nullptr;
+            ClassUnit *unit = nullptr;
+            CSentence *sentence = nullptr;
+            if (!s->GetBookByID(b, book) || !book->GetUnitbyID(u, unit))
+                return out;
+            for (int i = 1; unit->GetSentence(i, sentence); ++i)
+                out << sentence->SentenceID;
+            return out;
+        };
+        const QString a = QStringLiteral("SID-") + series + QStringLiteral("-1-");
+        const QString b = QStringLiteral("SID-") + series + QStringLiteral("-2-");
+        QCOMPARE(ids(1, 1), (QStringList{a + "1-1", a + "1-2"}));
+        QCOMPARE(ids(1, 2), (QStringList{a + "2-1", b + "2-2"}));
+        QCOMPARE(ids(2, 1), (QStringList{b + "1-1"}));
+    }
+
     void unusableWordBank_data()
     {
         QTest::addColumn<QString>("clear"); // "" = no file
