@@ -436,7 +436,10 @@ void NewWordPicCtl::StretchSource()
     if (m_face.cacheKey() == srcPic.cacheKey())
         m_face = QImage();
     if (srcPic.isDetached() && srcPic.deviceIndependentSize() == QSizeF(size()) && srcPic.devicePixelRatio() == dpr) {
-        srcPic.fill(Qt::transparent);
+        // an opaque picture on whole device pixels covers every pixel of the
+        // canvas: clearing it first would only cost time
+        if (!srcImage.IsOpaque() || dpr != std::floor(dpr))
+            srcPic.fill(Qt::transparent);
         srcPic = PaintedOver(std::move(srcPic), srcImage, QRectF(rect()));
     } else {
         srcPic = PaintedOver(BlankFace(), srcImage, QRectF(rect()));

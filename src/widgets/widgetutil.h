@@ -42,6 +42,8 @@ public:
     bool isNone() const { return !m_svg && m_image.isNull(); }
     // Something that can be drawn: a picture with a non-zero size.
     bool HasHandle() const { return !isNone() && m_size.width() > 0 && m_size.height() > 0; }
+    // A raster picture without see-through pixels.
+    bool IsOpaque() const { return !m_svg && !m_image.isNull() && !m_image.hasAlphaChannel(); }
     // Natural size in device-independent pixels.
     QSize Size() const { return m_size; }
     int Width() const { return m_size.width(); }

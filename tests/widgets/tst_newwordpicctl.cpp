@@ -156,6 +156,8 @@ private slots:
     void defaultPictureSharedPerSize();
     void facesHandedOutStayAsTheyWere_data();
     void facesHandedOutStayAsTheyWere();
+    void nextPictureKeepsNothingOfTheLast_data();
+    void nextPictureKeepsNothingOfTheLast();
     void peekAtChinese_data();
     void peekAtChinese();
     void clickAndMouseMoveReachOwner();
@@ -707,6 +709,47 @@ void TestNewWordPicCtl::facesHandedOutStayAsTheyWere()
         QVERIFY(Near(MiddleRun(frames.at(NewWordPicCtl::kFlipSteps)).centre, Qt::blue));
         QVERIFY(AllNear(frames.last(), Qt::green));
     }
+}
+
+void TestNewWordPicCtl::nextPictureKeepsNothingOfTheLast_data()
+{
+    QTest::addColumn<bool>("seeThrough");
+    QTest::addRow("opaque picture over the last") << false;
+    QTest::addRow("picture with see-through half over the last") << true;
+}
+
+// The next word's picture is drawn on the last word's canvas: nothing of the
+// last picture may show through, neither beside nor behind the new one.
+void TestNewWordPicCtl::nextPictureKeepsNothingOfTheLast()
+{
+    QFETCH(bool, seeThrough);
+    CardScene s;
+    QVERIFY(s.show());
+    QImage second(64, 40, QImage::Format_ARGB32);
+    second.fill(Qt::green);
+    if (seeThrough) {
+        for (int y = 0; y < second.height(); ++y)
+            for (int x = 0; x < second.width() / 2; ++x)
+                second.setPixelColor(x, y, Qt::transparent);
+    }
+    QByteArray png;
+    QBuffer buf(&png);
+    buf.open(QIODevice::WriteOnly);
+    QVERIFY(second.save(&buf, "PNG"));
+    QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/a.enbmp"), Encoded(Qt::red, "BMP")));
+    QVERIFY(s.app.writeEnvelopedBytes(QStringLiteral("pics/b.enbmp"), png));
+    QVERIFY(s.card->SetPicWord(&s.a, false, true, 0));
+    QVERIFY(AllNear(s.card->FacePicture(), Qt::red));
+    QVERIFY(s.card->SetPicWord(&s.b, false, true, 0));
+    const QImage face = s.card->FacePicture().convertToFormat(QImage::Format_ARGB32);
+    const int y = face.height() / 2;
+    const QColor left = face.pixelColor(face.width() / 8, y);
+    const QColor right = face.pixelColor(face.width() * 7 / 8, y);
+    QVERIFY(Near(right.rgba(), Qt::green));
+    if (seeThrough)
+        QCOMPARE(left.alpha(), 0);
+    else
+        QVERIFY(Near(left.rgba(), Qt::green));
 }
 
 void TestNewWordPicCtl::peekAtChinese_data()
