@@ -184,7 +184,7 @@ void cTransPictureBox::paintEvent(QPaintEvent *)
     if (m_face.isNull())
         return;
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), m_face);
+    DrawImageInBands(p, QRectF(QPointF(0, 0), m_face.deviceIndependentSize()), m_face);
     if (m_borderStyle == 1) {
         p.setPen(QColor(Look::Text));
         p.setBrush(Qt::NoBrush);

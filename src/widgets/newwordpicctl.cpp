@@ -462,9 +462,9 @@ bool NewWordPicCtl::PaintFlipFrame(int n, int W, int H)
     QPainter p(&m_frame);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (incoming)
-        p.drawImage(target, srcPic);
+        DrawImageInBands(p, target, srcPic);
     else if (baseImage == imgBackup)
-        p.drawImage(target, DefaultFace(imgBackup, QSize(W, H), devicePixelRatioF()));
+        DrawImageInBands(p, target, DefaultFace(imgBackup, QSize(W, H), devicePixelRatioF()));
     else
         baseImage.Paint(p, target);
     p.end();
@@ -549,7 +549,7 @@ void NewWordPicCtl::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!m_face.isNull())
-        p.drawImage(QRectF(rect()), m_face);
+        DrawImageInBands(p, QRectF(rect()), m_face);
     else
         m_background.Paint(p, QRectF(rect()));
 }

@@ -56,7 +56,7 @@ void ShapeCtl::paintEvent(QPaintEvent *)
     if (m_image.isNull())
         return;
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), m_image);
+    DrawImageInBands(p, QRectF(QPointF(0, 0), m_image.deviceIndependentSize()), m_image);
 }
 
 void ShapeCtl::mousePressEvent(QMouseEvent *e)

@@ -78,9 +78,37 @@ void StdPicture::Paint(QPainter &p, const QRectF &target, bool smooth) const
         m_svg->render(&p, target);
     } else {
         p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
-        p.drawImage(target, m_image);
+        DrawImageInBands(p, target, m_image);
     }
     p.restore();
+}
+
+void DrawImageInBands(QPainter &p, const QRectF &target, const QImage &image)
+{
+    // Qt splits a draw of more than about 96 spans, and a row of the region
+    // being painted may hold several: 32 rows keep clear of it for three
+    constexpr int kBandRows = 32;
+    const QTransform t = p.deviceTransform();
+    const qreal sy = t.m22();
+    const qreal top = target.top() * sy + t.dy();
+    const qreal bottom = target.bottom() * sy + t.dy();
+    if (t.type() > QTransform::TxScale || sy <= 0 || bottom - top <= kBandRows || image.isNull()) {
+        p.drawImage(target, image);
+        return;
+    }
+    // Band edges sit on whole device rows, so the bands meet without a gap or
+    // a row drawn twice whatever the scale; they are wider than the target so
+    // no column is cut.
+    const QRectF wide = target.adjusted(-1, 0, 1, 0);
+    const int last = int(std::ceil(bottom));
+    for (int row = int(std::floor(top)); row < last; row += kBandRows) {
+        const qreal y0 = (row - t.dy()) / sy;
+        const qreal y1 = (std::min(row + kBandRows, last) - t.dy()) / sy;
+        p.save();
+        p.setClipRect(QRectF(QPointF(wide.left(), y0), QPointF(wide.right(), y1)), Qt::IntersectClip);
+        p.drawImage(target, image);
+        p.restore();
+    }
 }
 
 QImage StdPicture::Render(QSize size, qreal dpr, bool smooth) const

@@ -66,6 +66,12 @@ private:
     QSize m_size;
 };
 
+// image stretched into target, as QPainter::drawImage draws it, but in bands
+// of fewer device rows than Qt hands to its pool threads: for a picture the
+// size of a card, waking the pool costs more CPU than the draw itself. Same
+// pixels as one drawImage call.
+void DrawImageInBands(QPainter &p, const QRectF &target, const QImage &image);
+
 // The program's own art (resource paths, ":/..."), loaded once per process and
 // shared by every control that shows it. Not for files that may change on disk.
 StdPicture SharedPicture(const QString &path);
