@@ -5,7 +5,8 @@
 // The word reader's costs, offscreen: one word change without the voice
 // (card, labels, sentence and their paint; the strip stays), without and with
 // the flip as the window runs it, beside unscrambling and decoding that
-// word's picture, and a rebuild of the nine-thumbnail strip. CPU is the whole
+// word's picture, a rebuild of the nine-thumbnail strip, and the picture's
+// stretch over the card in bands beside one draw. CPU is the whole
 // process's (Qt hands large draws to a pool thread), Time is wall time.
 #include "helpers/apppaths.h"
 #include "helpers/envelope.h"
@@ -15,6 +16,7 @@
 #include "wordbank/classuser.h"
 #include "wordbank/cword.h"
 #include "wordbank/globals.h"
+#include "widgets/widgetutil.h"
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
@@ -148,12 +150,35 @@ void BM_StripRebuild(benchmark::State &state)
     state.counters["thumbnails"] = w.reader->StripCount();
 }
 
+// A word's picture stretched over the card's canvas: in bands as the card
+// draws it, beside one drawImage call, which Qt splits over its pool.
+template <bool Bands>
+void BM_CardStretch(benchmark::State &state)
+{
+    World &w = TheWorld();
+    QByteArray clear;
+    ReadEncodedFileBytes(AppPath(QStringLiteral("pics/") + w.words[1]->English + QStringLiteral(".enjpg")), clear);
+    const QImage picture = QImage::fromData(clear);
+    QImage canvas(400, 250, QImage::Format_ARGB32_Premultiplied);
+    const QRectF target(0, 0, 400, 250);
+    for (auto _ : state) {
+        QPainter p(&canvas);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (Bands)
+            DrawImageInBands(p, target, picture);
+        else
+            p.drawImage(target, picture);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_WordChange)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_WordChangeWithFlip)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->Iterations(6);
 BENCHMARK(BM_WordChange_Baseline)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_StripRebuild)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK_TEMPLATE(BM_CardStretch, true)->Name("BM_CardStretch_InBands")->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK_TEMPLATE(BM_CardStretch, false)->Name("BM_CardStretch_OneDrawBaseline")->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 
 int main(int argc, char **argv)
 {
